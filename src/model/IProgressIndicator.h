@@ -1,0 +1,19 @@
+// IProgressIndicator: where long operations (reading, writing, importing) report progress.
+// Callers pass it as a possibly null pointer; the program shows a dialog, the CLI a bar.
+#pragma once
+
+#include <string>
+
+class IProgressIndicator {
+public:
+    virtual ~IProgressIndicator() = default;
+    // Shows the progress (range 0 to 100) and a wait cursor.
+    virtual void Begin() = 0;
+    // Hides it again.
+    virtual void End() = 0;
+    // Range 0 to n, position 0.
+    virtual void SetRange(int n) = 0;
+    // Advances k steps, never beyond the range.
+    virtual void Step(int k) = 0;
+    virtual void SetText(const std::string& text) = 0;
+};

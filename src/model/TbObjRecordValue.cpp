@@ -1,0 +1,255 @@
+// CTbObjRecordValue: storage of one value, its defaults, and dates and times as text.
+#include "io/QnBufferedFile.h"
+#include "model/TbObjField.h"
+#include "model/TbObjRecord.h"
+#include "platform/OleDate.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+struct CTbObjRecordValue::Extension {
+    std::vector<uint8_t> data;
+    std::unique_ptr<CTbObjRecordValue> joined;
+    uint32_t extraWord = 0;
+};
+
+namespace {
+
+namespace pf = orvanta::platform;
+
+// atoi/atol as the handheld's defaults are read: leading blanks, a sign, digits, then anything.
+long ParseWhole(const std::string& text) {
+    errno = 0;
+    long value = std::strtol(text.c_str(), nullptr, 10);
+    return errno == ERANGE ? 0 : value;
+}
+
+uint32_t Pack(int a, int b, int c) { return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + c; }
+
+}  // namespace
+
+CTbObjRecordValue::CTbObjRecordValue(const CTbObjRecordValue& other)
+    : m_type(other.m_type), m_bits(other.m_bits), m_text(other.m_text) {
+    std::memcpy(m_parts, other.m_parts, sizeof m_parts);
+    if (other.m_ext) {
+        m_ext = std::make_unique<Extension>();
+        m_ext->data = other.m_ext->data;
+        m_ext->extraWord = other.m_ext->extraWord;
+        if (other.m_ext->joined) m_ext->joined = std::make_unique<CTbObjRecordValue>(*other.m_ext->joined);
+    }
+}
+
+CTbObjRecordValue& CTbObjRecordValue::operator=(const CTbObjRecordValue& other) {
+    if (this != &other) *this = CTbObjRecordValue(other);
+    return *this;
+}
+
+CTbObjRecordValue::CTbObjRecordValue(CTbObjRecordValue&&) noexcept = default;
+CTbObjRecordValue& CTbObjRecordValue::operator=(CTbObjRecordValue&&) noexcept = default;
+CTbObjRecordValue::CTbObjRecordValue() = default;
+CTbObjRecordValue::~CTbObjRecordValue() = default;
+
+CTbObjRecordValue::Extension& CTbObjRecordValue::Ext() {
+    if (!m_ext) m_ext = std::make_unique<Extension>();
+    return *m_ext;
+}
+
+void CTbObjRecordValue::Reset(const CTbObjField* field, bool applyDefaults) {
+    std::memset(m_parts, 0, sizeof m_parts);
+    m_bits = 0;
+    m_text.Clear();
+    m_ext.reset();
+    if (!applyDefaults || !field) return;
+    switch (field->GetType()) {
+    case TEXT_T:
+    case MEMO_T: m_text.Assign(field->TextProps()->GetDefaultValue()); break;
+    case INTEGER_T: SetShort(static_cast<int16_t>(ParseWhole(field->NumberProps()->GetDefaultValue()))); break;
+    case LONG_T: SetLong(static_cast<int32_t>(ParseWhole(field->NumberProps()->GetDefaultValue()))); break;
+    case FLOATING_T:
+        SetFloat(static_cast<float>(std::strtod(field->NumberProps()->GetDefaultValue().c_str(), nullptr)));
+        break;
+    case LIST_T:
+    case RADIO_T: {
+        const CTbObjListItems& items = field->ListProps()->Items();
+        std::string text = items.TextOfIndex(items.GetDefaultIndex());
+        SetShort(text.empty() ? 0 : static_cast<int16_t>(items.GetDefaultIndex()));
+        m_text.Assign(text);
+        break;
+    }
+    case DATE_T:
+        if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetToday();
+        break;
+    case TIME_T:
+        if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetNow();
+        break;
+    case AUTO_INC_T: SetLong(field->NumberProps()->GetNextValue()); break;
+    default: break;
+    }
+}
+
+void CTbObjRecordValue::SetText(std::string_view text) {
+    m_text.Assign(text);
+    SetHasValue(true);
+}
+
+void CTbObjRecordValue::StoreParts(int a, int b, int c) {
+    m_parts[0] = static_cast<int16_t>(a);
+    m_parts[1] = static_cast<int16_t>(b);
+    m_parts[2] = static_cast<int16_t>(c);
+}
+
+void CTbObjRecordValue::SetShort(int16_t value) {
+    StoreParts(value, 0, 0);
+    SetKind(KindShort);
+    SetHasValue(true);
+}
+
+int32_t CTbObjRecordValue::GetLong() const {
+    if (StoredKind() != KindLong) return 0;
+    int32_t value;
+    std::memcpy(&value, m_parts, sizeof value);
+    return value;
+}
+
+void CTbObjRecordValue::SetLong(int32_t value) {
+    StoreParts(0, 0, 0);
+    std::memcpy(m_parts, &value, sizeof value);
+    SetKind(KindLong);
+    SetHasValue(true);
+}
+
+float CTbObjRecordValue::GetFloat() const {
+    if (StoredKind() != KindFloat) return 0;
+    float value;
+    std::memcpy(&value, m_parts, sizeof value);
+    return value;
+}
+
+void CTbObjRecordValue::SetFloat(float value) {
+    StoreParts(0, 0, 0);
+    std::memcpy(m_parts, &value, sizeof value);
+    SetKind(KindFloat);
+    SetHasValue(true);
+}
+
+void CTbObjRecordValue::SetChecked(bool checked) {
+    SetBit(kChecked, checked);
+    SetHasValue(true);
+}
+
+void CTbObjRecordValue::SetColour(uint32_t colour) {
+    uint32_t code = colour <= TB_YELLOW ? colour : TB_BLACK;
+    m_bits = static_cast<uint8_t>((m_bits & ~(7u << kColourShift)) | (code << kColourShift));
+}
+
+uint32_t CTbObjRecordValue::GetExtraWord() const { return m_ext ? m_ext->extraWord : 0; }
+
+void CTbObjRecordValue::SetExtraWord(uint32_t word) {
+    if (word != 0 || m_ext) Ext().extraWord = word;
+}
+
+void CTbObjRecordValue::SetDate(int year, int month, int day) {
+    StoreParts(year, month, day);
+    SetKind(KindParts);
+    SetHasValue(year != 0 || month != 0 || day != 0);
+}
+
+void CTbObjRecordValue::GetDate(int16_t* year, int16_t* month, int16_t* day) const {
+    bool parts = StoredKind() == KindParts;
+    *year = parts ? m_parts[0] : 0;
+    *month = parts ? m_parts[1] : 0;
+    *day = parts ? m_parts[2] : 0;
+}
+
+void CTbObjRecordValue::SetTime(int hour, int minute, int second) {
+    StoreParts(hour, minute, second);
+    SetKind(KindParts);
+    SetHasValue(true);
+}
+
+void CTbObjRecordValue::GetTime(int16_t* hour, int16_t* minute, int16_t* second) const { GetDate(hour, minute, second); }
+
+void CTbObjRecordValue::SetToday() {
+    pf::CalendarDate today = pf::LocalToday();
+    SetDate(today.year, today.month, today.day);
+}
+
+void CTbObjRecordValue::SetNow() {
+    pf::ClockTime now = pf::LocalNow();
+    SetTime(now.hour, now.minute, now.second);
+}
+
+uint32_t CTbObjRecordValue::PackedDate() const {
+    int16_t y, m, d;
+    GetDate(&y, &m, &d);
+    return Pack(y, m, d);
+}
+
+uint32_t CTbObjRecordValue::PackedTime() const { return PackedDate(); }
+
+std::string CTbObjRecordValue::DateAsText() {
+    int16_t y, m, d;
+    GetDate(&y, &m, &d);
+    if (!HasValue() || y < 1 || m < 1 || d < 1) return {};
+    if (!pf::IsValidDate(y, m, d)) {
+        StoreParts(0, 0, 0);
+        return {};
+    }
+    return pf::FormatDateOnly(y, m, d);
+}
+
+std::string CTbObjRecordValue::TimeAsText() {
+    int16_t h, m, s;
+    GetTime(&h, &m, &s);
+    if (!pf::IsValidTime(h, m, s)) {
+        StoreParts(0, 0, 0);
+        h = m = s = 0;
+    }
+    return pf::FormatTimeOnly(h, m, s);
+}
+
+const std::vector<uint8_t>& CTbObjRecordValue::GetData() const {
+    static const std::vector<uint8_t> kNone;
+    return m_ext ? m_ext->data : kNone;
+}
+
+void CTbObjRecordValue::SetData(std::vector<uint8_t> data) {
+    if (data.empty() && !m_ext) return;
+    Ext().data = std::move(data);
+}
+
+CTbObjRecordValue& CTbObjRecordValue::JoinedValue() {
+    Extension& ext = Ext();
+    if (!ext.joined) ext.joined = std::make_unique<CTbObjRecordValue>();
+    return *ext.joined;
+}
+
+const CTbObjRecordValue* CTbObjRecordValue::JoinedValueIfAny() const { return m_ext ? m_ext->joined.get() : nullptr; }
+
+void CTbObjRecordValue::SaveData(const std::string& path) const {
+    const std::vector<uint8_t>& data = GetData();
+    if (data.empty()) return;
+    QnBufferedFile file;
+    QnAutoError& error = *file.GetErrorObject();
+    error.SetCode(file.SetPath(path.c_str()));
+    error.Check("Problem initializing m_DumpFile in SetupFiles()");
+    if (!file.Exists(false)) {
+        error.SetCode(file.Create());
+        error.Check("Problem creating m_DumpFile in SetupFiles()");
+    }
+    error.SetCode(file.Open(QN_OPEN_WRITE));
+    error.Check("Problem opening m_DumpFile in SetupFiles()");
+    file.WriteN(data.data(), static_cast<uint32_t>(data.size()));
+    file.SetLength(static_cast<uint32_t>(data.size()));  // an older, longer file leaves nothing behind
+    file.Close();
+}
+
+void CTbObjRecordValue::LoadData(const std::string& path) {
+    QnBufferedFile file(path.c_str());
+    file.Open(QN_OPEN_READ);
+    std::vector<uint8_t> data(file.GetLength());
+    file.ReadN(data.data(), static_cast<uint32_t>(data.size()));
+    file.Close();
+    SetData(std::move(data));
+}
