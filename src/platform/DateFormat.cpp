@@ -14,13 +14,14 @@ std::string Number(int value, int width) {
     return buffer;
 }
 
-// 0 = Sunday; the locale record carries no names, so the names are English.
+// 0 = Sunday.
 int DayOfWeek(int year, int month, int day) {
     static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 3) --year;
     return (year + year / 4 - year / 100 + year / 400 + kMonthOffset[month - 1] + day) % 7;
 }
 
+// The locale record carries no day or month names, so the names are English.
 std::string DayName(int year, int month, int day, bool abbreviated) {
     static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                              "Thursday", "Friday", "Saturday"};
@@ -30,8 +31,9 @@ std::string DayName(int year, int month, int day, bool abbreviated) {
 }
 
 std::string MonthName(int month, bool abbreviated) {
-    static constexpr const char* kNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                             "July",    "August",   "September", "October", "November", "December"};
+    static constexpr const char* kNames[] = {"January", "February", "March",    "April",
+                                             "May",     "June",     "July",     "August",
+                                             "September", "October", "November", "December"};
     if (month < 1 || month > 12) return "";
     std::string name = kNames[month - 1];
     return abbreviated ? name.substr(0, 3) : name;

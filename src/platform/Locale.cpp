@@ -51,9 +51,10 @@ std::string LanguageAndTerritory(const std::string& name) {
     size_t split = base.find_first_of("_-");
     std::string result;
     for (size_t i = 0; i < base.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(base[i]);
+        const unsigned char c = static_cast<unsigned char>(base[i]);
+        const bool inTerritory = split != std::string::npos && i > split;
         if (i == split) result += '_';
-        else result += static_cast<char>(split != std::string::npos && i > split ? std::toupper(c) : std::tolower(c));
+        else result += static_cast<char>(inTerritory ? std::toupper(c) : std::tolower(c));
     }
     return result;
 }

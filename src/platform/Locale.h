@@ -9,8 +9,10 @@ namespace orvanta::platform {
 
 // Text members are Windows-1252, like every string in the model.
 struct Locale {
-    std::string shortDatePattern = "M/d/yyyy";  // Windows picture: d dd M MM yy yyyy, separators, 'quoted' text
-    std::string timePattern = "h:mm:ss tt";     // h hh (12-hour) H HH (24-hour) m mm s ss t tt, separators
+    // Windows pictures: d dd M MM yy yyyy, and h hh (12-hour) H HH (24-hour) m mm s ss t tt,
+    // with separators and 'quoted' text between them.
+    std::string shortDatePattern = "M/d/yyyy";
+    std::string timePattern = "h:mm:ss tt";
     std::string am = "AM";
     std::string pm = "PM";
     char decimalSeparator = '.';

@@ -49,7 +49,9 @@ struct tm BrokenDownNow(bool local) {
     return parts;
 }
 
-CalendarDate DateOf(const struct tm& parts) { return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday}; }
+CalendarDate DateOf(const struct tm& parts) {
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
 
 ClockTime TimeOf(const struct tm& parts) {
     // A leap second reads as the last second of its minute, which is all a ClockTime can hold.
