@@ -56,6 +56,10 @@ void CTbObjDB::Reset() {
     m_doNotBackup = m_readOnly = m_useStartupScreen = false;
     m_currentMultiFilter = 0;
     m_includeInGlobalFind = true;
+    m_startupScreen.clear();
+    m_formTabRow = 0;
+    m_uniqueIdSeed = 0;
+    m_uniqueIds.clear();
     for (auto& password : m_storedPasswords) password.clear();
     for (auto& password : m_enteredPasswords) password.clear();
 
@@ -232,3 +236,9 @@ void CTbObjDB::SetReadOnly(bool on) { m_readOnly = on, m_modified = true; }
 void CTbObjDB::SetUseStartupScreen(bool on) { m_useStartupScreen = on, m_modified = true; }
 void CTbObjDB::SetCurrentMultiFilter(uint16_t value) { m_currentMultiFilter = value, m_modified = true; }
 void CTbObjDB::SetIncludeInGlobalFind(bool on) { m_includeInGlobalFind = on, m_modified = true; }
+void CTbObjDB::SetFormTabRow(int16_t value) { m_formTabRow = value, m_modified = true; }
+
+void CTbObjDB::SetStartupScreen(std::string text) {
+    m_startupScreen = std::move(text);
+    m_modified = true;
+}

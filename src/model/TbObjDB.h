@@ -98,6 +98,20 @@ public:
     void SetCurrentMultiFilter(uint16_t value);
     bool GetIncludeInGlobalFind() const { return m_includeInGlobalFind; }
     void SetIncludeInGlobalFind(bool on);
+    // The text the handheld shows on opening when the startup screen is used.
+    const std::string& GetStartupScreen() const { return m_startupScreen; }
+    void SetStartupScreen(std::string text);
+    // The form's "Tab Row" setting.
+    int16_t GetFormTabRow() const { return m_formTabRow; }
+    void SetFormTabRow(int16_t value);
+
+    // --- file bookkeeping (never marks the Tabulon modified) ---
+    uint32_t GetUniqueIdSeed() const { return m_uniqueIdSeed; }
+    void SetUniqueIdSeed(uint32_t value) { m_uniqueIdSeed = value; }
+    // The unique IDs of the file's records in file order, as last read or written; data
+    // records also carry their own (CTbObjRecord::GetUniqueId).
+    std::vector<uint32_t>& UniqueIds() { return m_uniqueIds; }
+    const std::vector<uint32_t>& UniqueIds() const { return m_uniqueIds; }
 
     // --- fields ---
     CTbObjField* Field(int slot) const;
@@ -175,6 +189,10 @@ private:
     bool m_useStartupScreen = false;
     uint16_t m_currentMultiFilter = 0;
     bool m_includeInGlobalFind = true;
+    std::string m_startupScreen;
+    int16_t m_formTabRow = 0;
+    uint32_t m_uniqueIdSeed = 0;
+    std::vector<uint32_t> m_uniqueIds;
     std::array<std::string, TbPasswordKindCount> m_storedPasswords;
     std::array<std::string, TbEnteredPasswordCount> m_enteredPasswords;
     bool m_modified = false;

@@ -185,6 +185,9 @@ public:
     void SetViewName(std::string name);
     const std::string& GetViewLabel() const { return m_viewLabel; }
     void SetViewLabel(std::string label);
+    // The block's last, unlabelled setting, kept as read.
+    int16_t GetExtraSetting() const { return m_extraSetting; }
+    void SetExtraSetting(int16_t value);
 
 private:
     std::string m_relatedDatabase;
@@ -192,6 +195,7 @@ private:
     uint16_t m_relatedField = 0;
     std::string m_viewName;
     std::string m_viewLabel;
+    int16_t m_extraSetting = 0;
 };
 
 // Expression and Advanced Expression: the result format and the stored token list.

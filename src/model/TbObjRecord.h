@@ -103,6 +103,9 @@ public:
 
     uint32_t GetKey() const { return m_key; }
     void SetKey(uint32_t key);
+    // The 24-bit unique ID of the record's entry in the file; 0 until it has one.
+    uint32_t GetUniqueId() const { return m_uniqueId; }
+    void SetUniqueId(uint32_t id) { m_uniqueId = id; }
     // The value of a slot 0 to 80; none otherwise.
     CTbObjRecordValue* Value(int slot);
     const CTbObjRecordValue* Value(int slot) const;
@@ -116,6 +119,7 @@ public:
 
 private:
     uint32_t m_key;
+    uint32_t m_uniqueId = 0;
     CTbObjDB* m_db;
     std::array<CTbObjRecordValue, MaxFieldSlots> m_values;
 };

@@ -29,6 +29,7 @@ void CTbObjRecord::InitValues(bool applyDefaults) {
 
 std::unique_ptr<CTbObjRecord> CTbObjRecord::Copy() const {
     auto copy = std::make_unique<CTbObjRecord>(nullptr, m_key);
+    copy->m_uniqueId = m_uniqueId;
     copy->m_values = m_values;
     return copy;
 }

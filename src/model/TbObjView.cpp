@@ -140,6 +140,15 @@ CTbObjTabRow* CTbObjTab::PlaceField(uint16_t field, int position) {
     return row;
 }
 
+CTbObjTabRow* CTbObjTab::AddRow(uint16_t field, int16_t position) {
+    if (CTbObjTabRow* row = PlaceField(field, position)) return row;
+    m_rows.push_back(std::make_unique<CTbObjTabRow>(m_db, static_cast<uint16_t>(position)));
+    CTbObjTabRow* row = m_rows.back().get();
+    row->SetField(field);
+    row->SetEmpty(false);
+    return row;
+}
+
 void CTbObjTab::ClearAllRows() {
     for (auto& row : m_rows) row->SetEmpty(true);
 }

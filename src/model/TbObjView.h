@@ -192,6 +192,9 @@ public:
     int UsedRowCount() const;
     // Puts a field into the row at position; none when there is no such row.
     CTbObjTabRow* PlaceField(uint16_t field, int position);
+    // A row as a file gives it: the row at position takes the field, or a new row is
+    // appended when the tab has no row at that position.
+    CTbObjTabRow* AddRow(uint16_t field, int16_t position);
     void ClearAllRows();
 
 private:
