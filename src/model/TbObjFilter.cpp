@@ -43,6 +43,10 @@ Subject SubjectOf(const CTbObjField& field, const CTbObjRecord& record) {
     const CTbObjRecordValue* value = record.Value(field.GetSlot());
     if (IsJoinType(field.GetType()))
         if (const CTbObjRecordValue* joined = value->JoinedValueIfAny()) return {joined, joined->GetType()};
+    // Expression results of every format from Days onwards, Time included, compare as numbers.
+    if ((field.GetType() == EXPRESSION_T || field.GetType() == ADV_EXPRESSION_T) &&
+        field.ExprProps()->GetResultFormat() == EXPR_RESULT_TIME)
+        return {value, FLOATING_T};
     return {value, field.GetValueType()};
 }
 

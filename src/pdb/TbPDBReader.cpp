@@ -1,7 +1,144 @@
+// CTbPDBReader: the order of a read, its three modes, progress, clean-up and how failures
+// reach the caller.
 #include "pdb/TbPDBReader.h"
 
-// The file format is not read yet: every read reports the generic failure.
-TbResult CTbPDBReader::Read(CTbObjDB&, const std::string&, int, IProgressIndicator*) {
-    m_error.SetCode(TB_E_FAIL);
-    return TB_E_FAIL;
+#include "io/QnException.h"
+#include "model/IProgressIndicator.h"
+#include "model/TbObjDB.h"
+#include "pdb/TbPDBFormat.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kFileFailure = "File could not be found or could not be opened.";
+constexpr const char* kHeaderText = "Loading Tabulon header information...";
+constexpr const char* kFieldText = "Loading Tabulon field information...";
+constexpr const char* kDesignText = "Loading Tabulon design information...";
+constexpr const char* kDataText = "Loading Tabulon data records...";
+
+}  // namespace
+
+TbResult CTbPDBReader::Read(CTbObjDB& db, const std::string& path, int mode, IProgressIndicator* progress) {
+    m_db = &db;
+    m_progress = progress;
+    const bool wasModified = db.IsModified();
+    TbResult result = TB_S_OK;
+    try {
+        Reset(mode);
+        SetupInFile(path);
+        ReadFile();
+    } catch (const QnAutoError& error) {
+        m_error = error;
+        result = error.GetCode();
+    } catch (QnFileException* exception) {
+        result = exception->GetCode();
+        exception->Reset();
+        if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
+        m_error.SetMessage(kFileFailure);
+    } catch (...) {
+        result = TB_E_FAIL;
+        m_error.SetCode(result);
+    }
+    CleanUp();
+    db.SetModified(wasModified);
+    m_db = nullptr;
+    m_progress = nullptr;
+    return result;
+}
+
+void CTbPDBReader::Reset(int mode) {
+    m_error = QnAutoError();
+    m_offsets = {};
+    m_valid = {};
+    m_recordCount = 0;
+    m_appInfoOffset = 0;
+    m_db->UniqueIds().clear();
+    m_mode = mode;
+}
+
+void CTbPDBReader::SetupInFile(const std::string& path) {
+    m_InFile.SetErrorObject(&m_error);
+    m_InFile.SetByteSwapMethod(PLATFORM_PALM);
+    m_error.SetCode(m_InFile.SetPath(path.c_str()));
+    m_error.Check("Problem initializing m_InFile in SetupInFile()");
+    m_error.SetCode(m_InFile.Open(QN_OPEN_READ));
+    m_error.Check("Problem opening m_InFile in SetupInFile()");
+    m_fileLength = m_InFile.GetLength();
+    m_unclaimedBytes = m_fileLength;
+    if (m_dumpFlag) SetupDumpFile(path);
+}
+
+void CTbPDBReader::SetupDumpFile(const std::string& path) {
+    std::string dumpPath = m_dumpPath;
+    if (dumpPath.empty()) {
+        if (path.size() < 4) {
+            m_dumpFlag = false;
+            return;
+        }
+        dumpPath = path.substr(0, path.size() - 4) + ".txt";
+    }
+    // A dump named like its input ("X.txt" read as a Tabulon) would empty the file being read.
+    std::error_code error;
+    if (std::filesystem::equivalent(path, dumpPath, error)) {
+        m_dumpFlag = false;
+        return;
+    }
+    m_dump.Open(dumpPath, m_error);
+}
+
+void CTbPDBReader::ReadFile() {
+    ReadPdbHeader();
+    if (m_progress) m_progress->SetRange(m_mode == TB_READ_HEADER_ONLY ? 2 : m_recordCount + 1);
+    ShowText(kHeaderText);
+    ReadRecordList();
+    NoteAppInfo();
+    ReadHeaderRecord();
+    Step();
+    ShowText(kFieldText);
+    if (m_mode == TB_READ_HEADER_ONLY) {
+        m_dump.Banner("End Read (header only)");
+        return;
+    }
+    ReadDesignRecords();
+    ShowText(kDataText);
+    ReadDataRecords();
+    m_dump.Banner("End Read (full read)");
+}
+
+void CTbPDBReader::ReadDesignRecords() {
+    ReadFieldRecord();
+    Step();
+    for (int record = TbPdb::kFirstAdvancedRecord; record < TbPdb::kNextKeyRecord; ++record) {
+        ReadAdvancedRecord(record);
+        Step();
+    }
+    Step();
+    ShowText(kDesignText);
+    ReadNextKeyRecord();
+    Step();
+    ReadFormRecord();
+    Step();
+    ReadViewRecord();
+    Step();
+    ReadFilterRecord();
+    Step();
+}
+
+void CTbPDBReader::CleanUp() {
+    m_InFile.Close();  // read-only: nothing is written back, so closing cannot fail
+    m_dump.Close();
+    Step();
+    m_offsets = {};
+    m_valid = {};
+    m_scratch = {};
+    m_converted = {};
+}
+
+void CTbPDBReader::Step() {
+    if (m_progress) m_progress->Step(1);
+}
+
+void CTbPDBReader::ShowText(const char* text) {
+    if (m_progress) m_progress->SetText(text);
 }

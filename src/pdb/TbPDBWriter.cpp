@@ -1,7 +1,215 @@
+// CTbPDBWriter: the order of the writing steps, the temporary file that replaces the old one,
+// the PDB header and the record list (written twice: first with provisional offsets).
 #include "pdb/TbPDBWriter.h"
 
-// The file format is not written yet: every write reports the generic failure.
-TbResult CTbPDBWriter::Write(CTbObjDB&, const std::string&, IProgressIndicator*) {
-    m_error.SetCode(TB_E_FAIL);
-    return TB_E_FAIL;
+#include "io/QnException.h"
+#include "model/IProgressIndicator.h"
+#include "model/TbObjDB.h"
+#include "pdb/TbPDBFormat.h"
+#include "pdb/TbUniqueIds.h"
+#include "platform/FileSystem.h"
+#include "platform/WinError.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pf = orvanta::platform;
+
+namespace {
+
+constexpr const char* kFileMessage = "File could not be found or could not be opened.";
+constexpr const char* kTooManyRecords = "Too many records: a Tabulon holds at most 65,448 records.";
+
+}  // namespace
+
+TbResult CTbPDBWriter::Write(CTbObjDB& db, const std::string& path, IProgressIndicator* progress) {
+    m_db = &db;
+    m_progress = progress;
+    m_error = QnAutoError();
+    TbResult result = TB_S_OK;
+    try {
+        WriteAll(path);
+    } catch (QnAutoError& error) {
+        m_error = error;
+        result = error.GetCode();
+    } catch (QnFileException* exception) {
+        result = exception->GetCode();
+        if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
+        m_error.SetMessage(kFileMessage);
+        exception->Reset();
+    } catch (QnResult code) {
+        m_error.SetCode(code);
+        result = code;
+    } catch (...) {
+        m_error.SetCode(TB_E_FAIL);
+        result = TB_E_FAIL;
+    }
+    CleanUp();
+    return result;
+}
+
+void CTbPDBWriter::WriteAll(const std::string& path) {
+    const CTbObjRecordList& records = m_db->Records();
+    int dataRecords = records.Count(true);
+    // The header counts records in 16 bits; nothing is written for a Tabulon that cannot fit.
+    m_error.Assert(dataRecords <= static_cast<int>(TbPdb::kMaxDataRecords), kTooManyRecords, QN_E_ASSERT);
+    m_recordCount = static_cast<uint16_t>(TbPdb::kDesignRecords + dataRecords);
+    m_offsets.assign(m_recordCount, 0);
+    m_uniqueIds = TbPdb::AssignUniqueIds(WantedUniqueIds(), m_db->UniqueIds());
+    PlanDataFields();
+
+    SetRange(dataRecords + 89);
+    SetText("Preparing file for writing...");
+    SetupOutFile(path);
+    Step();
+    SetText("Writing header information...");
+    WriteHeader();
+    m_listPosition = m_OutFile.GetPosition();
+    WriteRecordList();
+    WriteZeros(2);
+    WriteDesignRecords();
+    WriteDataRecords();
+    // Second pass: the header again, and the list with the offsets now known.
+    m_OutFile.SetPosition(0);
+    WriteHeader();
+    m_OutFile.SetPosition(m_listPosition);
+    WriteRecordList();
+    CommitOutFile(path);
+    Step();
+    StoreUniqueIds();
+}
+
+void CTbPDBWriter::SetupOutFile(const std::string& path) {
+    m_OutFile.SetErrorObject(&m_error);
+    m_OutFile.SetByteSwapMethod(PLATFORM_PALM);
+    m_error.SetCode(m_OutFile.SetPath(path.c_str()));
+    m_error.Check("Problem initializing m_outFile in SetupOutFile()");
+    if (m_OutFile.Exists(false)) {
+        // An old file that may not be written (read-only, or held by another program) stops
+        // the save here, before anything is written.
+        m_error.SetCode(m_OutFile.Open(QN_OPEN_WRITE));
+        m_error.Check("Problem opening m_OutFile in SetupFiles()");
+        m_OutFile.Close();
+    }
+    std::string folder = pf::FolderOf(path);
+    uint32_t err = pf::MakeTempFile(folder.empty() ? "." : folder, pf::FileNameOf(path) + ".", &m_tempPath);
+    if (err != pf::WIN_ERROR_SUCCESS) {
+        m_tempPath.clear();
+        m_OutFile.ReportError(QnWinErrorCode(err));
+    }
+    m_error.SetCode(m_OutFile.SetPath(m_tempPath.c_str()));
+    m_error.Check("Problem initializing m_outFile in SetupOutFile()");
+    m_error.SetCode(m_OutFile.Open(QN_OPEN_WRITE));
+    m_error.Check("Problem opening m_OutFile in SetupFiles()");
+    m_error.SetCode(m_OutFile.SetLength(0));
+    m_error.Check("Problem truncating m_OutFile in SetupFiles()");
+}
+
+void CTbPDBWriter::CommitOutFile(const std::string& path) {
+    m_OutFile.Close();
+    uint32_t err = pf::ReplaceFile(m_tempPath, path);
+    if (err != pf::WIN_ERROR_SUCCESS) m_OutFile.ReportError(QnWinErrorCode(err));
+    m_tempPath.clear();
+}
+
+void CTbPDBWriter::CleanUp() {
+    try {
+        m_OutFile.Close();
+    } catch (QnFileException* exception) {
+        // The window could not be written back either. The file is dropped below, so only its
+        // handle is closed; the failure already reported is the one that counts.
+        exception->Reset();
+        m_OutFile.QnFile::Close();
+    }
+    if (!m_tempPath.empty()) pf::DeleteFile(m_tempPath);
+    m_tempPath.clear();
+}
+
+std::vector<uint32_t> CTbPDBWriter::WantedUniqueIds() {
+    const std::vector<uint32_t>& list = m_db->UniqueIds();
+    std::vector<uint32_t> wanted(m_recordCount, 0);
+    for (int i = 0; i < TbPdb::kDesignRecords && i < static_cast<int>(list.size()); ++i) wanted[i] = list[i];
+    const CTbObjRecordList& records = m_db->Records();
+    for (int j = 0; j + TbPdb::kDesignRecords < m_recordCount; ++j) {
+        const CTbObjRecord* record = records.RecordInStoredOrder(j);
+        m_error.Assert(record != nullptr, kNoRecordMessage, QN_E_ASSERT);
+        wanted[TbPdb::kDesignRecords + j] = record->GetUniqueId();
+    }
+    return wanted;
+}
+
+void CTbPDBWriter::StoreUniqueIds() {
+    m_db->UniqueIds() = m_uniqueIds;
+    CTbObjRecordList& records = m_db->Records();
+    for (int j = 0; j + TbPdb::kDesignRecords < m_recordCount; ++j)
+        records.RecordInStoredOrder(j)->SetUniqueId(m_uniqueIds[TbPdb::kDesignRecords + j]);
+}
+
+void CTbPDBWriter::WriteHeader() {
+    const std::string& name = m_db->GetPdbName();
+    char nameBytes[TbPdb::kNameSize] = {};
+    std::memcpy(nameBytes, name.data(), std::min<size_t>(name.size(), TbPdb::kNameSize - 1));
+    m_OutFile.WriteN(nameBytes, TbPdb::kNameSize);
+    m_OutFile.WriteU16(static_cast<uint16_t>(m_db->GetPdbAttributes() & ~TbPdb::kAttrBackup));
+    m_OutFile.WriteU16(m_db->GetPdbVersion());
+    m_OutFile.WriteU32(m_db->GetCreationDate());
+    m_OutFile.WriteU32(m_db->GetModificationDate());
+    m_OutFile.WriteU32(m_db->GetBackupDate());
+    m_OutFile.WriteU32(m_db->GetModificationNumber());
+    m_OutFile.WriteU32(0);  // AppInfo: none
+    m_OutFile.WriteU32(0);  // SortInfo: none
+    m_OutFile.WriteN(TbPdb::kType, 4);
+    m_OutFile.WriteN(TbPdb::kCreator, 4);
+    m_OutFile.WriteU32(m_db->GetUniqueIdSeed());
+    m_OutFile.WriteU32(0);  // next record list: none
+    m_OutFile.WriteU16(m_recordCount);
+}
+
+void CTbPDBWriter::WriteRecordList() {
+    for (int i = 0; i < m_recordCount; ++i) {
+        uint32_t id = m_uniqueIds[i];
+        m_OutFile.WriteU32(m_offsets[i]);
+        m_OutFile.WriteU8(TbPdb::kRecordDirty);
+        m_OutFile.WriteU8(static_cast<uint8_t>(id >> 16));
+        m_OutFile.WriteU16(static_cast<uint16_t>(id));
+    }
+}
+
+void CTbPDBWriter::SetRange(int steps) {
+    if (m_progress) m_progress->SetRange(steps);
+}
+
+void CTbPDBWriter::Step() {
+    if (m_progress) m_progress->Step(1);
+}
+
+void CTbPDBWriter::SetText(const char* text) {
+    if (m_progress) m_progress->SetText(text);
+}
+
+void CTbPDBWriter::WriteZeros(uint32_t n) {
+    static constexpr uint8_t kZeros[64] = {};
+    for (uint32_t chunk; n > 0; n -= chunk) {
+        chunk = std::min<uint32_t>(n, sizeof kZeros);
+        m_OutFile.WriteN(kZeros, chunk);
+    }
+}
+
+void CTbPDBWriter::WriteNulString(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    m_OutFile.WriteN(text.data(), static_cast<uint32_t>(text.size()));
+    m_OutFile.WriteU8(0);
+}
+
+void CTbPDBWriter::WriteFixedText(std::string_view text, uint32_t size) {
+    uint32_t n = static_cast<uint32_t>(std::min<size_t>(text.size(), size));
+    m_OutFile.WriteN(text.data(), n);
+    WriteZeros(size - n);
+}
+
+void CTbPDBWriter::WriteShortText(std::string_view text, bool nulWhenEmpty) {
+    uint8_t n = static_cast<uint8_t>(std::min<size_t>(text.size(), 255));
+    m_OutFile.WriteU8(n);
+    m_OutFile.WriteN(text.data(), n);
+    if (n > 0 || nulWhenEmpty) m_OutFile.WriteU8(0);
 }

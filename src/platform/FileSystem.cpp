@@ -42,6 +42,22 @@ uint32_t CopyContents(int in, int out) {
     }
 }
 
+// The permission bits a file created now gets: 0666 less the process's umask. Reading the
+// umask sets it for a moment; all file work runs on the main thread, so nothing sees that.
+mode_t NewFileMode() {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+uint32_t SyncPath(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return PathError(path, errno);
+    uint32_t err = ::fsync(fd) == 0 || errno == EINVAL ? WIN_ERROR_SUCCESS : LastWinError();
+    ::close(fd);
+    return err;
+}
+
 }  // namespace
 
 uint32_t FindFile(const std::string& path, FileInfo* info) {
@@ -129,6 +145,23 @@ uint32_t DeleteFile(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return WIN_ERROR_ACCESS_DENIED;
     return ::unlink(path.c_str()) == 0 ? WIN_ERROR_SUCCESS : PathError(path, errno);
+}
+
+uint32_t ReplaceFile(const std::string& from, const std::string& to) {
+    struct stat st {};
+    bool replacing = ::stat(to.c_str(), &st) == 0;
+    // The owner is kept where the process may give it away (else the file stays the saver's);
+    // a change of owner clears the special permission bits, so the bits are set after it.
+    if (replacing && ::chown(from.c_str(), st.st_uid, st.st_gid) != 0 && errno != EPERM)
+        return PathError(from, errno);
+    mode_t mode = replacing ? (st.st_mode & 07777) : NewFileMode();
+    if (::chmod(from.c_str(), mode) != 0) return PathError(from, errno);
+    if (uint32_t err = SyncPath(from, O_RDONLY)) return err;
+    if (::rename(from.c_str(), to.c_str()) != 0) return PathError(to, errno);
+    // The rename itself lasts only once the folder's entry is on the disk too.
+    std::string folder = FolderOf(to);
+    SyncPath(folder.empty() ? "." : folder, O_RDONLY | O_DIRECTORY);
+    return WIN_ERROR_SUCCESS;
 }
 
 uint32_t SetReadOnly(const std::string& path, bool readOnly) {

@@ -33,6 +33,11 @@ uint32_t CopyFile(const std::string& from, const std::string& to);
 // Moves or renames; an existing target fails with WIN_ERROR_ALREADY_EXISTS, as MoveFile does.
 uint32_t MoveFile(const std::string& from, const std::string& to);
 uint32_t DeleteFile(const std::string& path);
+// Puts a finished file in place of another, for saves that must never lose the old file:
+// flushes from to the disk, gives it the permission bits (and, where allowed, the owner) of to,
+// or the bits a newly created file gets when to does not exist, renames it over to in one step
+// and flushes the folder.
+uint32_t ReplaceFile(const std::string& from, const std::string& to);
 
 uint32_t SetReadOnly(const std::string& path, bool readOnly);
 uint32_t SetModificationTime(const std::string& path, time_t when);

@@ -1,0 +1,44 @@
+// The commands of orvanta-cli, each reading its Tabulon and writing to the given streams.
+// Each returns the exit status: 0 done, 1 failed (the one-line message is on the error stream).
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+class IProgressIndicator;
+
+namespace orvanta::cli {
+
+// Where a command writes: its output, its messages, and the progress of reads and writes.
+struct CommandIo {
+    std::ostream& out;
+    std::ostream& err;
+    IProgressIndicator* progress = nullptr;
+};
+
+// Writes a failure's message as one line on the error stream; returns the exit status 1.
+inline int Failed(CommandIo& io, const std::string& message) {
+    io.err << message << '\n';
+    return 1;
+}
+
+// Name, design version, record count, the used fields, views, filters and tabs, for people.
+int RunInfo(const std::string& path, CommandIo& io);
+
+// The whole Tabulon as JSON (see JsonExport.h).
+int RunJson(const std::string& path, CommandIo& io);
+
+// A full read with the reader's diagnostic dump on. Without output the dump goes next to the
+// file (X.PDB gives X.txt); "-" sends it to io.out; any other output is the dump's path.
+// A failed read still leaves the dump written so far.
+int RunDump(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
+
+// A full read and a save, in place or to output (keeping the Tabulon's own name).
+int RunResave(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
+
+// A full read, a save to a temporary file, a second read of it and a comparison of the two:
+// "ok" (0), or one line per difference (1).
+int RunCheck(const std::string& path, CommandIo& io);
+
+}  // namespace orvanta::cli

@@ -1,0 +1,18 @@
+// Where two JSON documents differ, as lines a person can follow: the JSON path of each
+// difference and both values, e.g. records[3].values.5: "abc" != "abd".
+#pragma once
+
+#include "cli/JsonExport.h"
+
+#include <string>
+#include <vector>
+
+namespace orvanta::cli {
+
+// One line per difference, in document order; empty when the documents are equal. Objects are
+// compared key by key (a key on one side only shows "(missing)" for the other), arrays element
+// by element (a length difference is one line, "N items != M items", after the shared part).
+// Values longer than 80 characters are shortened with "...".
+std::vector<std::string> DiffJson(const Json& left, const Json& right);
+
+}  // namespace orvanta::cli

@@ -1,0 +1,38 @@
+// A Tabulon in memory as JSON: header, settings, fields with their advanced properties, views,
+// filters, tabs and records. Every text is converted from Windows-1252 to UTF-8.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+class CTbObjDB;
+class CTbObjField;
+class CTbObjFilter;
+class CTbObjRecord;
+class CTbObjRecordValue;
+
+namespace orvanta::cli {
+
+// Objects keep their keys in the order written, so the output reads like the Tabulon.
+using Json = nlohmann::ordered_json;
+
+// The whole Tabulon. The database is only read (its special filters have no const access).
+Json TabulonToJson(CTbObjDB& db);
+
+// One field slot: slot, name, type and type label, attributes, and the properties of its class.
+Json FieldToJson(const CTbObjField& field);
+
+// A filter (also the condition of a Conditional Expression): name, three conditions, two logic operators.
+Json FilterToJson(const CTbObjFilter& filter);
+
+// A record: key, category, unique ID and the set values of its used fields 1 to 80 by slot;
+// "extraWords" by slot for the values that carry the file's further word (an Address Join's
+// linked address-book record), only when there are any.
+Json RecordToJson(const CTbObjDB& db, const CTbObjRecord& record);
+
+// Whether a value appears at all: it has a value, or non-empty text or data.
+bool IsValueSet(const CTbObjRecordValue& value);
+
+// One value as its field's type keeps it (see JsonValues.cpp); null for a type that holds nothing.
+Json ValueToJson(const CTbObjRecordValue& value, const CTbObjField& field);
+
+}  // namespace orvanta::cli

@@ -1,0 +1,55 @@
+// orvanta-cli: looks into and repairs Tabulon files without the desktop program. This file
+// only sets up the command line; the commands live in the orvanta_cli_core library.
+#include "cli/Commands.h"
+#include "cli/TerminalProgress.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+#include <string>
+
+using namespace orvanta::cli;
+
+namespace {
+
+// The optional value of an -o option: none when it was not given.
+std::optional<std::string> GivenOutput(const CLI::Option* option, const std::string& value) {
+    return option->count() > 0 ? std::optional<std::string>(value) : std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "Looks into and repairs Tabulon files (Palm OS databases of type \"data\", creator \"MNDR\").",
+        "orvanta-cli"};
+    app.require_subcommand(1);
+    std::string file, output;
+
+    auto* info = app.add_subcommand(
+        "info", "Show name, design version, record count, fields, views, filters and tabs");
+    auto* json = app.add_subcommand("json", "Write the whole Tabulon as JSON (UTF-8) to standard output");
+    auto* dump =
+        app.add_subcommand("dump", "Read the Tabulon with the diagnostic dump on (X.PDB gives X.txt)");
+    auto* resave = app.add_subcommand("resave", "Read the Tabulon in full and save it again");
+    auto* check = app.add_subcommand(
+        "check", "Save to a temporary file, read it back and compare: \"ok\" or the differences");
+    for (CLI::App* command : {info, json, dump, resave, check})
+        command->add_option("FILE", file, "The Tabulon file (.PDB)")->required();
+    CLI::Option* dumpOutput =
+        dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
+    CLI::Option* resaveOutput =
+        resave->add_option("-o,--output", output, "Save to this file instead of in place");
+
+    CLI11_PARSE(app, argc, argv);
+
+    TerminalProgress progress(2);
+    CommandIo io{std::cout, std::cerr, &progress};
+    if (*info) return RunInfo(file, io);
+    if (*json) return RunJson(file, io);
+    if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);
+    if (*resave) return RunResave(file, GivenOutput(resaveOutput, output), io);
+    if (*check) return RunCheck(file, io);
+    return 0;  // not reached: CLI11 requires one command
+}

@@ -1,0 +1,174 @@
+// The sample Tabulons the build writes: each loads back in full and holds exactly what the
+// sample program builds in memory, and building again writes the very same bytes.
+#include "PalmBitmap.h"
+#include "Samples.h"
+#include "pdb/TbPDBWriter.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kSamplesDir = ORVANTA_SAMPLES_DIR;
+
+struct SampleCase {
+    const samples::SampleTabulon* sample;
+    int minRecords;  // what each sample promises its users
+};
+
+std::string PrintName(const testing::TestParamInfo<SampleCase>& info) {
+    std::string name = info.param.sample->name;
+    for (char& c : name)
+        if (c == ' ') c = '_';
+    return name;
+}
+
+std::string FileOf(const samples::SampleTabulon& sample, const std::string& folder) {
+    return folder + "/MRA_" + sample.name + ".PDB";
+}
+
+void ExpectSameValue(const CTbObjField& field, const CTbObjRecordValue& built, const CTbObjRecordValue& loaded) {
+    SCOPED_TRACE(field.GetName());
+    int16_t a[3], b[3];
+    switch (field.GetType()) {
+    case TEXT_T: case MEMO_T: EXPECT_EQ(built.GetText(), loaded.GetText()); break;
+    case INTEGER_T: case LIST_T: case RADIO_T: EXPECT_EQ(built.GetShort(), loaded.GetShort()); break;
+    case LONG_T: case AUTO_INC_T: EXPECT_EQ(built.GetLong(), loaded.GetLong()); break;
+    case FLOATING_T: EXPECT_EQ(built.GetFloat(), loaded.GetFloat()); break;
+    case CHECKBOX_T: EXPECT_EQ(built.GetChecked(), loaded.GetChecked()); break;
+    case IMAGE_T: EXPECT_EQ(built.GetData(), loaded.GetData()); break;
+    case DATE_T: case TIME_T:
+        built.GetDate(&a[0], &a[1], &a[2]);
+        loaded.GetDate(&b[0], &b[1], &b[2]);
+        EXPECT_EQ(std::memcmp(a, b, sizeof a), 0) << a[0] << "-" << a[1] << "-" << a[2];
+        break;
+    default: ADD_FAILURE() << "a sample field of an unexpected type"; break;
+    }
+}
+
+void ExpectSameDesign(CTbObjDB& built, CTbObjDB& loaded) {
+    EXPECT_EQ(built.GetPdbName(), loaded.GetPdbName());
+    ASSERT_EQ(built.UsedFieldCount(), loaded.UsedFieldCount());
+    for (int slot = 0; slot < MaxFieldSlots; ++slot) {
+        const CTbObjField& a = *built.Field(slot);
+        const CTbObjField& b = *loaded.Field(slot);
+        EXPECT_EQ(a.GetType(), b.GetType()) << "slot " << slot;
+        if (!a.IsUsed() || !a.ListProps() || !b.ListProps()) continue;
+        const CTbObjListItems& items = b.ListProps()->Items();
+        ASSERT_EQ(a.ListProps()->Items().Count(), items.Count()) << a.GetName();
+        for (int i = 0; i < items.Count(); ++i) EXPECT_EQ(a.ListProps()->Items().ItemAt(i)->text, items.ItemAt(i)->text);
+    }
+    ASSERT_EQ(built.ViewCount(), loaded.ViewCount());
+    for (int v = 0; v < built.ViewCount(); ++v) {
+        const CTbObjView& a = *built.View(v);
+        const CTbObjView& b = *loaded.View(v);
+        EXPECT_EQ(a.GetName(), b.GetName());
+        EXPECT_EQ(a.GetDefaultFilter(), b.GetDefaultFilter()) << a.GetName();
+        ASSERT_EQ(a.ColumnCount(), b.ColumnCount()) << a.GetName();
+        for (int c = 0; c < a.ColumnCount(); ++c) EXPECT_EQ(a.Column(c)->GetField(), b.Column(c)->GetField());
+        for (int k = 1; k <= 3; ++k) EXPECT_EQ(a.GetSortKey(k).field, b.GetSortKey(k).field) << a.GetName();
+    }
+    ASSERT_EQ(built.FilterCount(), loaded.FilterCount());
+    for (int f = 0; f < built.FilterCount(); ++f) {
+        EXPECT_EQ(built.Filter(f)->GetName(), loaded.Filter(f)->GetName());
+        EXPECT_EQ(built.Filter(f)->GetCondition(0).constant, loaded.Filter(f)->GetCondition(0).constant);
+    }
+    ASSERT_EQ(built.TabCount(), loaded.TabCount());
+    for (int t = 0; t < built.TabCount(); ++t) {
+        EXPECT_EQ(built.Tab(t)->GetName(), loaded.Tab(t)->GetName());
+        EXPECT_EQ(built.Tab(t)->UsedRowCount(), loaded.Tab(t)->UsedRowCount()) << built.Tab(t)->GetName();
+    }
+}
+
+class SampleTabulonTest : public testing::TestWithParam<SampleCase> {
+protected:
+    // The sample as the build wrote it, loaded in full.
+    void LoadGenerated(CTbObjDB& db) {
+        db.SetLocation(FileOf(*GetParam().sample, kSamplesDir), true);
+        TbResult result = db.Load(false);
+        ASSERT_GE(result, 0) << db.GetLastErrorText();
+    }
+};
+
+TEST_P(SampleTabulonTest, LoadsInFullWithTheDesignItPromises) {
+    CTbObjDB db;
+    ASSERT_NO_FATAL_FAILURE(LoadGenerated(db));
+    EXPECT_EQ(db.GetLoadState(), TB_LOAD_FULL);
+    EXPECT_GE(db.RecordCount(), GetParam().minRecords);
+    EXPECT_GE(db.UsedFieldCount(), 8);
+    EXPECT_GE(db.ViewCount(), 2);
+    EXPECT_GE(db.FilterCount(), 1);
+    EXPECT_GE(db.TabCount(), 2);
+    EXPECT_GE(db.Field(0)->ListProps()->Items().Count(), 2);  // categories
+}
+
+TEST_P(SampleTabulonTest, HoldsWhatTheSampleProgramBuilds) {
+    TempDir dir;
+    CTbObjDB built;
+    ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), built), 0)
+        << built.Writer().GetErrorText();
+    CTbObjDB loaded;
+    ASSERT_NO_FATAL_FAILURE(LoadGenerated(loaded));
+    ExpectSameDesign(built, loaded);
+    ASSERT_EQ(built.RecordCount(), loaded.RecordCount());
+    for (int r = 0; r < built.RecordCount(); ++r) {
+        const CTbObjRecord& a = *built.Records().RecordInStoredOrder(r);
+        const CTbObjRecord& b = *loaded.Records().RecordInStoredOrder(r);
+        SCOPED_TRACE("record " + std::to_string(r));
+        EXPECT_EQ(a.GetKey(), b.GetKey());
+        EXPECT_EQ(a.GetCategory(), b.GetCategory());
+        for (int slot = 1; slot < MaxFieldSlots; ++slot)
+            if (built.Field(slot)->IsUsed()) ExpectSameValue(*built.Field(slot), *a.Value(slot), *b.Value(slot));
+    }
+}
+
+TEST_P(SampleTabulonTest, BuildingAgainWritesTheSameBytes) {
+    TempDir dir;
+    CTbObjDB db;
+    ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), db), 0) << db.Writer().GetErrorText();
+    std::vector<uint8_t> generated = ReadBytes(FileOf(*GetParam().sample, kSamplesDir));
+    ASSERT_FALSE(generated.empty());
+    EXPECT_TRUE(ReadBytes(FileOf(*GetParam().sample, dir.Path().string())) == generated);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleTabulonTest,
+                         testing::Values(SampleCase{&samples::ContactsSample(), 12},
+                                         SampleCase{&samples::HouseholdInventorySample(), 10},
+                                         SampleCase{&samples::ReadingListSample(), 15},
+                                         SampleCase{&samples::TimeLogSample(), 20}),
+                         PrintName);
+
+TEST(SampleImages, InventoryPhotosAreUncompressedEightBitPalmBitmaps) {
+    CTbObjDB db;
+    db.SetLocation(FileOf(samples::HouseholdInventorySample(), kSamplesDir), true);
+    ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
+    int photo = db.FindField("Photo", IMAGE_T);
+    ASSERT_GT(photo, 0);
+    ASSERT_GT(db.RecordCount(), 0);
+    const std::vector<uint8_t>& bytes = db.Records().RecordInStoredOrder(0)->Value(photo)->GetData();
+    ASSERT_GE(bytes.size(), 16u);
+    int width = bytes[0] << 8 | bytes[1], height = bytes[2] << 8 | bytes[3], rowBytes = bytes[4] << 8 | bytes[5];
+    EXPECT_EQ(bytes[6] << 8 | bytes[7], 0);  // flags: no compression, no colour table
+    EXPECT_EQ(bytes[8], 8);                  // pixel size
+    EXPECT_EQ(bytes[9], 1);                  // version
+    EXPECT_EQ(rowBytes % 2, 0);
+    EXPECT_GE(rowBytes, width);
+    EXPECT_EQ(bytes.size(), 16u + static_cast<size_t>(rowBytes) * height);
+    EXPECT_EQ(db.Field(photo)->ImageProps()->GetBitsPerPixel(), 8u);
+}
+
+TEST(PalmCubeIndex, FollowsTheSystemPalette) {
+    EXPECT_EQ(samples::PalmCubeIndex(5, 5, 5), 0);    // white
+    EXPECT_EQ(samples::PalmCubeIndex(5, 4, 5), 1);    // FFCCFF
+    EXPECT_EQ(samples::PalmCubeIndex(4, 5, 5), 18);   // CCFFFF
+    EXPECT_EQ(samples::PalmCubeIndex(5, 0, 0), 125);  // red
+    EXPECT_EQ(samples::PalmCubeIndex(0, 5, 0), 210);  // green
+    EXPECT_EQ(samples::PalmCubeIndex(0, 0, 5), 95);   // blue
+    EXPECT_EQ(samples::PalmCubeIndex(0, 0, 0), 255);  // black is the last entry
+}
+
+}  // namespace
