@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the release tree and runs Orvanta's newest user-facing job: for now the file-layer
-# benchmark, which shows the typed read and write speed of the buffered file beside plain read().
+# Builds the release tree (which writes the sample Tabulons) and shows what orvanta-cli
+# reads from each of them: the program's main job on the bundled sample library.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -8,4 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/release"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF
 cmake --build "$build"
-"$build/bench/bench_io" --benchmark_counters_tabular=true "$@"
+for sample in "$build/samples/Sample Tabulons/"*.PDB; do
+  echo "== $(basename "$sample")"
+  "$build/cli/orvanta-cli" info "$sample"
+  echo
+done
