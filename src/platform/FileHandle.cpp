@@ -120,8 +120,4 @@ uint32_t TruncateHandle(int handle, int64_t length) {
     return WIN_ERROR_SUCCESS;
 }
 
-uint32_t FlushHandle(int handle) {
-    return ::fsync(handle) == 0 || errno == EINVAL ? WIN_ERROR_SUCCESS : LastWinError();
-}
-
 }  // namespace orvanta::platform

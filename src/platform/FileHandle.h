@@ -34,6 +34,5 @@ uint32_t WriteAt(int handle, const void* buf, size_t count, int64_t offset, size
 uint32_t HandleSize(int handle, int64_t* size);
 // Sets the end of the file to length (SetEndOfFile at that offset).
 uint32_t TruncateHandle(int handle, int64_t length);
-uint32_t FlushHandle(int handle);
 
 }  // namespace orvanta::platform
