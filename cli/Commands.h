@@ -41,4 +41,18 @@ int RunResave(const std::string& path, const std::optional<std::string>& output,
 // "ok" (0), or one line per difference (1).
 int RunCheck(const std::string& path, CommandIo& io);
 
+// Parses an expression (UTF-8) against the Tabulon's fields; shows the token list, the text
+// turned back from it and the result and colour for record N (counted from 1; every record
+// without one), or the parse error with its location (1).
+int RunExpr(const std::string& path, const std::string& text, const std::string& format,
+            std::optional<int> recordNumber, CommandIo& io);
+
+// Stores a parsed expression (and, when given, a result format) in the Advanced Expression
+// field of the slot, recalculates every record and saves.
+int RunSetExpression(const std::string& path, int slot, const std::string& text,
+                     const std::optional<std::string>& format, CommandIo& io);
+
+// Recalculates every computed field of every record and saves, in place or to output.
+int RunRecalc(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
+
 }  // namespace orvanta::cli

@@ -37,6 +37,22 @@ int main(int argc, char** argv) {
         "check", "Save to a temporary file, read it back and compare: \"ok\" or the differences");
     for (CLI::App* command : {info, json, dump, resave, check})
         command->add_option("FILE", file, "The Tabulon file (.PDB)")->required();
+    std::string text, format = "Floating";
+    int slot = 0, recordNumber = 0;
+    auto* expr = app.add_subcommand(
+        "expr", "Parse an expression against the Tabulon's fields; show its tokens and results");
+    auto* setExpression = app.add_subcommand(
+        "set-expression", "Store an expression in an Advanced Expression field, recalculate and save");
+    auto* recalc = app.add_subcommand("recalc", "Recalculate every computed field of every record and save");
+    for (CLI::App* command : {expr, setExpression, recalc})
+        command->add_option("FILE", file, "The Tabulon file (.PDB)")->required();
+    setExpression->add_option("SLOT", slot, "The field's slot (1 to 80)")->required();
+    for (CLI::App* command : {expr, setExpression})
+        command->add_option("TEXT", text, "The expression (see docs/expressions.md)")->required();
+    expr->add_option("--format", format, "Result format: a number 0-13 or a name such as Floating, Text, \"Date +/- Days\"");
+    CLI::Option* setFormat = setExpression->add_option("--format", format, "Result format to store with it");
+    CLI::Option* exprRecord = expr->add_option("--record", recordNumber, "Only this record (counted from 1)");
+    CLI::Option* recalcOutput = recalc->add_option("-o,--output", output, "Save to this file instead of in place");
     CLI::Option* dumpOutput =
         dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
     CLI::Option* resaveOutput =
@@ -51,5 +67,9 @@ int main(int argc, char** argv) {
     if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);
     if (*resave) return RunResave(file, GivenOutput(resaveOutput, output), io);
     if (*check) return RunCheck(file, io);
+    if (*expr)
+        return RunExpr(file, text, format, exprRecord->count() ? std::optional<int>(recordNumber) : std::nullopt, io);
+    if (*setExpression) return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), io);
+    if (*recalc) return RunRecalc(file, GivenOutput(recalcOutput, output), io);
     return 0;  // not reached: CLI11 requires one command
 }

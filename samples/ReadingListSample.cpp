@@ -1,5 +1,6 @@
 // The "Reading List" sample: books to read, being read, finished or lent out, with ratings,
-// reading dates and who has borrowed which book until when.
+// reading dates and who has borrowed which book until when; overdue loans show red, and the
+// days and pages a day it took to read a book are computed.
 #include "SampleKit.h"
 #include "Samples.h"
 
@@ -8,7 +9,8 @@ namespace samples {
 namespace {
 
 enum Slot {
-    kCategory = 0, kTitle, kAuthor, kStatus, kPages, kStarted, kFinished, kRating, kOwned, kLentTo, kDueBack, kNotes
+    kCategory = 0, kTitle, kAuthor, kStatus, kPages, kStarted, kFinished, kRating, kOwned, kLentTo, kDueBack, kNotes,
+    kOverdue, kDaysToRead, kPagesADay, kDueIn
 };
 
 struct Day {
@@ -82,6 +84,22 @@ void Design(CTbObjDB& db) {
     AddField(db, kLentTo, "Lent to", TEXT_T);
     AddField(db, kDueBack, "Due back", DATE_T);
     AddField(db, kNotes, "Notes", MEMO_T);
+    AddField(db, kOverdue, "Overdue", COND_EXP_T);
+    AddField(db, kDaysToRead, "Days to read", EXPRESSION_T);
+    AddField(db, kPagesADay, "Pages a day", ADV_EXPRESSION_T);
+    AddField(db, kDueIn, "Due in", ADV_EXPRESSION_T);
+}
+
+void Compute(CTbObjDB& db) {
+    SetConditional(db, kOverdue, {{kStatus, TbCompare::Equal, "Lent out"}, {kDueBack, TbCompare::Less, "T"}},
+                   {"Overdue", TB_RED}, {"", TB_BLACK});
+    SetSimpleExpression(db, kDaysToRead, {kFinished, 91, kStarted}, {"", "", ""}, EXPR_RESULT_DAYS);
+    SetAdvancedExpression(db, kPagesADay, "If(Finished, Round(Pages / (Finished - Started + 1), 1), 0)",
+                          EXPR_RESULT_FLOATING, 1);
+    SetAdvancedExpression(db, kDueIn,
+                          "If([Lent to] = '', '', If([Due back] < Today, {red} 'Overdue', "
+                          "{green} 'in ' + ([Due back] - Today) + ' days'))",
+                          EXPR_RESULT_TEXT, 0);
 }
 
 void Complete(CTbObjDB& db) {
@@ -90,7 +108,8 @@ void Complete(CTbObjDB& db) {
     AddFilter(db, "Top rated", {{kRating, TbCompare::Equal, "5"}, {kOwned, TbCompare::Equal, "1"}});
 
     ShapeView(*db.View(0), "Shelf", {{kTitle, 75}, {kAuthor, 55}, {kStatus, 30}}, {{kAuthor}, {kTitle}});
-    ShapeView(*db.AddView(), "Lent out", {{kTitle, 70}, {kLentTo, 50}, {kDueBack, 40}}, {{kDueBack}, {kTitle}});
+    ShapeView(*db.AddView(), "Lent out", {{kTitle, 70}, {kLentTo, 50}, {kDueBack, 40}, {kOverdue, 30}},
+              {{kDueBack}, {kTitle}});
     db.View(1)->SetDefaultFilter(0);
     ShapeView(*db.AddView(), "Read", {{kTitle, 70}, {kFinished, 40}, {kRating, 25}, {kPages, 25}},
               {{kFinished, true}});
@@ -110,7 +129,12 @@ void Complete(CTbObjDB& db) {
         .Field(kFinished, "Finished:")
         .Heading("On loan")
         .Field(kLentTo, "Lent to:")
-        .Field(kDueBack, "Due back:");
+        .Field(kDueBack, "Due back:")
+        .Field(kOverdue, "Overdue:")
+        .Field(kDueIn, "Due:")
+        .Heading("Pace")
+        .Field(kDaysToRead, "Days:")
+        .Field(kPagesADay, "Pages a day:");
     FormFiller(*db.AddTab(), "Notes", 40).Field(kNotes, "Notes:");
 
     for (const Book& b : kBooks) {
@@ -123,6 +147,8 @@ void Complete(CTbObjDB& db) {
         if (*b.lentTo) record.Text(kLentTo, b.lentTo);
         if (b.dueBack.year) record.Date(kDueBack, b.dueBack.year, b.dueBack.month, b.dueBack.day);
     }
+    Compute(db);
+    Recalculate(db);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // taken out of order, an item that is not in the list) throws std::logic_error.
 #include "SampleKit.h"
 
+#include "expr/CTbRecalculator.h"
+#include "expr/TbObjExprEvaluator.h"
 #include "platform/OleDate.h"
 
 #include <cmath>
@@ -33,6 +35,42 @@ void AddItems(CTbObjDB& db, int slot, std::initializer_list<const char*> items) 
     if (!field || !field->ListProps()) Fail("field " + std::to_string(slot) + " has no list items");
     for (const char* item : items) field->ListProps()->Items().AddItem(item);
 }
+
+void SetAdvancedExpression(CTbObjDB& db, int slot, const std::string& text, TbExprResult format,
+                           uint16_t decimals) {
+    CTbObjField* field = db.Field(slot);
+    if (!field || field->GetType() != ADV_EXPRESSION_T) Fail("field " + std::to_string(slot) + " is no Advanced Expression");
+    field->ExprProps()->SetResultFormat(format);
+    field->ExprProps()->SetDecimals(decimals);
+    std::string error;
+    if (TbObjExprEvaluator(db).SetExpression(*field, text, nullptr, &error) != 0)
+        Fail("expression of field " + std::to_string(slot) + ": " + error);
+}
+
+void SetSimpleExpression(CTbObjDB& db, int slot, std::vector<uint8_t> tokens, std::vector<std::string> values,
+                         TbExprResult format) {
+    CTbObjField* field = db.Field(slot);
+    if (!field || field->GetType() != EXPRESSION_T) Fail("field " + std::to_string(slot) + " is no Expression");
+    field->ExprProps()->SetResultFormat(format);
+    if (!field->ExprProps()->SetTokens(std::move(tokens), std::move(values)))
+        Fail("token list of field " + std::to_string(slot));
+}
+
+void SetConditional(CTbObjDB& db, int slot, std::initializer_list<FilterCondition> conditions,
+                    ConditionalSide whenTrue, ConditionalSide whenFalse) {
+    CTbObjField* field = db.Field(slot);
+    if (!field || !field->CondExprProps()) Fail("field " + std::to_string(slot) + " is no Conditional Expression");
+    CTbObjFieldCondExpr& props = *field->CondExprProps();
+    int i = 0;
+    for (const FilterCondition& c : conditions) props.Condition().SetCondition(i++, c.slot, c.op, 0, c.constant);
+    if (i > 1) props.Condition().SetLogicOperator(0, TbCompare::And);
+    props.SetTrueConstant(whenTrue.text);
+    props.SetTrueColour(whenTrue.colour);
+    props.SetFalseConstant(whenFalse.text);
+    props.SetFalseColour(whenFalse.colour);
+}
+
+void Recalculate(CTbObjDB& db) { CTbRecalculator(db).RecalculateAll(nullptr); }
 
 uint16_t ItemIndex(const CTbObjDB& db, int slot, std::string_view text) {
     const CTbObjListItems& items = ItemsOf(db, slot);

@@ -88,4 +88,22 @@ struct FilterCondition {
 CTbObjFilter& AddFilter(CTbObjDB& db, std::string name, std::initializer_list<FilterCondition> conditions,
                         char logic = TbCompare::And);
 
+
+// Computed fields. An Advanced Expression is parsed by the expression component; a simple
+// Expression takes the handheld's token list (operand, operator, operand ...) as it is.
+void SetAdvancedExpression(CTbObjDB& db, int slot, const std::string& text, TbExprResult format,
+                           uint16_t decimals = 3);
+void SetSimpleExpression(CTbObjDB& db, int slot, std::vector<uint8_t> tokens, std::vector<std::string> values,
+                         TbExprResult format);
+// A Conditional Expression of one or two conditions (joined by And) choosing between two
+// constant texts, each with its colour.
+struct ConditionalSide {
+    std::string text;
+    TbColour colour;
+};
+void SetConditional(CTbObjDB& db, int slot, std::initializer_list<FilterCondition> conditions,
+                    ConditionalSide whenTrue, ConditionalSide whenFalse);
+// Recomputes every computed field of every record.
+void Recalculate(CTbObjDB& db);
+
 }  // namespace samples

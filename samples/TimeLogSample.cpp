@@ -1,5 +1,6 @@
 // The "Time Log" sample: one working week of numbered time entries (date, start, end, project,
-// activity, minutes and notes), billable or internal.
+// activity, minutes and notes), billable or internal, with the time worked computed three ways:
+// a simple expression, advanced expressions with a running day total, and a conditional warning.
 #include "SampleKit.h"
 #include "Samples.h"
 
@@ -10,7 +11,9 @@ namespace samples {
 
 namespace {
 
-enum Slot { kCategory = 0, kEntry, kDate, kStart, kEnd, kProject, kActivity, kMinutes, kNotes };
+enum Slot {
+    kCategory = 0, kEntry, kDate, kStart, kEnd, kProject, kActivity, kMinutes, kNotes, kDuration, kHours, kDayTotal, kBreak
+};
 
 constexpr const char* kOffice = "Office";  // the project name of internal work
 
@@ -60,6 +63,21 @@ void Design(CTbObjDB& db) {
     AddItems(db, kActivity, {"Design", "Coding", "Testing", "Meeting", "Support", "Admin"});
     AddField(db, kMinutes, "Minutes", LONG_T);
     AddField(db, kNotes, "Notes", MEMO_T);
+    AddField(db, kDuration, "Duration", EXPRESSION_T);
+    AddField(db, kHours, "Hours", ADV_EXPRESSION_T);
+    AddField(db, kDayTotal, "Day total", ADV_EXPRESSION_T);
+    AddField(db, kBreak, "Break", COND_EXP_T);
+}
+
+// End less start as hours and minutes (the handheld's chain), as hours with two decimals, the
+// hours of the day so far (adding to the previous entry's total on the same date), and a red
+// reminder after three hours without a pause.
+void Compute(CTbObjDB& db) {
+    SetSimpleExpression(db, kDuration, {kEnd, 91, kStart}, {"", "", ""}, EXPR_RESULT_HHMM);
+    SetAdvancedExpression(db, kHours, "Round((End - Start) * 24, 2)", EXPR_RESULT_FLOATING, 2);
+    SetAdvancedExpression(db, kDayTotal, "If(Prev(Date) = Date, Prev(Day total), 0) + Hours", EXPR_RESULT_FLOATING, 2);
+    SetConditional(db, kBreak, {{kMinutes, TbCompare::GreaterOrEqual, "180"}}, {"Take a break", TB_RED},
+                   {"", TB_BLACK});
 }
 
 void Complete(CTbObjDB& db) {
@@ -68,7 +86,7 @@ void Complete(CTbObjDB& db) {
     AddFilter(db, "Long sessions", {{kMinutes, TbCompare::GreaterOrEqual, "120"}});
 
     ShapeView(*db.View(0), "Log",
-              {{kEntry, 20}, {kDate, 40}, {kStart, 30}, {kEnd, 30}, {kProject, 55}, {kMinutes, 25}},
+              {{kEntry, 20}, {kDate, 40}, {kStart, 30}, {kEnd, 30}, {kProject, 55}, {kHours, 25}, {kDayTotal, 25}},
               {{kDate}, {kStart}});
     db.View(0)->SetFrozenColumns(1);
     ShapeView(*db.AddView(), "This project", {{kDate, 40}, {kStart, 30}, {kActivity, 40}, {kMinutes, 25}},
@@ -83,6 +101,7 @@ void Complete(CTbObjDB& db) {
     when.Field(kEntry, "Entry:").LastRow().SetReadOnly(true);
     when.Field(kDate, "Date:").Field(kStart, "Start:").Field(kEnd, "End:");
     when.Field(kMinutes, "Minutes:", "End less start, in minutes").LastRow().SetReadOnly(true);
+    when.Field(kDuration, "Duration:").Field(kHours, "Hours:").Field(kDayTotal, "Day total:").Field(kBreak, "Break:");
     FormFiller(*db.AddTab(), "Work", 45)
         .Heading("What")
         .Field(kProject, "Project:")
@@ -98,6 +117,8 @@ void Complete(CTbObjDB& db) {
         record.Text(kProject, e.project).Choice(kActivity, e.activity).Long(kMinutes, minutes).Text(kNotes, e.notes);
     }
     db.Field(kEntry)->NumberProps()->SetNextValue(static_cast<int32_t>(std::size(kEntries)) + 1);
+    Compute(db);
+    Recalculate(db);
 }
 
 }  // namespace
