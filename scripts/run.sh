@@ -13,3 +13,7 @@ for sample in "$build/samples/Sample Tabulons/"*.PDB; do
   "$build/cli/orvanta-cli" info "$sample"
   echo
 done
+
+# A computed field at work: the hours of each Time Log entry, worked out from its start and end.
+echo "== Hours worked, from the Time Log's start and end times"
+"$build/cli/orvanta-cli" expr "$build/samples/Sample Tabulons/MRA_Time Log.PDB" "Round((End - Start) * 24, 2)"
