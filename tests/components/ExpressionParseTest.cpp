@@ -30,6 +30,11 @@ protected:
     }
 };
 
+TEST_F(ExpressionTest, HandsOutOnlyItsInterface) {
+    EXPECT_EQ(static_cast<void*>(m_evaluator), m_component->QueryInterface("IExpressionEvaluator"));
+    EXPECT_EQ(nullptr, m_component->QueryInterface("IBitmapConverter"));
+}
+
 TEST_F(ParseTest, ConstantsAndKeywords) {
     ExpectTokens("12 + 3.5 - .5", {86, 90, 86, 91, 86}, {"12", "", "3.5", "", ".5"});
     ExpectTokens("'it''s'", {88}, {"it's"});
@@ -93,6 +98,7 @@ TEST_F(ParseTest, ErrorsSayWhatAndWhere) {
         {"'abc", "no closing quote: it starts at position 1.", 0},
         {"{pink} 1", "Unknown colour '{pink}' at position 1.", 0},
         {"[Qty] + 1", "Unknown field '[Qty]' at position 1.", 0},
+        {"1 + []", "Unknown field '[]' at position 5.", 4},  // unused slots have no name
         {"(1 + 2", "Missing ')' at the end of the expression (position 7).", 6},
         {"1 + 2)", "Unexpected ')' at position 6.", 5},
         {"1 + * 2", "Missing operand at position 5.", 4},
@@ -117,6 +123,8 @@ TEST_F(ParseTest, ErrorsSayWhatAndWhere) {
         EXPECT_NE(std::string::npos, m_parseError.find(c.message)) << c.text << ": " << m_parseError;
         EXPECT_EQ(c.position, m_evaluator->ErrorPosition()) << c.text;
     }
+    Parse("1");
+    EXPECT_EQ(-1, m_evaluator->ErrorPosition());
 }
 
 TEST_F(ParseTest, AtMostFortyEightTokens) {
