@@ -34,7 +34,8 @@ std::string FileOf(const samples::SampleTabulon& sample, const std::string& fold
 void ExpectSameValue(const CTbObjField& field, const CTbObjRecordValue& built, const CTbObjRecordValue& loaded) {
     SCOPED_TRACE(field.GetName());
     int16_t a[3], b[3];
-    switch (field.GetType()) {
+    EXPECT_EQ(built.GetColour(), loaded.GetColour());
+    switch (field.GetValueType()) {
     case TEXT_T: case MEMO_T: EXPECT_EQ(built.GetText(), loaded.GetText()); break;
     case INTEGER_T: case LIST_T: case RADIO_T: EXPECT_EQ(built.GetShort(), loaded.GetShort()); break;
     case LONG_T: case AUTO_INC_T: EXPECT_EQ(built.GetLong(), loaded.GetLong()); break;
@@ -141,6 +142,53 @@ INSTANTIATE_TEST_SUITE_P(Samples, SampleTabulonTest,
                                          SampleCase{&samples::ReadingListSample(), 15},
                                          SampleCase{&samples::TimeLogSample(), 20}),
                          PrintName);
+
+// Reads a sample as the build wrote it.
+void LoadSample(const samples::SampleTabulon& sample, CTbObjDB& db) {
+    db.SetLocation(FileOf(sample, kSamplesDir), true);
+    ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
+}
+
+TEST(SampleComputedFields, TheTimeLogWorksOutDurationsHoursAndDayTotals) {
+    CTbObjDB db;
+    ASSERT_NO_FATAL_FAILURE(LoadSample(samples::TimeLogSample(), db));
+    int duration = db.FindField("Duration", EXPRESSION_T), hours = db.FindField("Hours", ADV_EXPRESSION_T);
+    int total = db.FindField("Day total", ADV_EXPRESSION_T), pause = db.FindField("Break", COND_EXP_T);
+    ASSERT_GT(duration, 0);
+    ASSERT_GT(hours, 0);
+    ASSERT_GT(total, 0);
+    ASSERT_GT(pause, 0);
+    // The second entry of 8 November: 9:00 to 11:15, after half an hour of planning.
+    const CTbObjRecord& entry = *db.Records().RecordInStoredOrder(1);
+    EXPECT_FLOAT_EQ(entry.Value(duration)->GetFloat(), 2 * 3600 + 15 * 60);
+    EXPECT_FLOAT_EQ(entry.Value(hours)->GetFloat(), 2.25f);
+    EXPECT_FLOAT_EQ(entry.Value(total)->GetFloat(), 2.75f);
+    EXPECT_EQ(entry.Value(pause)->GetText(), "");
+    // The fourth (13:30 to 16:45) is long enough for the reminder; the first of the next day starts a new total.
+    EXPECT_EQ(db.Records().RecordInStoredOrder(3)->Value(pause)->GetText(), "Take a break");
+    EXPECT_EQ(db.Records().RecordInStoredOrder(3)->Value(pause)->GetColour(), TB_RED);
+    EXPECT_FLOAT_EQ(db.Records().RecordInStoredOrder(5)->Value(total)->GetFloat(), 1.75f);
+}
+
+TEST(SampleComputedFields, TheReadingListShowsOverdueLoansAndReadingPace) {
+    CTbObjDB db;
+    ASSERT_NO_FATAL_FAILURE(LoadSample(samples::ReadingListSample(), db));
+    int overdue = db.FindField("Overdue", COND_EXP_T), days = db.FindField("Days to read", EXPRESSION_T);
+    int pace = db.FindField("Pages a day", ADV_EXPRESSION_T), dueIn = db.FindField("Due in", ADV_EXPRESSION_T);
+    ASSERT_GT(overdue, 0);
+    ASSERT_GT(days, 0);
+    ASSERT_GT(pace, 0);
+    ASSERT_GT(dueIn, 0);
+    const CTbObjRecord& pride = *db.Records().RecordInStoredOrder(0);  // 5 to 28 January 2004, 432 pages
+    EXPECT_FLOAT_EQ(pride.Value(days)->GetFloat(), 23.0f);
+    EXPECT_FLOAT_EQ(pride.Value(pace)->GetFloat(), 18.0f);
+    EXPECT_EQ(pride.Value(overdue)->GetText(), "");
+    const CTbObjRecord& hobbit = *db.Records().RecordInStoredOrder(8);  // lent out, due 10 November 2004
+    EXPECT_EQ(hobbit.Value(overdue)->GetText(), "Overdue");
+    EXPECT_EQ(hobbit.Value(overdue)->GetColour(), TB_RED);
+    EXPECT_EQ(hobbit.Value(dueIn)->GetText(), "Overdue");
+    EXPECT_EQ(hobbit.Value(dueIn)->GetColour(), TB_RED);
+}
 
 TEST(SampleImages, InventoryPhotosAreUncompressedEightBitPalmBitmaps) {
     CTbObjDB db;
