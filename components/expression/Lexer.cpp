@@ -7,7 +7,12 @@ namespace orvanta::expression {
 
 namespace {
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '\'');
+    quoted.append(text);
+    quoted += '\'';
+    return quoted;
+}
 
 std::string ByteString(uint8_t byte) { return std::string(1, static_cast<char>(byte)); }
 
