@@ -25,8 +25,8 @@ CTbObjDB& Tabulon() {
         for (int i = 0; i < built->Records().Count(true); ++i)
             built->Records().RecordInStoredOrder(i)->Value(kExpressionSlot)->Reset(&field, false);
         std::string error;
-        if (TbObjExprEvaluator(*built).SetExpression(field, "If(Int0 > 500, Float0 * 2, Float0 - Long0 / 1000)",
-                                                     nullptr, &error) != 0)
+        if (TbObjExprEvaluator(*built).SetExpression(
+                field, "If(Int0 > 500, Float0 * 2, Float0 - Long0 / 1000)", nullptr, &error) != 0)
             throw std::runtime_error(error);
         return built;
     }();

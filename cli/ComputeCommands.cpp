@@ -28,7 +28,8 @@ void Recalculate(CTbObjDB& db, StreamPrompt& prompt, CommandIo& io) {
 }
 
 // Stores the parsed expression (evaluated once for the first record); false with the error shown.
-bool StoreExpression(CTbObjDB& db, CTbObjField& field, const std::string& text, StreamPrompt& prompt, CommandIo& io) {
+bool StoreExpression(CTbObjDB& db, CTbObjField& field, const std::string& text, StreamPrompt& prompt,
+                     CommandIo& io) {
     TbObjExprEvaluator evaluator(db, &prompt);
     std::string error;
     int position = -1;
@@ -38,9 +39,8 @@ bool StoreExpression(CTbObjDB& db, CTbObjField& field, const std::string& text, 
                << "\": " << Utf8FromWindows1252(evaluator.ExpressionText(field)) << '\n';
         return true;
     }
-    io.err << Utf8FromWindows1252(error.empty() ? "The expression component could not be used." : error) << '\n';
-    if (position >= 0)
-        io.err << "Possible error location:\n" << Utf8FromWindows1252(ErrorLocation(text, position)) << '\n';
+    ShowExpressionError(io.err, error.empty() ? "The expression component could not be used." : error, text,
+                        position);
     return false;
 }
 
@@ -50,9 +50,8 @@ int RunSetExpression(const std::string& path, int slot, const std::string& utf8T
                      const std::optional<std::string>& formatName, CommandIo& io) {
     std::optional<int> format = formatName ? ResultFormatFromName(*formatName) : std::nullopt;
     if (formatName && !format) return Failed(io, "Unknown result format: " + *formatName);
-    std::string text;
-    if (!platform::Windows1252FromUtf8(utf8Text, &text))
-        return Failed(io, "The expression holds characters a Tabulon cannot store.");
+    std::optional<std::string> text = ExpressionFromUtf8(utf8Text);
+    if (!text) return Failed(io, "The expression holds characters a Tabulon cannot store.");
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
@@ -64,7 +63,7 @@ int RunSetExpression(const std::string& path, int slot, const std::string& utf8T
         CTbObjFieldExpr& props = *field->ExprProps();
         int oldFormat = props.GetResultFormat();
         if (format) props.SetResultFormat(*format);
-        if (!StoreExpression(db, *field, text, prompt, io)) {
+        if (!StoreExpression(db, *field, *text, prompt, io)) {
             props.SetResultFormat(oldFormat);
             return 1;
         }

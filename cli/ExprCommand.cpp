@@ -30,13 +30,13 @@ std::string FieldNameOfToken(const std::vector<std::string>& names, int type) {
 }
 
 // Parses text (Windows-1252); false with the error and its location shown.
-bool ParseExpression(const TbObjExprEvaluator& evaluator, const std::string& text, Parsed* parsed, CommandIo& io) {
+bool ParseExpression(const TbObjExprEvaluator& evaluator, const std::string& text, Parsed* parsed,
+                     CommandIo& io) {
     std::string error;
     int position = -1;
-    if (evaluator.ParseText(text, &parsed->types, &parsed->values, &error, &position) == expression::kOk) return true;
-    io.err << Utf8FromWindows1252(error) << '\n'
-           << "Possible error location:\n"
-           << Utf8FromWindows1252(ErrorLocation(text, position)) << '\n';
+    if (evaluator.ParseText(text, &parsed->types, &parsed->values, &error, &position) == expression::kOk)
+        return true;
+    ShowExpressionError(io.err, error, text, position);
     return false;
 }
 
@@ -45,7 +45,8 @@ void PrintTokens(const TbObjExprEvaluator& evaluator, const Parsed& parsed, Comm
     io.out << "Tokens (" << parsed.types.size() << "):\n";
     for (size_t i = 0; i < parsed.types.size(); ++i)
         io.out << "  "
-               << Utf8FromWindows1252(TokenLine(parsed.types[i], parsed.values[i], FieldNameOfToken(names, parsed.types[i])))
+               << Utf8FromWindows1252(
+                      TokenLine(parsed.types[i], parsed.values[i], FieldNameOfToken(names, parsed.types[i])))
                << '\n';
 }
 
@@ -57,7 +58,8 @@ void PrintResult(const TbObjExprEvaluator& evaluator, const CTbObjDB& db, const 
     expression::Result result;
     std::string error;
     io.out << "Record " << position + 1 << ": ";
-    if (evaluator.EvaluateTokens(*record, previous, parsed.types, parsed.values, 3, format, &result, &error) != 0) {
+    if (evaluator.EvaluateTokens(*record, previous, parsed.types, parsed.values, 3, format, &result,
+                                 &error) != 0) {
         io.out << "error: " << Utf8FromWindows1252(error) << '\n';
         return;
     }
@@ -70,24 +72,24 @@ int RunExpr(const std::string& path, const std::string& utf8Text, const std::str
             std::optional<int> recordNumber, CommandIo& io) {
     std::optional<int> format = ResultFormatFromName(formatName);
     if (!format) return Failed(io, "Unknown result format: " + formatName);
-    std::string text;
-    if (!platform::Windows1252FromUtf8(utf8Text, &text))
-        return Failed(io, "The expression holds characters a Tabulon cannot store.");
+    std::optional<std::string> text = ExpressionFromUtf8(utf8Text);
+    if (!text) return Failed(io, "The expression holds characters a Tabulon cannot store.");
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
     int count = db.Records().Count(true);
     if (recordNumber && (*recordNumber < 1 || *recordNumber > count))
-        return Failed(io, "No record " + std::to_string(*recordNumber) + ": the Tabulon has " + std::to_string(count) +
-                              " records.");
+        return Failed(io, "No record " + std::to_string(*recordNumber) + ": the Tabulon has " +
+                              std::to_string(count) + " records.");
 
     StreamPrompt prompt(io.err);
     TbObjExprEvaluator evaluator(db, &prompt);
     Parsed parsed;
     try {
-        if (!ParseExpression(evaluator, text, &parsed, io)) return 1;
+        if (!ParseExpression(evaluator, *text, &parsed, io)) return 1;
         PrintTokens(evaluator, parsed, io);
-        io.out << "Text: " << Utf8FromWindows1252(evaluator.TokensAsText(parsed.types, parsed.values)) << '\n';
+        io.out << "Text: " << Utf8FromWindows1252(evaluator.TokensAsText(parsed.types, parsed.values))
+               << '\n';
         io.out << "Result format: " << ExprResultLabel(*format) << '\n';
         int first = recordNumber ? *recordNumber - 1 : 0, last = recordNumber ? *recordNumber : count;
         for (int position = first; position < last; ++position)

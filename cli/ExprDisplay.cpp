@@ -4,6 +4,7 @@
 #include "expr/TbExprResult.h"
 #include "model/TbObjRecord.h"
 #include "model/TbTypes.h"
+#include "platform/CodePage.h"
 #include "platform/OleVariant.h"
 
 #include <cstdio>
@@ -20,7 +21,8 @@ std::string Lower(std::string text) {
 }
 
 bool IsKindToken(int type) {
-    return type == expression::kTokenColor || type == expression::kTokenFunc || type == expression::kTokenOper;
+    return type == expression::kTokenColor || type == expression::kTokenFunc ||
+           type == expression::kTokenOper;
 }
 
 std::string Clock(int seconds, bool withSeconds) {
@@ -35,12 +37,14 @@ std::string Clock(int seconds, bool withSeconds) {
 }  // namespace
 
 std::string TokenTypeName(int type) {
-    static const char* const kTokens[] = {"exprTokenToday",    "????",           "exprTokenFloatConst",
-                                          "exprTokenNow",      "exprTokenString", "exprTokenColor",
-                                          "exprTokenPlus",     "exprTokenMinus",  "exprTokenMultiply",
-                                          "exprTokenDivide",   "exprTokenFunc",   "exprTokenParenL",
-                                          "exprTokenParenR",   "exprTokenComma",  "exprTokenOper",
-                                          "exprTokenPrevRecIndex"};
+    static const char* const kTokens[] = {"exprTokenToday",      "????",
+                                          "exprTokenFloatConst", "exprTokenNow",
+                                          "exprTokenString",     "exprTokenColor",
+                                          "exprTokenPlus",       "exprTokenMinus",
+                                          "exprTokenMultiply",   "exprTokenDivide",
+                                          "exprTokenFunc",       "exprTokenParenL",
+                                          "exprTokenParenR",     "exprTokenComma",
+                                          "exprTokenOper",       "exprTokenPrevRecIndex"};
     if (type >= 1 && type <= MaxUserFields) return "Field Number";
     if (type >= 101 && type <= 100 + MaxUserFields) return "Previous Record's Field Number";
     if (type >= 84 && type <= 99) return kTokens[type - 84];
@@ -74,14 +78,20 @@ std::string ResultDisplay(const expression::Result& result, int resultFormat) {
     CTbObjRecordValue value;
     StoreExprResult(result, resultFormat, value);
     switch (resultFormat) {
-    case EXPR_RESULT_DATE_DAYS:
-    case EXPR_RESULT_DATE_MONTHS:
-    case EXPR_RESULT_DATE_YEARS: return value.DateAsText();
-    case EXPR_RESULT_TIME: return value.TimeAsText();
-    case EXPR_RESULT_HHMMSS: return Clock(static_cast<int>(value.GetFloat()), true);
-    case EXPR_RESULT_HHMM: return Clock(static_cast<int>(value.GetFloat()), false);
-    case EXPR_RESULT_TEXT: return std::string(value.GetText());
-    default: return platform::VarTextFromR4(value.GetFloat());
+        case EXPR_RESULT_DATE_DAYS:
+        case EXPR_RESULT_DATE_MONTHS:
+        case EXPR_RESULT_DATE_YEARS:
+            return value.DateAsText();
+        case EXPR_RESULT_TIME:
+            return value.TimeAsText();
+        case EXPR_RESULT_HHMMSS:
+            return Clock(static_cast<int>(value.GetFloat()), true);
+        case EXPR_RESULT_HHMM:
+            return Clock(static_cast<int>(value.GetFloat()), false);
+        case EXPR_RESULT_TEXT:
+            return std::string(value.GetText());
+        default:
+            return platform::VarTextFromR4(value.GetFloat());
     }
 }
 
@@ -94,6 +104,19 @@ std::string ErrorLocation(const std::string& text, int position) {
     if (position < 0) return text;
     size_t column = std::min(static_cast<size_t>(position), text.size());
     return text + "\n" + std::string(column, ' ') + "^";
+}
+
+void ShowExpressionError(std::ostream& out, const std::string& error, const std::string& text, int position) {
+    out << platform::Utf8FromWindows1252(error) << '\n';
+    if (position >= 0)
+        out << "Possible error location:\n"
+            << platform::Utf8FromWindows1252(ErrorLocation(text, position)) << '\n';
+}
+
+std::optional<std::string> ExpressionFromUtf8(const std::string& utf8) {
+    std::string text;
+    if (!platform::Windows1252FromUtf8(utf8, &text)) return std::nullopt;
+    return text;
 }
 
 }  // namespace orvanta::cli

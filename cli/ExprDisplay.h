@@ -5,6 +5,7 @@
 #include "components/expression/IExpressionEvaluator.h"
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace orvanta::cli {
@@ -29,5 +30,12 @@ std::string ColourName(uint32_t colour);
 
 // The text with a line under it marking the 0-based position.
 std::string ErrorLocation(const std::string& text, int position);
+
+// Writes an expression error (Windows-1252) and, when it has a position, where it lies in text.
+void ShowExpressionError(std::ostream& out, const std::string& error, const std::string& text, int position);
+
+// An expression typed in UTF-8 as the Tabulon keeps it (Windows-1252); none when it holds
+// characters the code page lacks.
+std::optional<std::string> ExpressionFromUtf8(const std::string& utf8);
 
 }  // namespace orvanta::cli

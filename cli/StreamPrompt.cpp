@@ -12,15 +12,16 @@ StreamPrompt::~StreamPrompt() {
                   << " more time" << (repeats == 1 ? "" : "s") << ")\n";
 }
 
-platform::PromptAnswer StreamPrompt::Show(const std::string& title, const std::string& text, platform::PromptIcon,
-                                          platform::PromptButtons buttons) {
+platform::PromptAnswer StreamPrompt::Show(const std::string& title, const std::string& text,
+                                          platform::PromptIcon, platform::PromptButtons buttons) {
     ++m_count;
     auto [it, first] = m_repeats.emplace(text, 0);
     if (first)
         m_out << platform::Utf8FromWindows1252(title) << ": " << platform::Utf8FromWindows1252(text) << '\n';
     else
         ++it->second;
-    bool question = buttons == platform::PromptButtons::YesNo || buttons == platform::PromptButtons::YesNoCancel;
+    bool question =
+        buttons == platform::PromptButtons::YesNo || buttons == platform::PromptButtons::YesNoCancel;
     return question ? platform::PromptAnswer::No : platform::PromptAnswer::Ok;
 }
 

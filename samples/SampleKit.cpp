@@ -39,7 +39,8 @@ void AddItems(CTbObjDB& db, int slot, std::initializer_list<const char*> items) 
 void SetAdvancedExpression(CTbObjDB& db, int slot, const std::string& text, TbExprResult format,
                            uint16_t decimals) {
     CTbObjField* field = db.Field(slot);
-    if (!field || field->GetType() != ADV_EXPRESSION_T) Fail("field " + std::to_string(slot) + " is no Advanced Expression");
+    if (!field || field->GetType() != ADV_EXPRESSION_T)
+        Fail("field " + std::to_string(slot) + " is no Advanced Expression");
     field->ExprProps()->SetResultFormat(format);
     field->ExprProps()->SetDecimals(decimals);
     std::string error;
@@ -50,7 +51,8 @@ void SetAdvancedExpression(CTbObjDB& db, int slot, const std::string& text, TbEx
 void SetSimpleExpression(CTbObjDB& db, int slot, std::vector<uint8_t> tokens, std::vector<std::string> values,
                          TbExprResult format) {
     CTbObjField* field = db.Field(slot);
-    if (!field || field->GetType() != EXPRESSION_T) Fail("field " + std::to_string(slot) + " is no Expression");
+    if (!field || field->GetType() != EXPRESSION_T)
+        Fail("field " + std::to_string(slot) + " is no Expression");
     field->ExprProps()->SetResultFormat(format);
     if (!field->ExprProps()->SetTokens(std::move(tokens), std::move(values)))
         Fail("token list of field " + std::to_string(slot));
@@ -59,10 +61,12 @@ void SetSimpleExpression(CTbObjDB& db, int slot, std::vector<uint8_t> tokens, st
 void SetConditional(CTbObjDB& db, int slot, std::initializer_list<FilterCondition> conditions,
                     ConditionalSide whenTrue, ConditionalSide whenFalse) {
     CTbObjField* field = db.Field(slot);
-    if (!field || !field->CondExprProps()) Fail("field " + std::to_string(slot) + " is no Conditional Expression");
+    if (!field || !field->CondExprProps())
+        Fail("field " + std::to_string(slot) + " is no Conditional Expression");
     CTbObjFieldCondExpr& props = *field->CondExprProps();
     int i = 0;
-    for (const FilterCondition& c : conditions) props.Condition().SetCondition(i++, c.slot, c.op, 0, c.constant);
+    for (const FilterCondition& c : conditions)
+        props.Condition().SetCondition(i++, c.slot, c.op, 0, c.constant);
     if (i > 1) props.Condition().SetLogicOperator(0, TbCompare::And);
     props.SetTrueConstant(whenTrue.text);
     props.SetTrueColour(whenTrue.colour);
@@ -81,7 +85,8 @@ uint16_t ItemIndex(const CTbObjDB& db, int slot, std::string_view text) {
 
 uint32_t PalmSeconds(int year, int month, int day, int hour, int minute) {
     double ole = 0;
-    if (!orvanta::platform::OleDateFromParts(year, month, day, hour, minute, 0, &ole)) Fail("invalid header date");
+    if (!orvanta::platform::OleDateFromParts(year, month, day, hour, minute, 0, &ole))
+        Fail("invalid header date");
     // OLE day 25569 is 1970-01-01; the handheld counts local time, so no zone is applied.
     auto unixSeconds = static_cast<int64_t>(std::llround((ole - 25569.0) * 86400.0));
     return orvanta::platform::PalmFromUnix(unixSeconds);
@@ -130,13 +135,15 @@ RecordFiller& RecordFiller::Check(int slot, bool checked) {
 }
 
 RecordFiller& RecordFiller::Date(int slot, int year, int month, int day) {
-    if (!orvanta::platform::IsValidDate(year, month, day)) Fail("invalid date in slot " + std::to_string(slot));
+    if (!orvanta::platform::IsValidDate(year, month, day))
+        Fail("invalid date in slot " + std::to_string(slot));
     Value(slot).SetDate(year, month, day);
     return *this;
 }
 
 RecordFiller& RecordFiller::Time(int slot, int hour, int minute) {
-    if (!orvanta::platform::IsValidTime(hour, minute, 0)) Fail("invalid time in slot " + std::to_string(slot));
+    if (!orvanta::platform::IsValidTime(hour, minute, 0))
+        Fail("invalid time in slot " + std::to_string(slot));
     Value(slot).SetTime(hour, minute, 0);
     return *this;
 }
@@ -164,8 +171,8 @@ CTbObjTabRow& FormFiller::NextRow(uint16_t field) {
 FormFiller& FormFiller::Heading(std::string text) {
     CTbObjTabRow& row = NextRow(LabelRowField);
     row.SetLabelText(std::move(text));
-    row.SetLabelFont(1);   // boldFont
-    row.SetAlignment(0);   // left
+    row.SetLabelFont(1);  // boldFont
+    row.SetAlignment(0);  // left
     return *this;
 }
 
@@ -185,7 +192,8 @@ void ShapeView(CTbObjView& view, std::string name, std::initializer_list<ViewCol
     if (sortKeys.size() > 3) Fail("a view sorts on at most three keys");
     int k = 1;
     for (const ViewSort& key : sortKeys) {
-        if (!view.HasColumn(static_cast<uint16_t>(key.slot))) Fail("view \"" + view.GetName() + "\" sorts on a hidden field");
+        if (!view.HasColumn(static_cast<uint16_t>(key.slot)))
+            Fail("view \"" + view.GetName() + "\" sorts on a hidden field");
         view.SetSortKey(k++, static_cast<uint16_t>(key.slot), key.descending ? 1 : 0);
     }
 }

@@ -88,7 +88,6 @@ struct FilterCondition {
 CTbObjFilter& AddFilter(CTbObjDB& db, std::string name, std::initializer_list<FilterCondition> conditions,
                         char logic = TbCompare::And);
 
-
 // Computed fields. An Advanced Expression is parsed by the expression component; a simple
 // Expression takes the handheld's token list (operand, operator, operand ...) as it is.
 void SetAdvancedExpression(CTbObjDB& db, int slot, const std::string& text, TbExprResult format,

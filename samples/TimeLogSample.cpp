@@ -12,7 +12,19 @@ namespace samples {
 namespace {
 
 enum Slot {
-    kCategory = 0, kEntry, kDate, kStart, kEnd, kProject, kActivity, kMinutes, kNotes, kDuration, kHours, kDayTotal, kBreak
+    kCategory = 0,
+    kEntry,
+    kDate,
+    kStart,
+    kEnd,
+    kProject,
+    kActivity,
+    kMinutes,
+    kNotes,
+    kDuration,
+    kHours,
+    kDayTotal,
+    kBreak
 };
 
 constexpr const char* kOffice = "Office";  // the project name of internal work
@@ -32,7 +44,8 @@ const Entry kEntries[] = {
     {8, 13, 30, 16, 45, "Riverside Website", "Design", "New menu layout, three variants."},
     {8, 16, 45, 17, 30, kOffice, "Support", "Printer on the second floor."},
     {9, 8, 45, 10, 30, "Orchard App", "Coding", "Fixed the two sync tests."},
-    {9, 10, 30, 12, 0, "Orchard App", "Testing", "Tried it on the m515 and the Tungsten T3.\r\nm515 crashes on low memory."},
+    {9, 10, 30, 12, 0, "Orchard App", "Testing",
+     "Tried it on the m515 and the Tungsten T3.\r\nm515 crashes on low memory."},
     {9, 13, 0, 14, 0, "Riverside Website", "Meeting", "Client call: menu variant B chosen."},
     {9, 14, 0, 17, 15, "Riverside Website", "Coding", "Menu B: style sheets and images."},
     {10, 9, 0, 9, 30, kOffice, "Admin", "Timesheets for October."},
@@ -75,7 +88,8 @@ void Design(CTbObjDB& db) {
 void Compute(CTbObjDB& db) {
     SetSimpleExpression(db, kDuration, {kEnd, 91, kStart}, {"", "", ""}, EXPR_RESULT_HHMM);
     SetAdvancedExpression(db, kHours, "Round((End - Start) * 24, 2)", EXPR_RESULT_FLOATING, 2);
-    SetAdvancedExpression(db, kDayTotal, "If(Prev(Date) = Date, Prev(Day total), 0) + Hours", EXPR_RESULT_FLOATING, 2);
+    SetAdvancedExpression(db, kDayTotal, "If(Prev(Date) = Date, Prev(Day total), 0) + Hours",
+                          EXPR_RESULT_FLOATING, 2);
     SetConditional(db, kBreak, {{kMinutes, TbCompare::GreaterOrEqual, "180"}}, {"Take a break", TB_RED},
                    {"", TB_BLACK});
 }
@@ -85,9 +99,10 @@ void Complete(CTbObjDB& db) {
     AddFilter(db, "Meetings", {{kActivity, TbCompare::Equal, "Meeting"}});
     AddFilter(db, "Long sessions", {{kMinutes, TbCompare::GreaterOrEqual, "120"}});
 
-    ShapeView(*db.View(0), "Log",
-              {{kEntry, 20}, {kDate, 40}, {kStart, 30}, {kEnd, 30}, {kProject, 55}, {kHours, 25}, {kDayTotal, 25}},
-              {{kDate}, {kStart}});
+    ShapeView(
+        *db.View(0), "Log",
+        {{kEntry, 20}, {kDate, 40}, {kStart, 30}, {kEnd, 30}, {kProject, 55}, {kHours, 25}, {kDayTotal, 25}},
+        {{kDate}, {kStart}});
     db.View(0)->SetFrozenColumns(1);
     ShapeView(*db.AddView(), "This project", {{kDate, 40}, {kStart, 30}, {kActivity, 40}, {kMinutes, 25}},
               {{kDate}, {kStart}});
@@ -101,7 +116,10 @@ void Complete(CTbObjDB& db) {
     when.Field(kEntry, "Entry:").LastRow().SetReadOnly(true);
     when.Field(kDate, "Date:").Field(kStart, "Start:").Field(kEnd, "End:");
     when.Field(kMinutes, "Minutes:", "End less start, in minutes").LastRow().SetReadOnly(true);
-    when.Field(kDuration, "Duration:").Field(kHours, "Hours:").Field(kDayTotal, "Day total:").Field(kBreak, "Break:");
+    when.Field(kDuration, "Duration:")
+        .Field(kHours, "Hours:")
+        .Field(kDayTotal, "Day total:")
+        .Field(kBreak, "Break:");
     FormFiller(*db.AddTab(), "Work", 45)
         .Heading("What")
         .Field(kProject, "Project:")
@@ -112,9 +130,15 @@ void Complete(CTbObjDB& db) {
     for (const Entry& e : kEntries) {
         int32_t minutes = (e.endHour * 60 + e.endMinute) - (e.startHour * 60 + e.startMinute);
         RecordFiller record(db);
-        record.Category(std::string_view(e.project) == kOffice ? "Internal" : "Billable").Long(kEntry, ++number);
-        record.Date(kDate, 2004, 11, e.day).Time(kStart, e.startHour, e.startMinute).Time(kEnd, e.endHour, e.endMinute);
-        record.Text(kProject, e.project).Choice(kActivity, e.activity).Long(kMinutes, minutes).Text(kNotes, e.notes);
+        record.Category(std::string_view(e.project) == kOffice ? "Internal" : "Billable")
+            .Long(kEntry, ++number);
+        record.Date(kDate, 2004, 11, e.day)
+            .Time(kStart, e.startHour, e.startMinute)
+            .Time(kEnd, e.endHour, e.endMinute);
+        record.Text(kProject, e.project)
+            .Choice(kActivity, e.activity)
+            .Long(kMinutes, minutes)
+            .Text(kNotes, e.notes);
     }
     db.Field(kEntry)->NumberProps()->SetNextValue(static_cast<int32_t>(std::size(kEntries)) + 1);
     Compute(db);

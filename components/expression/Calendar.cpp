@@ -11,12 +11,6 @@ namespace {
 
 constexpr int kSecondsPerDay = 86400;
 
-int DaysInMonth(int year, int month) {
-    int day = 31;
-    while (day > 28 && !platform::IsValidDate(year, month, day)) --day;
-    return day;
-}
-
 }  // namespace
 
 bool DateFromParts(double year, double month, double day, double* date) {
@@ -29,8 +23,9 @@ bool DateFromParts(double year, double month, double day, double* date) {
     const int y = static_cast<int>(wholeYear);
     const int m = static_cast<int>(months - wholeYear * 12) + 1;
     const int64_t wanted = static_cast<int64_t>(std::trunc(day));
-    const int d =
-        wanted < 1 ? 1 : (wanted > DaysInMonth(y, m) ? DaysInMonth(y, m) : static_cast<int>(wanted));
+    const int d = wanted < 1 ? 1
+                             : (wanted > platform::DaysInMonth(y, m) ? platform::DaysInMonth(y, m)
+                                                                     : static_cast<int>(wanted));
     return platform::OleDateFromParts(y, m, d, 0, 0, 0, date);
 }
 

@@ -1,11 +1,11 @@
 // Calendar arithmetic for date expressions.
 #include "expr/TbCalendar.h"
 
+#include "platform/OleDate.h"
+
 #include <algorithm>
 
 namespace {
-
-bool IsLeapYear(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Floor division, so that months before January carry into the year below.
 int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
@@ -26,35 +26,18 @@ TbDate ClampDay(TbDate date) {
 
 }  // namespace
 
-int TbDaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
+int TbDaysInMonth(int year, int month) { return orvanta::platform::DaysInMonth(year, month); }
 
 int64_t TbDayNumber(const TbDate& date) {
     int64_t monthIndex = int64_t{date.year} * 12 + date.month - 1;
     int64_t year = FloorDiv(monthIndex, 12);
     int64_t month = monthIndex - year * 12 + 1;
-    year -= month <= 2;
-    const int64_t era = FloorDiv(year, 400);
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return orvanta::platform::DaysFromCivil(year, month, date.day);
 }
 
 TbDate TbDateFromDayNumber(int64_t dayNumber) {
-    dayNumber += 719468;
-    const int64_t era = FloorDiv(dayNumber, 146097);
-    const int64_t dayOfEra = dayNumber - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    const int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    const int64_t year = yearOfEra + era * 400 + (month <= 2);
-    return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
+    orvanta::platform::CalendarDate date = orvanta::platform::CivilFromDays(dayNumber);
+    return {date.year, date.month, date.day};
 }
 
 TbDate TbAddDays(const TbDate& date, int64_t days) { return TbDateFromDayNumber(TbDayNumber(date) + days); }

@@ -24,7 +24,7 @@ using ComponentFactory = std::function<std::unique_ptr<IComponent>()>;
 
 // The C entry point a component library exports: a new component for the ProgID, or none.
 // The caller owns the result.
-extern "C" using ComponentEntryPoint = IComponent* (*)(const char* progId);
+extern "C" using ComponentEntryPoint = IComponent * (*)(const char* progId);
 inline constexpr const char* kComponentEntryPointName = "OrvantaCreateComponent";
 
 // Registers (or, with an empty factory, removes) an in-process factory; it wins over a library.

@@ -11,7 +11,27 @@ namespace {
 constexpr int64_t kOleDayOfUnixEpoch = 25569;
 constexpr int64_t kSecondsPerDay = 86400;
 
-// Days since 1970-01-01 in the proleptic Gregorian calendar, and back.
+struct tm BrokenDownNow(bool local) {
+    time_t now = std::time(nullptr);
+    struct tm parts {};
+    if (local)
+        localtime_r(&now, &parts);
+    else
+        gmtime_r(&now, &parts);
+    return parts;
+}
+
+CalendarDate DateOf(const struct tm& parts) {
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
+ClockTime TimeOf(const struct tm& parts) {
+    // A leap second reads as the last second of its minute, which is all a ClockTime can hold.
+    return {parts.tm_hour, parts.tm_min, parts.tm_sec > 59 ? 59 : parts.tm_sec};
+}
+
+}  // namespace
+
 int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
     year -= month <= 2;
     const int64_t era = (year >= 0 ? year : year - 399) / 400;
@@ -34,31 +54,13 @@ CalendarDate CivilFromDays(int64_t days) {
     return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
-
-struct tm BrokenDownNow(bool local) {
-    time_t now = std::time(nullptr);
-    struct tm parts {};
-    if (local) localtime_r(&now, &parts);
-    else gmtime_r(&now, &parts);
-    return parts;
-}
-
-CalendarDate DateOf(const struct tm& parts) {
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
-}
-
-ClockTime TimeOf(const struct tm& parts) {
-    // A leap second reads as the last second of its minute, which is all a ClockTime can hold.
-    return {parts.tm_hour, parts.tm_min, parts.tm_sec > 59 ? 59 : parts.tm_sec};
-}
-
-}  // namespace
 
 uint32_t PalmFromUnix(int64_t unixSeconds) {
     if (unixSeconds < -static_cast<int64_t>(kPalmEpochOffset)) return 0;

@@ -43,6 +43,14 @@ struct CalendarDate {
 struct ClockTime {
     int hour, minute, second;
 };
+
+// The proleptic Gregorian calendar for any year: days since 1970-01-01 and back, leap years,
+// and 28..31 days for months 1..12 (0 for any other month).
+int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day);
+CalendarDate CivilFromDays(int64_t days);
+bool IsLeapYear(int64_t year);
+int DaysInMonth(int year, int month);
+
 CalendarDate LocalToday();
 ClockTime LocalNow();
 CalendarDate UtcToday();

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kTotal = 10;  // an Advanced Expression field added to the sample
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // The sample plus an Advanced Expression "Total" whose token list is "Price * Age" (type bytes
 // written directly, as the handheld would) and whose stored values are stale.
@@ -63,7 +65,8 @@ TEST_F(ExpressionCommands, ExprShowsTokensTextAndEveryRecordsResult) {
 }
 
 TEST_F(ExpressionCommands, ExprOfOneRecordInAChosenFormat) {
-    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " \"If(Done, {red} 'yes', 'no')\" --format Text --record 1");
+    CliRun run = RunCli(
+        scratch, "expr " + ShellQuote(path) + " \"If(Done, {red} 'yes', 'no')\" --format Text --record 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "89\texprTokenColor\t1\n")) << run.out;
     EXPECT_TRUE(Contains(run.out, "94\texprTokenFunc\t1\n"));
@@ -86,7 +89,8 @@ TEST_F(ExpressionCommands, ExprRefusesAnUnknownFormatAndRecord) {
 }
 
 TEST_F(ExpressionCommands, SetExpressionStoresRecalculatesAndSaves) {
-    CliRun run = RunCli(scratch, "set-expression " + ShellQuote(path) + " 10 'Age + Price' --format Floating");
+    CliRun run =
+        RunCli(scratch, "set-expression " + ShellQuote(path) + " 10 'Age + Price' --format Floating");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Field 10 \"Total\": Age + Price\n")) << run.out;
     EXPECT_EQ(Totals(path), (std::vector<float>{44.5f, 7.25f}));

@@ -62,7 +62,8 @@ TEST_F(AdvancedExpressionTest, ConstantsOfTenCharactersAreTakenLongerOnesRefused
     std::vector<uint8_t> kept = Result().ExprProps()->GetTokenTypes();
     EXPECT_EQ(evaluator.SetExpression(Result(), "'abcdefghijk' + Price", record, &error), -1);
     EXPECT_EQ(error,
-              "The max number of characters allowd in a constant is 10.\nThe following constant is too long: abcdefghijk");
+              "The max number of characters allowd in a constant is 10.\nThe following constant is too long: "
+              "abcdefghijk");
     EXPECT_EQ(Result().ExprProps()->GetTokenTypes(), kept);
 }
 
@@ -165,7 +166,8 @@ public:
 
 TEST_F(AdvancedExpressionTest, AComponentWithoutTheInterfaceSkipsTheCall) {
     Set("Price");
-    orvanta::platform::RegisterComponent(orvanta::expression::kProgId, [] { return std::make_unique<BareComponent>(); });
+    orvanta::platform::RegisterComponent(orvanta::expression::kProgId,
+                                         [] { return std::make_unique<BareComponent>(); });
     std::string error;
     int result = evaluator.SetExpression(Result(), "Quantity", record, &error);
     bool changed = evaluator.Evaluate(*record, Result());
@@ -192,7 +194,8 @@ TEST(ComponentTable, AComponentThatCannotBeCreatedIsAComError) {
     CTbObjField* field = db.AddField("Result", ADV_EXPRESSION_T);
     orvanta::platform::RegisterComponent(orvanta::expression::kProgId, [] { return nullptr; });
     std::string error;
-    EXPECT_THROW(TbObjExprEvaluator(db).SetExpression(*field, "1", nullptr, &error), orvanta::platform::ComError);
+    EXPECT_THROW(TbObjExprEvaluator(db).SetExpression(*field, "1", nullptr, &error),
+                 orvanta::platform::ComError);
     orvanta::platform::RegisterComponent(orvanta::expression::kProgId, nullptr);
 }
 

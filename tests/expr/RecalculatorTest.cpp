@@ -98,7 +98,8 @@ TEST_F(RecalculatorTest, APassReportsItsProgressOnlyWhenThereIsSomethingToComput
     SetAdvanced(2, "Twice", "Amount * 2");
     RecordingProgress progress;
     EXPECT_EQ(CTbRecalculator(db).RecalculateAll(&progress), 3);
-    EXPECT_EQ(progress.calls, (std::vector<std::string>{"begin", "range 4", "text Evaluating expressions...", "end"}));
+    EXPECT_EQ(progress.calls,
+              (std::vector<std::string>{"begin", "range 4", "text Evaluating expressions...", "end"}));
     EXPECT_EQ(progress.steps, 4);
 }
 

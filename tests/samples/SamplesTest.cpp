@@ -31,23 +31,43 @@ std::string FileOf(const samples::SampleTabulon& sample, const std::string& fold
     return folder + "/MRA_" + sample.name + ".PDB";
 }
 
-void ExpectSameValue(const CTbObjField& field, const CTbObjRecordValue& built, const CTbObjRecordValue& loaded) {
+void ExpectSameValue(const CTbObjField& field, const CTbObjRecordValue& built,
+                     const CTbObjRecordValue& loaded) {
     SCOPED_TRACE(field.GetName());
     int16_t a[3], b[3];
     EXPECT_EQ(built.GetColour(), loaded.GetColour());
     switch (field.GetValueType()) {
-    case TEXT_T: case MEMO_T: EXPECT_EQ(built.GetText(), loaded.GetText()); break;
-    case INTEGER_T: case LIST_T: case RADIO_T: EXPECT_EQ(built.GetShort(), loaded.GetShort()); break;
-    case LONG_T: case AUTO_INC_T: EXPECT_EQ(built.GetLong(), loaded.GetLong()); break;
-    case FLOATING_T: EXPECT_EQ(built.GetFloat(), loaded.GetFloat()); break;
-    case CHECKBOX_T: EXPECT_EQ(built.GetChecked(), loaded.GetChecked()); break;
-    case IMAGE_T: EXPECT_EQ(built.GetData(), loaded.GetData()); break;
-    case DATE_T: case TIME_T:
-        built.GetDate(&a[0], &a[1], &a[2]);
-        loaded.GetDate(&b[0], &b[1], &b[2]);
-        EXPECT_EQ(std::memcmp(a, b, sizeof a), 0) << a[0] << "-" << a[1] << "-" << a[2];
-        break;
-    default: ADD_FAILURE() << "a sample field of an unexpected type"; break;
+        case TEXT_T:
+        case MEMO_T:
+            EXPECT_EQ(built.GetText(), loaded.GetText());
+            break;
+        case INTEGER_T:
+        case LIST_T:
+        case RADIO_T:
+            EXPECT_EQ(built.GetShort(), loaded.GetShort());
+            break;
+        case LONG_T:
+        case AUTO_INC_T:
+            EXPECT_EQ(built.GetLong(), loaded.GetLong());
+            break;
+        case FLOATING_T:
+            EXPECT_EQ(built.GetFloat(), loaded.GetFloat());
+            break;
+        case CHECKBOX_T:
+            EXPECT_EQ(built.GetChecked(), loaded.GetChecked());
+            break;
+        case IMAGE_T:
+            EXPECT_EQ(built.GetData(), loaded.GetData());
+            break;
+        case DATE_T:
+        case TIME_T:
+            built.GetDate(&a[0], &a[1], &a[2]);
+            loaded.GetDate(&b[0], &b[1], &b[2]);
+            EXPECT_EQ(std::memcmp(a, b, sizeof a), 0) << a[0] << "-" << a[1] << "-" << a[2];
+            break;
+        default:
+            ADD_FAILURE() << "a sample field of an unexpected type";
+            break;
     }
 }
 
@@ -61,7 +81,8 @@ void ExpectSameDesign(CTbObjDB& built, CTbObjDB& loaded) {
         if (!a.IsUsed() || !a.ListProps() || !b.ListProps()) continue;
         const CTbObjListItems& items = b.ListProps()->Items();
         ASSERT_EQ(a.ListProps()->Items().Count(), items.Count()) << a.GetName();
-        for (int i = 0; i < items.Count(); ++i) EXPECT_EQ(a.ListProps()->Items().ItemAt(i)->text, items.ItemAt(i)->text);
+        for (int i = 0; i < items.Count(); ++i)
+            EXPECT_EQ(a.ListProps()->Items().ItemAt(i)->text, items.ItemAt(i)->text);
     }
     ASSERT_EQ(built.ViewCount(), loaded.ViewCount());
     for (int v = 0; v < built.ViewCount(); ++v) {
@@ -123,14 +144,16 @@ TEST_P(SampleTabulonTest, HoldsWhatTheSampleProgramBuilds) {
         EXPECT_EQ(a.GetKey(), b.GetKey());
         EXPECT_EQ(a.GetCategory(), b.GetCategory());
         for (int slot = 1; slot < MaxFieldSlots; ++slot)
-            if (built.Field(slot)->IsUsed()) ExpectSameValue(*built.Field(slot), *a.Value(slot), *b.Value(slot));
+            if (built.Field(slot)->IsUsed())
+                ExpectSameValue(*built.Field(slot), *a.Value(slot), *b.Value(slot));
     }
 }
 
 TEST_P(SampleTabulonTest, BuildingAgainWritesTheSameBytes) {
     TempDir dir;
     CTbObjDB db;
-    ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), db), 0) << db.Writer().GetErrorText();
+    ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), db), 0)
+        << db.Writer().GetErrorText();
     std::vector<uint8_t> generated = ReadBytes(FileOf(*GetParam().sample, kSamplesDir));
     ASSERT_FALSE(generated.empty());
     EXPECT_TRUE(ReadBytes(FileOf(*GetParam().sample, dir.Path().string())) == generated);
@@ -164,7 +187,8 @@ TEST(SampleComputedFields, TheTimeLogWorksOutDurationsHoursAndDayTotals) {
     EXPECT_FLOAT_EQ(entry.Value(hours)->GetFloat(), 2.25f);
     EXPECT_FLOAT_EQ(entry.Value(total)->GetFloat(), 2.75f);
     EXPECT_EQ(entry.Value(pause)->GetText(), "");
-    // The fourth (13:30 to 16:45) is long enough for the reminder; the first of the next day starts a new total.
+    // The fourth (13:30 to 16:45) is long enough for the reminder; the first of the next day starts a new
+    // total.
     EXPECT_EQ(db.Records().RecordInStoredOrder(3)->Value(pause)->GetText(), "Take a break");
     EXPECT_EQ(db.Records().RecordInStoredOrder(3)->Value(pause)->GetColour(), TB_RED);
     EXPECT_FLOAT_EQ(db.Records().RecordInStoredOrder(5)->Value(total)->GetFloat(), 1.75f);
@@ -174,7 +198,8 @@ TEST(SampleComputedFields, TheReadingListShowsOverdueLoansAndReadingPace) {
     CTbObjDB db;
     ASSERT_NO_FATAL_FAILURE(LoadSample(samples::ReadingListSample(), db));
     int overdue = db.FindField("Overdue", COND_EXP_T), days = db.FindField("Days to read", EXPRESSION_T);
-    int pace = db.FindField("Pages a day", ADV_EXPRESSION_T), dueIn = db.FindField("Due in", ADV_EXPRESSION_T);
+    int pace = db.FindField("Pages a day", ADV_EXPRESSION_T),
+        dueIn = db.FindField("Due in", ADV_EXPRESSION_T);
     ASSERT_GT(overdue, 0);
     ASSERT_GT(days, 0);
     ASSERT_GT(pace, 0);
@@ -199,7 +224,8 @@ TEST(SampleImages, InventoryPhotosAreUncompressedEightBitPalmBitmaps) {
     ASSERT_GT(db.RecordCount(), 0);
     const std::vector<uint8_t>& bytes = db.Records().RecordInStoredOrder(0)->Value(photo)->GetData();
     ASSERT_GE(bytes.size(), 16u);
-    int width = bytes[0] << 8 | bytes[1], height = bytes[2] << 8 | bytes[3], rowBytes = bytes[4] << 8 | bytes[5];
+    int width = bytes[0] << 8 | bytes[1], height = bytes[2] << 8 | bytes[3],
+        rowBytes = bytes[4] << 8 | bytes[5];
     EXPECT_EQ(bytes[6] << 8 | bytes[7], 0);  // flags: no compression, no colour table
     EXPECT_EQ(bytes[8], 8);                  // pixel size
     EXPECT_EQ(bytes[9], 1);                  // version
