@@ -2,6 +2,8 @@
 // and the values of the current and the previous record in the component's value forms.
 #include "expr/TbObjExprEvaluator.h"
 
+#include "expr/TbValueText.h"
+
 #include "model/TbObjDB.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
@@ -73,20 +75,13 @@ InValue InValueOf(const CTbObjRecordValue& value, int type, const CTbObjField* f
     }
 }
 
-// The value of one slot: a join's value is the one found in the other Tabulon, an expression
-// field's value is kept as its result format's type.
+// The value of one slot, read by the type that counts for it (a join's joined value, an
+// expression field's result type).
 InValue SlotValue(const CTbObjDB& db, const CTbObjRecord& record, int slot, std::string& scratch) {
     const CTbObjField* field = db.Field(slot);
-    const CTbObjRecordValue* value = record.Value(slot);
-    if (!field || !value) return {};
-    int type = field->GetType();
-    if (IsJoin(type)) {
-        const CTbObjRecordValue* joined = value->JoinedValueIfAny();
-        if (!joined) return {};
-        return InValueOf(*joined, field->JoinProps()->GetResolvedType(), nullptr, joined->GetLong(), scratch);
-    }
-    if (type == EXPRESSION_T || type == ADV_EXPRESSION_T) type = field->GetValueType();
-    return InValueOf(*value, type, field, static_cast<int32_t>(record.GetKey()), scratch);
+    if (!field || !record.Value(slot)) return {};
+    TbTypedValue typed = TypedValueOf(record, *field);
+    return InValueOf(*typed.value, typed.type, typed.joined ? nullptr : field, typed.key, scratch);
 }
 
 void FillValues(const CTbObjDB& db, const CTbObjRecord& record, const std::vector<uint8_t>& tokenTypes,

@@ -147,6 +147,19 @@ TEST_F(AdvancedExpressionTest, PreviousRecordValuesAreHandedOver) {
     EXPECT_FLOAT_EQ(Value().GetFloat(), 0.0f);
 }
 
+TEST_F(AdvancedExpressionTest, AJoinIsReadAsTheValueFoundInTheOtherTabulon) {
+    CTbObjField* join = db.AddField("Supplier", DB_JOIN_T);
+    join->JoinProps()->SetResolvedType(TEXT_T);
+    CTbObjRecordValue& joined = record->Value(join->GetSlot())->JoinedValue();
+    joined.SetType(TEXT_T);
+    joined.SetText("Acme");
+    Set("Supplier + '!'", EXPR_RESULT_TEXT);
+    EXPECT_EQ(Value().GetText(), "Acme!");
+    TbObjExprEvaluator::FieldTypes types;
+    evaluator.BuildFieldTypes(&types);
+    EXPECT_EQ(types[join->GetSlot()], TEXT_T);
+}
+
 TEST_F(AdvancedExpressionTest, AFailedEvaluationIsShownAndChangesNothing) {
     Set("Price");
     // A token list the handheld could have damaged: an operator with nothing around it.
