@@ -13,11 +13,12 @@
 
 class BufferedFileHarness {
 public:
-    explicit BufferedFileHarness(const std::string& path) : m_path(path) {
+    explicit BufferedFileHarness(const std::string& path, PlatformType order = PLATFORM_PALM)
+        : m_path(path), m_order(order) {
         m_file.SetPath(path.c_str());
         m_file.Create();
         m_file.Open(QN_OPEN_SHARED_READWRITE);
-        m_file.SetByteSwapMethod(PLATFORM_PALM);
+        m_file.SetByteSwapMethod(order);
     }
 
     // Runs one operation taken from the script at *at; returns "" or what went wrong.
@@ -26,43 +27,50 @@ public:
         uint32_t op = next() % 10;
         uint32_t amount = next() * 37 % 9000;
         switch (op) {
-        case 0: return WriteBlock(amount);
-        case 1: return ReadBlock(amount);
-        case 2: return SeekTo(next() * 97 % (m_model.size() + 200));
-        case 3: return WriteWord(amount * 2654435761u);
-        case 4: return ReadWord();
-        case 5: return Insert(amount % 6000);
-        case 6: return Delete(amount);
-        case 7: return Truncate(amount);
-        case 8: return Expect(m_file.GetLength() == m_model.size(), "GetLength");
-        default: return Reopen();
+            case 0:
+                return WriteBlock(amount);
+            case 1:
+                return ReadBlock(amount);
+            case 2:
+                return SeekTo(next() * 97 % (m_model.size() + 200));
+            case 3:
+                return WriteWord(amount * 2654435761u);
+            case 4:
+                return ReadWord();
+            case 5:
+                return Insert(amount % 6000);
+            case 6:
+                return Delete(amount);
+            case 7:
+                return Truncate(amount);
+            case 8:
+                return m_file.GetLength() == m_model.size() ? "" : "mismatch after GetLength";
+            default:
+                return Reopen();
         }
     }
 
     // Closes the file and compares it with the model byte for byte.
     std::string Finish() {
         m_file.Close();
-        std::vector<uint8_t> bytes;
         QnFile plain(m_path.c_str());
         plain.Open(QN_OPEN_READ);
-        bytes.resize(plain.GetLength());
+        std::vector<uint8_t> bytes(plain.GetLength());
         uint32_t count = static_cast<uint32_t>(bytes.size());
         plain.Read(bytes.data(), &count);
-        return Expect(bytes == m_model, "file contents");
+        return bytes == m_model ? "" : "mismatch after file contents";
     }
-
-    uint32_t ModelSize() const { return static_cast<uint32_t>(m_model.size()); }
 
 private:
-    std::string Expect(bool ok, const char* what) const {
-        return ok ? std::string() : std::string("mismatch after ") + what;
-    }
     std::string CheckPosition(const char* what) {
         uint32_t actual = m_file.GetPosition();
         if (actual == m_pos) return {};
-        return std::string("position ") + std::to_string(actual) + " instead of " + std::to_string(m_pos) +
-               " after " + what;
+        return "position " + std::to_string(actual) + " instead of " + std::to_string(m_pos) + " after " +
+               what;
     }
+
+    // Where the i-th byte on disk of a 32-bit word sits in its value, in the file's byte order.
+    int Shift(int i) const { return m_order == PLATFORM_PALM ? 24 - 8 * i : 8 * i; }
 
     void ModelWrite(const uint8_t* bytes, uint32_t n) {
         if (n == 0) return;
@@ -81,7 +89,8 @@ private:
 
     std::string WriteWord(uint32_t value) {
         m_file.WriteU32(value);
-        uint8_t bytes[4] = {uint8_t(value >> 24), uint8_t(value >> 16), uint8_t(value >> 8), uint8_t(value)};
+        uint8_t bytes[4];
+        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(value >> Shift(i));
         ModelWrite(bytes, 4);
         return CheckPosition("WriteU32");
     }
@@ -93,7 +102,7 @@ private:
             m_file.ReadN(bytes.data(), n);
         } catch (const QnAutoError& error) {
             if (!shortRead || error.GetCode() != QN_E_ASSERT) return "unexpected failure in ReadN";
-            if (m_pos < m_model.size()) m_pos = static_cast<uint32_t>(m_model.size());
+            m_pos = std::max<uint32_t>(m_pos, static_cast<uint32_t>(m_model.size()));
             return CheckPosition("short ReadN");
         }
         if (shortRead) return "ReadN past the end did not fail";
@@ -104,8 +113,8 @@ private:
 
     std::string ReadWord() {
         if (m_pos + 4 > m_model.size()) return ReadBlock(4);
-        uint32_t expected = (uint32_t{m_model[m_pos]} << 24) | (uint32_t{m_model[m_pos + 1]} << 16) |
-                            (uint32_t{m_model[m_pos + 2]} << 8) | m_model[m_pos + 3];
+        uint32_t expected = 0;
+        for (int i = 0; i < 4; ++i) expected |= uint32_t{m_model[m_pos + i]} << Shift(i);
         if (m_file.ReadU32() != expected) return "ReadU32 value";
         m_pos += 4;
         return CheckPosition("ReadU32");
@@ -150,6 +159,7 @@ private:
     }
 
     std::string m_path;
+    PlatformType m_order;
     QnBufferedFile m_file;
     std::vector<uint8_t> m_model;
     uint32_t m_pos = 0;
