@@ -1,10 +1,14 @@
 // Running the built orvanta-cli as a user does: arguments through the shell, standard output
-// and standard error captured in files of a TempDir, and the exit status.
+// and standard error captured in files of a TempDir, and the exit status; or with standard
+// error on a pseudo terminal, to see what a terminal shows.
 #pragma once
 
 #include "support/TempDir.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -31,6 +35,10 @@ inline std::string ReadText(const std::string& path) {
     return text.str();
 }
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 // Runs "orvanta-cli <args>" (args already quoted as needed) with optional "NAME=value" environment
 // settings in front; the captured streams go to files in scratch.
 inline CliRun RunCli(const TempDir& scratch, const std::string& args, const std::string& environment = "") {
@@ -43,4 +51,60 @@ inline CliRun RunCli(const TempDir& scratch, const std::string& args, const std:
     run.out = ReadText(out);
     run.err = ReadText(err);
     return run;
+}
+
+// A pseudo terminal: a program draws on the slave side, the test reads the master side.
+class PseudoTerminal {
+public:
+    PseudoTerminal() {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) return;
+        m_slaveName = ::ptsname(m_master);
+        m_slave = ::open(m_slaveName.c_str(), O_RDWR | O_NOCTTY);  // kept open so no hang-up loses output
+        ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    }
+    ~PseudoTerminal() {
+        if (m_slave >= 0) ::close(m_slave);
+        if (m_master >= 0) ::close(m_master);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    bool Ok() const { return m_master >= 0 && m_slave >= 0; }
+    int Slave() const { return m_slave; }
+    const std::string& SlaveName() const { return m_slaveName; }
+    // What reached the terminal so far; waits until nothing more arrives for a while.
+    std::string Drain() {
+        std::string text;
+        char buffer[4096];
+        for (int idle = 0; idle < 20; ::usleep(2000)) {
+            ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            idle = n > 0 ? 0 : idle + 1;
+            if (n > 0) text.append(buffer, static_cast<size_t>(n));
+        }
+        return text;
+    }
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    std::string m_slaveName;
+};
+
+// Runs "orvanta-cli <args>" with standard error on a pseudo terminal, draining the terminal while
+// the program runs so that it never blocks; returns what the terminal showed.
+inline std::string RunCliOnTerminal(const std::string& args, int* status) {
+    PseudoTerminal terminal;
+    if (!terminal.Ok()) return "";
+    std::string command = ShellQuote(ORVANTA_CLI) + " " + args + " 2>" + terminal.SlaveName();
+    FILE* out = ::popen(command.c_str(), "r");
+    if (!out) return "";
+    ::fcntl(::fileno(out), F_SETFL, O_NONBLOCK);
+    std::string shown;
+    char buffer[256];
+    while (::read(::fileno(out), buffer, sizeof buffer) != 0) shown += terminal.Drain();  // 0: the end
+    shown += terminal.Drain();
+    int wait = ::pclose(out);
+    *status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    return shown;
 }
