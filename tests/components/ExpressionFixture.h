@@ -1,5 +1,5 @@
 // The expression component loaded from its shared library as the program loads it, with the
-// sample field names and record the component tests use.
+// sample record (the one docs/expressions.md describes) the component tests use.
 #pragma once
 
 #include "components/expression/IExpressionEvaluator.h"
@@ -17,6 +17,11 @@ using orvanta::expression::InValue;
 using orvanta::expression::Result;
 using orvanta::expression::ValueKind;
 
+inline InValue Num(double x) { return {ValueKind::Number, x, {}}; }
+inline InValue Txt(std::string_view text) { return {ValueKind::Text, 0, text}; }
+
+constexpr double kDue = 38411;  // 2005-02-28, a Monday
+
 class ExpressionTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,6 +30,16 @@ protected:
                                                                  &m_component, &m_evaluator));
         m_names.assign(81, "");
         m_record.assign(81, InValue{});
+        Field(1, "Price", Num(12.5));
+        Field(2, "Quantity", Num(4));
+        Field(3, "Name", Txt("Ann"));
+        Field(4, "Due", {ValueKind::Date, kDue, {}});
+        Field(5, "Start", {ValueKind::Time, 22.0 / 24, {}});
+        Field(6, "End", {ValueKind::Time, 6.0 / 24, {}});
+        Field(7, "Notes");
+        Field(8, "Unit Price", Num(3));
+        Field(9, "Size (cm)", Num(40));
+        Field(10, "Code", Txt("12abc"));
     }
 
     void Field(int slot, const std::string& name, InValue value = {}) {
@@ -48,24 +63,19 @@ protected:
         return tokens;
     }
 
+    int32_t EvaluateList(const Tokens& tokens, int format, int decimals, Result* result) {
+        return m_evaluator->Evaluate({}, tokens.types, tokens.values, m_record, m_previous, decimals, format,
+                                     result);
+    }
+
     Result Evaluate(const std::string& text, int format = 0, int decimals = 3) {
         const Tokens tokens = Parse(text);
         EXPECT_TRUE(m_parseError.empty()) << text << ": " << m_parseError;
         Result result;
-        const std::vector<uint8_t> fieldTypes(80, 0);
-        const int32_t hr = m_evaluator->Evaluate(fieldTypes, tokens.types, tokens.values, m_record,
-                                                 m_previous, decimals, format, &result);
-        EXPECT_EQ(0, hr) << text << ": " << m_evaluator->ErrorDescription();
+        EXPECT_EQ(0, EvaluateList(tokens, format, decimals, &result))
+            << text << ": " << m_evaluator->ErrorDescription();
         return result;
     }
-
-    double Number(const std::string& text) {
-        const Result result = Evaluate(text);
-        EXPECT_EQ(ValueKind::Number, result.kind) << text;
-        return result.number;
-    }
-
-    std::string Text(const std::string& text, int decimals = 3) { return Evaluate(text, 13, decimals).text; }
 
     std::string ToText(const Tokens& tokens) {
         std::string text;
@@ -80,10 +90,5 @@ protected:
     std::vector<InValue> m_previous;
     std::string m_parseError;
 };
-
-inline InValue Num(double x) { return {ValueKind::Number, x, {}}; }
-inline InValue Txt(std::string_view text) { return {ValueKind::Text, 0, text}; }
-inline InValue DateValue(double x) { return {ValueKind::Date, x, {}}; }
-inline InValue TimeValue(double x) { return {ValueKind::Time, x, {}}; }
 
 }  // namespace expression_test
