@@ -4,7 +4,6 @@
 
 #include "expr/CTbRecalculator.h"
 #include "expr/TbObjExprEvaluator.h"
-#include "model/TbObjDB.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
 #include "model/TbObjView.h"
@@ -13,8 +12,11 @@
 
 namespace {
 
+// A Tabulon whose first field is the number Amount; tests add computed fields at the slots they need.
 class RecalculatorTest : public ::testing::Test {
 protected:
+    RecalculatorTest() { db.AddField("Amount", INTEGER_T); }
+
     // Turns the field at slot into an Advanced Expression with the text (Floating result).
     void SetAdvanced(int slot, const std::string& name, const std::string& text) {
         db.SetFieldType(slot, ADV_EXPRESSION_T, name);
@@ -24,7 +26,6 @@ protected:
     CTbObjRecord& AddRecord(int16_t amount) {
         CTbObjRecord* record = db.Records().AddRecord(true, false);
         record->Value(1)->SetShort(amount);
-        record->Value(1)->SetHasValue(true);
         return *record;
     }
     float FloatAt(const CTbObjRecord& record, int slot) const { return record.Value(slot)->GetFloat(); }
@@ -32,9 +33,11 @@ protected:
     CTbObjDB db;
 };
 
-TEST_F(RecalculatorTest, AFieldIsEvaluatedAfterTheFieldItDependsOnWhateverTheSlots) {
-    db.AddField("Amount", INTEGER_T);
-    // Slot 5: a simple expression "Double + 1"; slot 9: the advanced expression "Amount * 2".
+TEST_F(RecalculatorTest, AFieldIsEvaluatedAfterTheFieldsItDependsOnWhateverTheSlots) {
+    // Slot 2: "big" when Double > 15; slot 5: the simple expression "Double + 1"; slot 9: Double.
+    db.SetFieldType(2, COND_EXP_T, "Size");
+    db.Field(2)->CondExprProps()->Condition().SetCondition(0, 9, TbCompare::Greater, 0, "15");
+    db.Field(2)->CondExprProps()->SetTrueConstant("big");
     db.SetFieldType(5, EXPRESSION_T, "Plus one");
     ASSERT_TRUE(db.Field(5)->ExprProps()->SetTokens({9, 90, 86}, {"", "", "1"}));
     SetAdvanced(9, "Double", "Amount * 2");
@@ -44,11 +47,11 @@ TEST_F(RecalculatorTest, AFieldIsEvaluatedAfterTheFieldItDependsOnWhateverTheSlo
     EXPECT_TRUE(recalculator.RecalculateRecord(record, nullptr));
     EXPECT_FLOAT_EQ(FloatAt(record, 9), 20.0f);
     EXPECT_FLOAT_EQ(FloatAt(record, 5), 21.0f);
+    EXPECT_EQ(record.Value(2)->GetText(), "big");
     EXPECT_FALSE(recalculator.RecalculateRecord(record, nullptr));
 }
 
 TEST_F(RecalculatorTest, FieldsReferringToEachOtherAreEachEvaluatedOnce) {
-    db.AddField("Amount", INTEGER_T);
     SetAdvanced(2, "A", "Amount");
     SetAdvanced(3, "B", "A + 1");
     SetAdvanced(2, "A", "B + 1");
@@ -59,21 +62,7 @@ TEST_F(RecalculatorTest, FieldsReferringToEachOtherAreEachEvaluatedOnce) {
     EXPECT_FLOAT_EQ(FloatAt(record, 2), 2.0f);
 }
 
-TEST_F(RecalculatorTest, ConditionalResultsFollowTheFieldsTheyCompare) {
-    db.AddField("Amount", INTEGER_T);
-    db.SetFieldType(2, COND_EXP_T, "Size");
-    CTbObjFieldCondExpr& cond = *db.Field(2)->CondExprProps();
-    cond.Condition().SetCondition(0, 3, TbCompare::Greater, 0, "100");
-    cond.SetTrueConstant("big");
-    cond.SetFalseConstant("small");
-    SetAdvanced(3, "Total", "Amount * 10");
-    CTbObjRecord& record = AddRecord(20);
-    CTbRecalculator(db).RecalculateRecord(record, nullptr);
-    EXPECT_EQ(record.Value(2)->GetText(), "big");
-}
-
 TEST_F(RecalculatorTest, AFilteredSetIsRecalculatedWithItsOwnPreviousRecords) {
-    db.AddField("Amount", INTEGER_T);
     SetAdvanced(2, "Running", "Prev(Running) + Amount");
     for (int16_t amount : {1, 10, 100, 1000}) AddRecord(amount);
     CTbObjFilter* filter = db.AddFilter();
@@ -89,28 +78,21 @@ TEST_F(RecalculatorTest, AFilteredSetIsRecalculatedWithItsOwnPreviousRecords) {
 }
 
 TEST_F(RecalculatorTest, APassReportsItsProgressOnlyWhenThereIsSomethingToCompute) {
-    db.AddField("Amount", INTEGER_T);
     for (int16_t amount : {1, 2, 3}) AddRecord(amount);
     RecordingProgress quiet;
     EXPECT_EQ(CTbRecalculator(db).RecalculateAll(&quiet), 0);
     EXPECT_TRUE(quiet.calls.empty());
 
-    SetAdvanced(2, "Twice", "Amount * 2");
+    db.SetFieldType(2, ADV_EXPRESSION_T, "Empty");
+    db.SetFieldType(3, EXPRESSION_T, "Empty too");
+    SetAdvanced(4, "Twice", "Amount * 2");
+    RecordingPrompt prompt;
     RecordingProgress progress;
-    EXPECT_EQ(CTbRecalculator(db).RecalculateAll(&progress), 3);
+    EXPECT_EQ(CTbRecalculator(db, &prompt).RecalculateAll(&progress), 3);
+    EXPECT_TRUE(prompt.messages.empty()) << "fields without an expression are skipped";
     EXPECT_EQ(progress.calls,
               (std::vector<std::string>{"begin", "range 4", "text Evaluating expressions...", "end"}));
     EXPECT_EQ(progress.steps, 4);
-}
-
-TEST_F(RecalculatorTest, FieldsWithoutAnExpressionAreSkipped) {
-    db.AddField("Amount", INTEGER_T);
-    db.SetFieldType(2, ADV_EXPRESSION_T, "Empty");
-    db.SetFieldType(3, EXPRESSION_T, "Empty too");
-    RecordingPrompt prompt;
-    CTbObjRecord& record = AddRecord(5);
-    EXPECT_FALSE(CTbRecalculator(db, &prompt).RecalculateRecord(record, nullptr));
-    EXPECT_TRUE(prompt.messages.empty());
 }
 
 }  // namespace
