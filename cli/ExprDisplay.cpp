@@ -37,17 +37,9 @@ std::string Clock(int seconds, bool withSeconds) {
 }  // namespace
 
 std::string TokenTypeName(int type) {
-    static const char* const kTokens[] = {"exprTokenToday",      "????",
-                                          "exprTokenFloatConst", "exprTokenNow",
-                                          "exprTokenString",     "exprTokenColor",
-                                          "exprTokenPlus",       "exprTokenMinus",
-                                          "exprTokenMultiply",   "exprTokenDivide",
-                                          "exprTokenFunc",       "exprTokenParenL",
-                                          "exprTokenParenR",     "exprTokenComma",
-                                          "exprTokenOper",       "exprTokenPrevRecIndex"};
     if (type >= 1 && type <= MaxUserFields) return "Field Number";
     if (type >= 101 && type <= 100 + MaxUserFields) return "Previous Record's Field Number";
-    if (type >= 84 && type <= 99) return kTokens[type - 84];
+    if (type >= 84 && type <= 99) return std::string(ExprTokenName(type));
     return "????";
 }
 

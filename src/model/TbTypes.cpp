@@ -3,17 +3,36 @@
 namespace {
 
 constexpr std::string_view kTypeNames[TbFieldTypeCount] = {
-    "NOTUSED_T",     "TEXT_T",   "INTEGER_T",   "LONG_T",        "FLOATING_T",     "LIST_T",
-    "CHECKBOX_T",    "DATE_T",   "TIME_T",      "EXPRESSION_T",  "MEMO_T",         "KEY_T",
-    "DB_JOIN_T",     "DB_LOOKUP_T", "ONE_TO_MANY_T", "ADDR_BK_JOIN_T", "ADDR_BK_LOOKUP_T", "RADIO_T",
-    "IMAGE_T",       "COND_EXP_T", "AUTO_INC_T", "PLUGIN_T",      "ADV_EXPRESSION_T",
+    "NOTUSED_T",  "TEXT_T",      "INTEGER_T",     "LONG_T",         "FLOATING_T",       "LIST_T",
+    "CHECKBOX_T", "DATE_T",      "TIME_T",        "EXPRESSION_T",   "MEMO_T",           "KEY_T",
+    "DB_JOIN_T",  "DB_LOOKUP_T", "ONE_TO_MANY_T", "ADDR_BK_JOIN_T", "ADDR_BK_LOOKUP_T", "RADIO_T",
+    "IMAGE_T",    "COND_EXP_T",  "AUTO_INC_T",    "PLUGIN_T",       "ADV_EXPRESSION_T",
 };
 
 constexpr std::string_view kTypeLabels[TbFieldTypeCount] = {
-    "Unknown",  "Text",     "Integer",      "Long",          "Float",          "List",
-    "Checkbox", "Date",     "Time",         "Expression",    "Memo",           "Key",
-    "DB Join",  "DB Lookup", "One To Many", "Address Join",  "Address Lookup", "Radio Button",
-    "Image",    "Conditional Expression", "Auto Incremental", "Plug-In", "Advanced Expression",
+    "Unknown",
+    "Text",
+    "Integer",
+    "Long",
+    "Float",
+    "List",
+    "Checkbox",
+    "Date",
+    "Time",
+    "Expression",
+    "Memo",
+    "Key",
+    "DB Join",
+    "DB Lookup",
+    "One To Many",
+    "Address Join",
+    "Address Lookup",
+    "Radio Button",
+    "Image",
+    "Conditional Expression",
+    "Auto Incremental",
+    "Plug-In",
+    "Advanced Expression",
 };
 
 constexpr std::string_view kResultNames[TbExprResultCount] = {
@@ -24,9 +43,9 @@ constexpr std::string_view kResultNames[TbExprResultCount] = {
 };
 
 constexpr std::string_view kResultLabels[TbExprResultCount] = {
-    "Floating", "Date +/- Days", "Date +/- Months", "Date +/- Years", "Days",
-    "Months",   "Years",         "Time",            "Hours",          "Minutes",
-    "Seconds",  "Hours-Minutes-Seconds", "Hours-Minutes", "Text",
+    "Floating",      "Date +/- Days", "Date +/- Months", "Date +/- Years", "Days",    "Months",
+    "Years",         "Time",          "Hours",           "Minutes",        "Seconds", "Hours-Minutes-Seconds",
+    "Hours-Minutes", "Text",
 };
 
 }  // namespace
@@ -49,11 +68,27 @@ std::string_view ExprResultLabel(int format) {
 
 TbFieldType ExprResultValueType(int format) {
     switch (format) {
-    case EXPR_RESULT_DATE_DAYS:
-    case EXPR_RESULT_DATE_MONTHS:
-    case EXPR_RESULT_DATE_YEARS: return DATE_T;
-    case EXPR_RESULT_TIME: return TIME_T;
-    case EXPR_RESULT_TEXT: return TEXT_T;
-    default: return format >= 0 && format < TbExprResultCount ? FLOATING_T : NOTUSED_T;
+        case EXPR_RESULT_DATE_DAYS:
+        case EXPR_RESULT_DATE_MONTHS:
+        case EXPR_RESULT_DATE_YEARS:
+            return DATE_T;
+        case EXPR_RESULT_TIME:
+            return TIME_T;
+        case EXPR_RESULT_TEXT:
+            return TEXT_T;
+        default:
+            return format >= 0 && format < TbExprResultCount ? FLOATING_T : NOTUSED_T;
     }
+}
+
+std::string_view ExprTokenName(int type) {
+    static constexpr std::string_view kTokens[] = {"exprTokenToday",      "????",
+                                                   "exprTokenFloatConst", "exprTokenNow",
+                                                   "exprTokenString",     "exprTokenColor",
+                                                   "exprTokenPlus",       "exprTokenMinus",
+                                                   "exprTokenMultiply",   "exprTokenDivide",
+                                                   "exprTokenFunc",       "exprTokenParenL",
+                                                   "exprTokenParenR",     "exprTokenComma",
+                                                   "exprTokenOper",       "exprTokenPrevRecIndex"};
+    return type >= 84 && type <= 99 ? kTokens[type - 84] : std::string_view();
 }

@@ -12,7 +12,7 @@ inline constexpr TbResult TB_S_CHANGED = 1;
 inline constexpr TbResult TB_E_FAIL = static_cast<int32_t>(0x80004005u);
 inline constexpr TbResult TB_E_FIELD_NOT_FOUND = -210;
 
-inline constexpr int MaxFieldSlots = 81;      // slots 0 to 80; slot 0 is the "Categories" list
+inline constexpr int MaxFieldSlots = 81;  // slots 0 to 80; slot 0 is the "Categories" list
 inline constexpr int MaxUserFields = 80;
 inline constexpr int DesignRecordCount = 87;  // design records ahead of the data records
 inline constexpr int MaxViews = 12;
@@ -77,6 +77,10 @@ std::string_view ExprResultLabel(int format);  // "Floating", "Date +/- Days" ..
 // The value type an expression result of this format is kept as: FLOATING_T, DATE_T,
 // TIME_T, TEXT_T, or NOTUSED_T for an unknown format.
 TbFieldType ExprResultValueType(int format);
+
+// The name of an expression token type byte 84 to 99 ("exprTokenPlus" ...; "????" for 85,
+// which has no token); "" for other bytes.
+std::string_view ExprTokenName(int type);
 
 enum TbLoadState : int32_t {
     TB_LOAD_SAVE_FAILED = -2,

@@ -262,16 +262,9 @@ std::string TbDumpExprResult(int64_t format) {
 }
 
 std::string TbDumpToken(int64_t elementType) {
-    static const char* const kTokens[] = {"exprTokenToday",      "????",
-                                          "exprTokenFloatConst", "exprTokenNow",
-                                          "exprTokenString",     "exprTokenColor",
-                                          "exprTokenPlus",       "exprTokenMinus",
-                                          "exprTokenMultiply",   "exprTokenDivide",
-                                          "exprTokenFunc",       "exprTokenParenL",
-                                          "exprTokenParenR",     "exprTokenComma",
-                                          "exprTokenOper",       "exprTokenPrevRecIndex"};
     if (IsUserField(elementType)) return "(field " + std::to_string(elementType) + ")";
-    if (elementType >= 84 && elementType <= 99) return Bracketed(kTokens[elementType - 84]);
+    if (elementType >= 84 && elementType <= 99)
+        return Bracketed(ExprTokenName(static_cast<int>(elementType)));
     if (elementType >= 101) return "(previous record field " + std::to_string(elementType - 100) + ")";
     return "(\?\?\?\?)";
 }
