@@ -59,10 +59,9 @@ Operand FieldOperand(const CTbObjRecord& record, const CTbObjField& field) {
         case ADDR_BK_JOIN_T:
         case ADDR_BK_LOOKUP_T:
         case COND_EXP_T:
-            return TextOperand(std::string(value.GetText()));
         case LIST_T:
         case RADIO_T:
-            return TextOperand(ListItemText(value, &field));
+            return TextOperand(TypedValueAsText(typed, &field));
         case INTEGER_T:
             return IntegerOperand(value.GetShort());
         case LONG_T:
