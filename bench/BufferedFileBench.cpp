@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <string>
 #include <unistd.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -28,7 +28,8 @@ const std::string& InputFile() {
     return path;
 }
 
-template <typename Reader> void TypedRead(benchmark::State& state, int mode, Reader read, uint32_t width) {
+template <typename Reader>
+void TypedRead(benchmark::State& state, int mode, Reader read, uint32_t width) {
     const std::string& path = InputFile();
     for (auto _ : state) {
         QnBufferedFile file(path.c_str());
@@ -42,13 +43,16 @@ template <typename Reader> void TypedRead(benchmark::State& state, int mode, Rea
 }
 
 void BM_ReadU8(benchmark::State& state) {
-    TypedRead(state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return uint32_t{f.ReadU8()}; }, 1);
+    TypedRead(
+        state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return uint32_t{f.ReadU8()}; }, 1);
 }
 void BM_ReadU16(benchmark::State& state) {
-    TypedRead(state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return uint32_t{f.ReadU16()}; }, 2);
+    TypedRead(
+        state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return uint32_t{f.ReadU16()}; }, 2);
 }
 void BM_ReadU32(benchmark::State& state) {
-    TypedRead(state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return f.ReadU32(); }, 4);
+    TypedRead(
+        state, static_cast<int>(state.range(0)), [](QnBufferedFile& f) { return f.ReadU32(); }, 4);
 }
 
 void BM_WriteU32(benchmark::State& state) {

@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <filesystem>
+#include <string>
 
 namespace {
 

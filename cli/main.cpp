@@ -49,10 +49,12 @@ int main(int argc, char** argv) {
     setExpression->add_option("SLOT", slot, "The field's slot (1 to 80)")->required();
     for (CLI::App* command : {expr, setExpression})
         command->add_option("TEXT", text, "The expression (see docs/expressions.md)")->required();
-    expr->add_option("--format", format, "Result format: a number 0-13 or a name such as Floating, Text, \"Date +/- Days\"");
+    expr->add_option("--format", format,
+                     "Result format: a number 0-13 or a name such as Floating, Text, \"Date +/- Days\"");
     CLI::Option* setFormat = setExpression->add_option("--format", format, "Result format to store with it");
     CLI::Option* exprRecord = expr->add_option("--record", recordNumber, "Only this record (counted from 1)");
-    CLI::Option* recalcOutput = recalc->add_option("-o,--output", output, "Save to this file instead of in place");
+    CLI::Option* recalcOutput =
+        recalc->add_option("-o,--output", output, "Save to this file instead of in place");
     CLI::Option* dumpOutput =
         dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
     CLI::Option* resaveOutput =
@@ -68,7 +70,8 @@ int main(int argc, char** argv) {
     if (*resave) return RunResave(file, GivenOutput(resaveOutput, output), io);
     if (*check) return RunCheck(file, io);
     if (*expr)
-        return RunExpr(file, text, format, exprRecord->count() ? std::optional<int>(recordNumber) : std::nullopt, io);
+        return RunExpr(file, text, format,
+                       exprRecord->count() ? std::optional<int>(recordNumber) : std::nullopt, io);
     if (*setExpression) return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), io);
     if (*recalc) return RunRecalc(file, GivenOutput(recalcOutput, output), io);
     return 0;  // not reached: CLI11 requires one command

@@ -2,10 +2,10 @@
 // aborts on the first difference in contents, position or failure.
 #include "io/BufferedFileHarness.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/orvanta-fuzz-" + std::to_string(::getpid()) + ".bin";

@@ -4,10 +4,10 @@
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBReader.h"
 
-#include <cstdio>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdio>
+#include <string>
 
 namespace {
 

@@ -7,7 +7,18 @@ namespace samples {
 
 namespace {
 
-enum Slot { kCategory = 0, kFirst, kLast, kCompany, kPhone, kEmail, kBirthday, kRelation, kFavourite, kNotes };
+enum Slot {
+    kCategory = 0,
+    kFirst,
+    kLast,
+    kCompany,
+    kPhone,
+    kEmail,
+    kBirthday,
+    kRelation,
+    kFavourite,
+    kNotes
+};
 
 struct Contact {
     const char* first;
@@ -28,30 +39,30 @@ const Contact kContacts[] = {
      "Sister. Lives in Portland since 2001.\r\nKids: Tom (8) and Lisa (5)."},
     {"Tom", "Berg", "", "+1 555 0102", "", 1996, 7, 2, "Family", false, "Personal",
      "Anna's son. Collects toy trains."},
-    {"Carlos", "Mendes", "Mendes & Sons Plumbing", "+1 555 0147", "carlos@mendes-plumbing.example", 1961, 11, 23,
-     "Work", false, "Business", "Fixed the boiler in January 2004.\r\nCall before 8 am or after 6 pm."},
+    {"Carlos", "Mendes", "Mendes & Sons Plumbing", "+1 555 0147", "carlos@mendes-plumbing.example", 1961, 11,
+     23, "Work", false, "Business", "Fixed the boiler in January 2004.\r\nCall before 8 am or after 6 pm."},
     {"Ren\xE9", "Dubois", "Atelier Dubois", "+33 1 55 55 01 12", "rene@atelier-dubois.example", 1974, 5, 30,
      "Friend", true, "Personal", "Met in Lyon, summer 1999.\r\nSpeaks French and Spanish."},
-    {"Grace", "Okafor", "Northwind Traders", "+1 555 0163", "g.okafor@northwind.example", 1979, 9, 9, "Work", true,
-     "Business", "Account manager for the Northwind order.\r\nAssistant: Paul, ext. 214."},
-    {"J\xFCrgen", "M\xFCller", "Brandt Maschinenbau", "+49 30 5555 0177", "j.mueller@brandt.example", 1958, 1, 17,
-     "Work", false, "Business", "Prefers e-mail in German.\r\nTrade fair: Hanover, every April."},
+    {"Grace", "Okafor", "Northwind Traders", "+1 555 0163", "g.okafor@northwind.example", 1979, 9, 9, "Work",
+     true, "Business", "Account manager for the Northwind order.\r\nAssistant: Paul, ext. 214."},
+    {"J\xFCrgen", "M\xFCller", "Brandt Maschinenbau", "+49 30 5555 0177", "j.mueller@brandt.example", 1958, 1,
+     17, "Work", false, "Business", "Prefers e-mail in German.\r\nTrade fair: Hanover, every April."},
     {"Mei", "Chen", "", "+1 555 0184", "mei.chen@example.net", 1985, 12, 1, "Friend", false, "Club",
      "Chess club, Thursday evenings."},
     {"Olivia", "Hart", "Hart Dental", "+1 555 0190", "reception@hartdental.example", 0, 0, 0, "Work", false,
      "Business", "Dentist. Check-up every six months.\r\nNext: 12 January 2005, 9:30."},
     {"Liam", "O'Brien", "", "+1 555 0121", "liam.obrien@example.org", 1972, 4, 28, "Friend", true, "Club",
      "Cycling club treasurer.\r\nOwes me the August ride fees."},
-    {"Sofia", "Rossi", "Rossi Translations", "+39 06 5555 0134", "sofia@rossi-translations.example", 1981, 6, 19,
-     "Work", false, "Business", "Translated the 2003 catalogue into Italian."},
+    {"Sofia", "Rossi", "Rossi Translations", "+39 06 5555 0134", "sofia@rossi-translations.example", 1981, 6,
+     19, "Work", false, "Business", "Translated the 2003 catalogue into Italian."},
     {"Helen", "Berg", "", "+1 555 0100", "helen.berg@example.com", 1942, 10, 27, "Family", true, "Personal",
      "Mother.\r\nFlowers for the birthday: white roses."},
     {"Sven", "Lindqvist", "", "+46 8 5555 0158", "", 1976, 2, 29, "Friend", false, "Personal",
      "Leap-year birthday: call on 28 February."},
-    {"Priya", "Nair", "Bluebird Software", "+1 555 0176", "priya.nair@bluebird.example", 1983, 8, 5, "Work", false,
-     "Business", "Project lead, Bluebird handheld sync.\r\nWeekly call: Tuesdays 10:00."},
-    {"Bj\xF6rn", "Eklund", "", "+1 555 0139", "bjorn.eklund@example.net", 1969, 12, 24, "Friend", false, "Club",
-     "Chess club captain."},
+    {"Priya", "Nair", "Bluebird Software", "+1 555 0176", "priya.nair@bluebird.example", 1983, 8, 5, "Work",
+     false, "Business", "Project lead, Bluebird handheld sync.\r\nWeekly call: Tuesdays 10:00."},
+    {"Bj\xF6rn", "Eklund", "", "+1 555 0139", "bjorn.eklund@example.net", 1969, 12, 24, "Friend", false,
+     "Club", "Chess club captain."},
 };
 
 void Design(CTbObjDB& db) {

@@ -54,7 +54,7 @@ Rgb PaintScreen(Rgb colour, int x, int y) {
 
 Rgb PaintCabinet(Rgb colour, int x, int y) {
     if (!InBox(x, y, 9, 2, 22, 21)) return Room(x, y);
-    if (y == 9 || x == 9 || x == 22 || y == 2) return Scale(colour, 0.6);     // outline, door gap
+    if (y == 9 || x == 9 || x == 22 || y == 2) return Scale(colour, 0.6);  // outline, door gap
     if (x == 20 && (InBox(x, y, 20, 4, 20, 7) || InBox(x, y, 20, 11, 20, 15))) return {200, 200, 204};
     return Shaded(colour, x, y);
 }
@@ -70,9 +70,9 @@ Rgb PaintLamp(Rgb colour, int x, int y) {
 
 Rgb PaintTable(Rgb colour, int x, int y) {
     if (InBox(x, y, 3, 10, 28, 12)) return y == 12 ? Scale(colour, 0.75) : Shaded(colour, x, y);
-    if (InBox(x, y, 6, 13, 25, 14)) return Scale(colour, 0.7);               // the apron
+    if (InBox(x, y, 6, 13, 25, 14)) return Scale(colour, 0.7);  // the apron
     if (InBox(x, y, 5, 13, 6, 21) || InBox(x, y, 25, 13, 26, 21)) return Scale(colour, 0.8);
-    if (InBox(x, y, 8, 22, 23, 23)) return Scale(Room(x, y), 0.75);          // the shadow
+    if (InBox(x, y, 8, 22, 23, 23)) return Scale(Room(x, y), 0.75);  // the shadow
     return Room(x, y);
 }
 
@@ -80,10 +80,10 @@ Rgb PaintBicycle(Rgb colour, int x, int y) {
     double px = x + 0.5, py = y + 0.5;
     for (double cx : {8.5, 23.5}) {
         double d = Distance(px, py, cx, 15.5);
-        if (d > 4.6 && d < 6.0) return {40, 40, 40};                          // tyre
-        if (d < 1.0) return {170, 170, 176};                                  // hub
+        if (d > 4.6 && d < 6.0) return {40, 40, 40};  // tyre
+        if (d < 1.0) return {170, 170, 176};          // hub
     }
-    const double frame[][4] = {{8.5, 15.5, 14.5, 9.5}, {14.5, 9.5, 22.0, 9.5}, {22.0, 9.5, 23.5, 15.5},
+    const double frame[][4] = {{8.5, 15.5, 14.5, 9.5},  {14.5, 9.5, 22.0, 9.5},  {22.0, 9.5, 23.5, 15.5},
                                {14.5, 9.5, 16.0, 15.5}, {16.0, 15.5, 8.5, 15.5}, {16.0, 15.5, 22.0, 9.5}};
     for (const auto& s : frame)
         if (ToSegment(px, py, s[0], s[1], s[2], s[3]) < 0.8) return Shaded(colour, x, y);
@@ -96,11 +96,16 @@ Rgb PaintBicycle(Rgb colour, int x, int y) {
 std::vector<uint8_t> PaintItemPicture(PictureKind kind, Rgb colour) {
     return MakePalmBitmap8(kPictureWidth, kPictureHeight, [kind, colour](int x, int y) {
         switch (kind) {
-        case PictureKind::Screen: return PaintScreen(colour, x, y);
-        case PictureKind::Cabinet: return PaintCabinet(colour, x, y);
-        case PictureKind::Lamp: return PaintLamp(colour, x, y);
-        case PictureKind::Table: return PaintTable(colour, x, y);
-        case PictureKind::Bicycle: return PaintBicycle(colour, x, y);
+            case PictureKind::Screen:
+                return PaintScreen(colour, x, y);
+            case PictureKind::Cabinet:
+                return PaintCabinet(colour, x, y);
+            case PictureKind::Lamp:
+                return PaintLamp(colour, x, y);
+            case PictureKind::Table:
+                return PaintTable(colour, x, y);
+            case PictureKind::Bicycle:
+                return PaintBicycle(colour, x, y);
         }
         return Room(x, y);
     });

@@ -46,17 +46,17 @@ std::vector<uint8_t> MakePalmBitmap8(int width, int height, const std::function<
     PutWord(bytes, width);
     PutWord(bytes, height);
     PutWord(bytes, rowBytes);
-    PutWord(bytes, 0);      // flags: not compressed, no colour table, no transparency
-    bytes.push_back(8);     // pixel size
-    bytes.push_back(1);     // version
-    PutWord(bytes, 0);      // next depth offset: the only depth
-    PutWord(bytes, 0);      // reserved
+    PutWord(bytes, 0);   // flags: not compressed, no colour table, no transparency
+    bytes.push_back(8);  // pixel size
+    bytes.push_back(1);  // version
+    PutWord(bytes, 0);   // next depth offset: the only depth
+    PutWord(bytes, 0);   // reserved
     PutWord(bytes, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < rowBytes; ++x) {
             Rgb c = paint(std::min(x, width - 1), y);
-            bytes.push_back(PalmCubeIndex(DitheredLevel(c.r, x, y), DitheredLevel(c.g, x, y),
-                                          DitheredLevel(c.b, x, y)));
+            bytes.push_back(
+                PalmCubeIndex(DitheredLevel(c.r, x, y), DitheredLevel(c.g, x, y), DitheredLevel(c.b, x, y)));
         }
     }
     return bytes;

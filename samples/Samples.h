@@ -10,9 +10,9 @@
 namespace samples {
 
 struct SampleTabulon {
-    const char* name;                   // the Tabulon's name; its file is "MRA_" + name + ".PDB"
-    void (*design)(CTbObjDB& db);       // fields and categories, before the file exists
-    void (*complete)(CTbObjDB& db);     // views, filters, form and records, after it is created
+    const char* name;                // the Tabulon's name; its file is "MRA_" + name + ".PDB"
+    void (*design)(CTbObjDB& db);    // fields and categories, before the file exists
+    void (*complete)(CTbObjDB& db);  // views, filters, form and records, after it is created
 };
 
 const SampleTabulon& ContactsSample();

@@ -5,6 +5,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 
+# Every C++ file follows .clang-format; a file that drifts fails the run before the build.
+find "$root"/{src,cli,components,tests,bench,fuzz,samples} -name '*.cpp' -o -name '*.h' |
+  xargs clang-format --dry-run --Werror
+
 build="$root/build/debug-asan"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON -DORVANTA_BENCH=OFF
 cmake --build "$build"

@@ -41,15 +41,41 @@ inline constexpr uint8_t kTokenPrevRecIndex = 99;
 
 // Function kinds (first byte of a function token's value).
 enum FunctionKind : uint8_t {
-    FUNC_NONE = 0, FUNC_IF, FUNC_SEL, FUNC_SQRT, FUNC_ABS, FUNC_SIGN, FUNC_CEIL, FUNC_FLOOR, FUNC_ROUND,
-    FUNC_DATE, FUNC_TIME, FUNC_DAY, FUNC_MONTH, FUNC_YEAR, FUNC_HOUR, FUNC_MINUTE, FUNC_SECOND, FUNC_WEEKDAY,
+    FUNC_NONE = 0,
+    FUNC_IF,
+    FUNC_SEL,
+    FUNC_SQRT,
+    FUNC_ABS,
+    FUNC_SIGN,
+    FUNC_CEIL,
+    FUNC_FLOOR,
+    FUNC_ROUND,
+    FUNC_DATE,
+    FUNC_TIME,
+    FUNC_DAY,
+    FUNC_MONTH,
+    FUNC_YEAR,
+    FUNC_HOUR,
+    FUNC_MINUTE,
+    FUNC_SECOND,
+    FUNC_WEEKDAY,
     FUNC_COUNT  // 18
 };
 
 // Operator kinds (first byte of an operator token's value).
 enum OperatorKind : uint8_t {
-    OPER_NONE = 0, OPER_MOD, OPER_LE, OPER_GE, OPER_LT, OPER_GT, OPER_EQ, OPER_NE, OPER_AND, OPER_OR,
-    OPER_XOR, OPER_NOT,
+    OPER_NONE = 0,
+    OPER_MOD,
+    OPER_LE,
+    OPER_GE,
+    OPER_LT,
+    OPER_GT,
+    OPER_EQ,
+    OPER_NE,
+    OPER_AND,
+    OPER_OR,
+    OPER_XOR,
+    OPER_NOT,
     OPER_COUNT  // 12
 };
 

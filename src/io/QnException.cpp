@@ -36,7 +36,8 @@ QnResult QnException::AddMessage(uint32_t id, const char* text) {
     return QN_OK;
 }
 
-template <typename Fn> void QnException::ForEachEntry(uint32_t id, Fn&& fn) const {
+template <typename Fn>
+void QnException::ForEachEntry(uint32_t id, Fn&& fn) const {
     for (uint32_t at = 0; at + kEntryHeader <= m_used;) {
         uint32_t entryId = 0, length = 0;
         std::memcpy(&entryId, m_area + at, 4);

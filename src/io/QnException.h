@@ -35,7 +35,8 @@ public:
     std::string Messages(uint32_t id) const;
 
 private:
-    template <typename Fn> void ForEachEntry(uint32_t id, Fn&& fn) const;
+    template <typename Fn>
+    void ForEachEntry(uint32_t id, Fn&& fn) const;
 
     QnResult m_code = 0;
     uint8_t m_area[kAreaSize] = {};

@@ -23,14 +23,18 @@ QnResult WinCode(uint32_t winError) { return QnWinErrorCode(winError); }
 
 pf::FileAccess AccessOf(int mode) {
     switch (mode) {
-    case QN_OPEN_READ: return pf::FileAccess::Read;
-    case QN_OPEN_WRITE: return pf::FileAccess::Write;
-    default: return pf::FileAccess::ReadWrite;
+        case QN_OPEN_READ:
+            return pf::FileAccess::Read;
+        case QN_OPEN_WRITE:
+            return pf::FileAccess::Write;
+        default:
+            return pf::FileAccess::ReadWrite;
     }
 }
 
 pf::FileShare ShareOf(int mode) {
-    return mode == QN_OPEN_WRITE || mode == QN_OPEN_READWRITE ? pf::FileShare::Exclusive : pf::FileShare::Shared;
+    return mode == QN_OPEN_WRITE || mode == QN_OPEN_READWRITE ? pf::FileShare::Exclusive
+                                                              : pf::FileShare::Shared;
 }
 
 void ToFields(time_t when, uint16_t out[6]) {
@@ -58,10 +62,14 @@ time_t FromFields(const uint16_t in[6]) {
 
 QnResult RenameErrorCode(uint32_t err) {
     switch (err) {
-    case pf::WIN_ERROR_PATH_NOT_FOUND: return QN_E_RENAME_PATH_NOT_FOUND;
-    case pf::WIN_ERROR_INVALID_NAME: return QN_E_RENAME_INVALID_NAME;
-    case pf::WIN_ERROR_ALREADY_EXISTS: return QN_E_RENAME_EXISTS;
-    default: return WinCode(err);
+        case pf::WIN_ERROR_PATH_NOT_FOUND:
+            return QN_E_RENAME_PATH_NOT_FOUND;
+        case pf::WIN_ERROR_INVALID_NAME:
+            return QN_E_RENAME_INVALID_NAME;
+        case pf::WIN_ERROR_ALREADY_EXISTS:
+            return QN_E_RENAME_EXISTS;
+        default:
+            return WinCode(err);
     }
 }
 
@@ -167,7 +175,8 @@ QnResult QnFile::SetModificationTime(const uint16_t when[6]) {
 std::string QnFile::GetPath() const { return m_path; }
 
 QnResult QnFile::Touch() {
-    return pf::SetModificationTime(m_path, ::time(nullptr)) == pf::WIN_ERROR_SUCCESS ? QN_OK : QN_E_ATTRIBUTES;
+    return pf::SetModificationTime(m_path, ::time(nullptr)) == pf::WIN_ERROR_SUCCESS ? QN_OK
+                                                                                     : QN_E_ATTRIBUTES;
 }
 
 QnResult QnFile::CopyTo(QnVFile* target) {
@@ -326,7 +335,8 @@ std::string QnFile::GetFormat(const char* conversion) {
     return std::string("%") + conversion;
 }
 
-template <typename T> QnResult QnFile::WriteNumber(const char* conversion, T value) {
+template <typename T>
+QnResult QnFile::WriteNumber(const char* conversion, T value) {
     char text[64];
     if (GetFormat(conversion) == "0x%x") {
         std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(value));
@@ -388,7 +398,8 @@ uint32_t QnFile::GapExtent(uint32_t pos, int32_t length) {
     return end > pos ? end - pos : 0;
 }
 
-QnResult QnFile::MoveBytes(uint32_t from, uint32_t to, uint32_t count, uint8_t* scratch, uint32_t scratchSize) {
+QnResult QnFile::MoveBytes(uint32_t from, uint32_t to, uint32_t count, uint8_t* scratch,
+                           uint32_t scratchSize) {
     bool backwards = to > from;
     for (uint32_t done = 0; done < count;) {
         uint32_t chunk = std::min(scratchSize, count - done);

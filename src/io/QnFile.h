@@ -88,7 +88,8 @@ protected:
 
 private:
     QnResult WriteFormatted(const char* conversion, const char* text);
-    template <typename T> QnResult WriteNumber(const char* conversion, T value);
+    template <typename T>
+    QnResult WriteNumber(const char* conversion, T value);
 
     int m_handle;
     // The file pointer. Reads and writes are positional, so moving it costs no system call;

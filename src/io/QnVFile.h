@@ -12,7 +12,12 @@
 using HGLOBAL = void*;
 
 // Open modes: 0 read (shared), 1 write (exclusive), 2 read/write (exclusive), 3 read/write (shared).
-enum QnOpenMode : int { QN_OPEN_READ = 0, QN_OPEN_WRITE = 1, QN_OPEN_READWRITE = 2, QN_OPEN_SHARED_READWRITE = 3 };
+enum QnOpenMode : int {
+    QN_OPEN_READ = 0,
+    QN_OPEN_WRITE = 1,
+    QN_OPEN_READWRITE = 2,
+    QN_OPEN_SHARED_READWRITE = 3
+};
 
 // Seek origins.
 enum QnSeekFrom : int { QN_SEEK_BEGIN = 0, QN_SEEK_CURRENT = 1, QN_SEEK_END = 2 };

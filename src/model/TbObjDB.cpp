@@ -15,13 +15,24 @@ constexpr const char* kUnknownReadError = "Invalid Tabulon: Unknown error readin
 
 bool IsForbiddenNameChar(char c) {
     switch (c) {
-    case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|': return true;
-    default: return false;
+        case '\\':
+        case '/':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|':
+            return true;
+        default:
+            return false;
     }
 }
 
 // Runs a file operation and turns the file layer's exception into its result code.
-template <typename Fn> TbResult FileResult(Fn&& fn) {
+template <typename Fn>
+TbResult FileResult(Fn&& fn) {
     try {
         fn();
         return TB_S_OK;
@@ -34,7 +45,8 @@ template <typename Fn> TbResult FileResult(Fn&& fn) {
 
 }  // namespace
 
-CTbObjDB::CTbObjDB() : m_reader(std::make_unique<CTbPDBReader>()), m_writer(std::make_unique<CTbPDBWriter>()) {
+CTbObjDB::CTbObjDB()
+    : m_reader(std::make_unique<CTbPDBReader>()), m_writer(std::make_unique<CTbPDBWriter>()) {
     Reset();
 }
 
@@ -93,7 +105,8 @@ void CTbObjDB::Clear() {
 TbResult CTbObjDB::Load(bool headerOnly, IProgressIndicator* progress) {
     if (m_loadState != TB_LOAD_EMPTY && m_loadState != TB_LOAD_HEADER) return TB_E_FAIL;
     int mode = headerOnly ? CTbPDBReader::TB_READ_HEADER_ONLY
-                          : (m_loadState == TB_LOAD_HEADER ? CTbPDBReader::TB_READ_CONTINUE : CTbPDBReader::TB_READ_FULL);
+                          : (m_loadState == TB_LOAD_HEADER ? CTbPDBReader::TB_READ_CONTINUE
+                                                           : CTbPDBReader::TB_READ_FULL);
     TbResult result = m_reader->Read(*this, FullPath(), mode, progress);
     if (result < 0)
         m_loadState = TB_LOAD_FAILED;

@@ -8,7 +8,8 @@ CTbObjField* CTbObjDB::Field(int slot) const {
 }
 
 int CTbObjDB::UsedFieldCount() const {
-    return static_cast<int>(std::count_if(m_fields.begin(), m_fields.end(), [](auto& f) { return f->IsUsed(); }));
+    return static_cast<int>(
+        std::count_if(m_fields.begin(), m_fields.end(), [](auto& f) { return f->IsUsed(); }));
 }
 
 CTbObjField* CTbObjDB::AddField(const std::string& name, TbFieldType type) {

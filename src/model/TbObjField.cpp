@@ -14,27 +14,38 @@ bool IsDateTimeFamily(int type) { return type == DATE_T || type == TIME_T; }
 
 std::unique_ptr<CTbObjFieldAdvProp> MakeProperties(CTbObjDB* db, TbFieldType type) {
     switch (type) {
-    case TEXT_T:
-    case MEMO_T: return std::make_unique<CTbObjFieldText>(db);
-    case INTEGER_T:
-    case LONG_T:
-    case FLOATING_T:
-    case AUTO_INC_T: return std::make_unique<CTbObjFieldNumber>(db);
-    case LIST_T:
-    case RADIO_T: return std::make_unique<CTbObjFieldList>(db, type);
-    case DATE_T:
-    case TIME_T: return std::make_unique<CTbObjFieldDateTime>(db);
-    case EXPRESSION_T:
-    case ADV_EXPRESSION_T: return std::make_unique<CTbObjFieldExpr>(db, type);
-    case DB_JOIN_T:
-    case DB_LOOKUP_T:
-    case ADDR_BK_JOIN_T:
-    case ADDR_BK_LOOKUP_T: return std::make_unique<CTbObjFieldJoin>(db, type);
-    case ONE_TO_MANY_T: return std::make_unique<CTbObjFieldOTM>(db);
-    case IMAGE_T: return std::make_unique<CTbObjFieldImage>(db);
-    case COND_EXP_T: return std::make_unique<CTbObjFieldCondExpr>(db);
-    case PLUGIN_T: return std::make_unique<CTbObjFieldPlugIn>(db);
-    default: return nullptr;  // NOTUSED_T, CHECKBOX_T, KEY_T and unknown types have none
+        case TEXT_T:
+        case MEMO_T:
+            return std::make_unique<CTbObjFieldText>(db);
+        case INTEGER_T:
+        case LONG_T:
+        case FLOATING_T:
+        case AUTO_INC_T:
+            return std::make_unique<CTbObjFieldNumber>(db);
+        case LIST_T:
+        case RADIO_T:
+            return std::make_unique<CTbObjFieldList>(db, type);
+        case DATE_T:
+        case TIME_T:
+            return std::make_unique<CTbObjFieldDateTime>(db);
+        case EXPRESSION_T:
+        case ADV_EXPRESSION_T:
+            return std::make_unique<CTbObjFieldExpr>(db, type);
+        case DB_JOIN_T:
+        case DB_LOOKUP_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+            return std::make_unique<CTbObjFieldJoin>(db, type);
+        case ONE_TO_MANY_T:
+            return std::make_unique<CTbObjFieldOTM>(db);
+        case IMAGE_T:
+            return std::make_unique<CTbObjFieldImage>(db);
+        case COND_EXP_T:
+            return std::make_unique<CTbObjFieldCondExpr>(db);
+        case PLUGIN_T:
+            return std::make_unique<CTbObjFieldPlugIn>(db);
+        default:
+            return nullptr;  // NOTUSED_T, CHECKBOX_T, KEY_T and unknown types have none
     }
 }
 
@@ -79,7 +90,8 @@ void CTbObjField::SetType(TbFieldType type) {
     Survivors kept;
     if (IsTextFamily(m_type) && IsTextFamily(type)) {
         const CTbObjFieldText* text = TextProps();
-        kept = {1, text->GetDefaultValue(), text->GetAutoWriter(), text->GetAutoShift(), text->GetAutoWriterWords()};
+        kept = {1, text->GetDefaultValue(), text->GetAutoWriter(), text->GetAutoShift(),
+                text->GetAutoWriterWords()};
     } else if (IsWholeNumberFamily(m_type) && IsWholeNumberFamily(type)) {
         kept.family = 2;
         kept.defaultText = NumberProps()->GetDefaultValue();
@@ -110,16 +122,21 @@ void CTbObjField::SetType(TbFieldType type) {
 
 TbFieldType CTbObjField::GetValueType() const {
     switch (m_type) {
-    case EXPRESSION_T:
-    case ADV_EXPRESSION_T: return ExprResultValueType(ExprProps()->GetResultFormat());
-    case DB_JOIN_T:
-    case DB_LOOKUP_T: return static_cast<TbFieldType>(JoinProps()->GetJoinFieldType());
-    case COND_EXP_T: return TEXT_T;
-    default: return m_type;
+        case EXPRESSION_T:
+        case ADV_EXPRESSION_T:
+            return ExprResultValueType(ExprProps()->GetResultFormat());
+        case DB_JOIN_T:
+        case DB_LOOKUP_T:
+            return static_cast<TbFieldType>(JoinProps()->GetJoinFieldType());
+        case COND_EXP_T:
+            return TEXT_T;
+        default:
+            return m_type;
     }
 }
 
-template <typename T> T* CTbObjField::PropsIf(std::initializer_list<int> types) const {
+template <typename T>
+T* CTbObjField::PropsIf(std::initializer_list<int> types) const {
     for (int type : types)
         if (m_type == type) return static_cast<T*>(m_props.get());
     return nullptr;
@@ -130,7 +147,9 @@ CTbObjFieldNumber* CTbObjField::NumberProps() const {
     return PropsIf<CTbObjFieldNumber>({INTEGER_T, LONG_T, FLOATING_T, AUTO_INC_T});
 }
 CTbObjFieldList* CTbObjField::ListProps() const { return PropsIf<CTbObjFieldList>({LIST_T, RADIO_T}); }
-CTbObjFieldDateTime* CTbObjField::DateTimeProps() const { return PropsIf<CTbObjFieldDateTime>({DATE_T, TIME_T}); }
+CTbObjFieldDateTime* CTbObjField::DateTimeProps() const {
+    return PropsIf<CTbObjFieldDateTime>({DATE_T, TIME_T});
+}
 CTbObjFieldExpr* CTbObjField::ExprProps() const {
     return PropsIf<CTbObjFieldExpr>({EXPRESSION_T, COND_EXP_T, ADV_EXPRESSION_T});
 }

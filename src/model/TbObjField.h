@@ -140,7 +140,8 @@ private:
 // DB Join, DB Lookup, Address Join and Address Lookup.
 class CTbObjFieldJoin : public CTbObjFieldAdvProp {
 public:
-    CTbObjFieldJoin(CTbObjDB* db, TbFieldType type) : CTbObjFieldAdvProp(db), m_type(static_cast<uint16_t>(type)) {}
+    CTbObjFieldJoin(CTbObjDB* db, TbFieldType type)
+        : CTbObjFieldAdvProp(db), m_type(static_cast<uint16_t>(type)) {}
     uint16_t GetFieldType() const { return m_type; }
     // The type of the field at the other end, as stored.
     uint8_t GetJoinFieldType() const { return m_joinFieldType; }
@@ -343,7 +344,8 @@ public:
     CTbObjDB* Database() const { return m_db; }
 
 private:
-    template <typename T> T* PropsIf(std::initializer_list<int> types) const;
+    template <typename T>
+    T* PropsIf(std::initializer_list<int> types) const;
 
     TbFieldType m_type = NOTUSED_T;
     int16_t m_slot;

@@ -47,7 +47,6 @@ TB_SETTER(CTbObjFieldPlugIn, ResultField, uint16_t, m_resultField)
 TB_SETTER(CTbObjFieldPlugIn, Parameters, std::vector<Parameter>, m_parameters)
 TB_SETTER(CTbObjFieldPlugIn, ResultFields, std::vector<uint16_t>, m_resultFields)
 
-
 void CTbObjFieldText::SetAutoWriter(uint16_t code) {
     m_autoWriter = code <= 7 ? code : 0;
     MarkModified();

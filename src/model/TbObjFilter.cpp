@@ -23,13 +23,28 @@ bool IsJoinType(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
 
 OperandKind KindOfValueType(int type) {
     switch (type) {
-    case TEXT_T: case MEMO_T: case ADDR_BK_JOIN_T: case ADDR_BK_LOOKUP_T: case COND_EXP_T: case LIST_T: case RADIO_T:
-        return OperandKind::Text;
-    case INTEGER_T: case LONG_T: case AUTO_INC_T: case CHECKBOX_T: case KEY_T: return OperandKind::Whole;
-    case FLOATING_T: return OperandKind::Floating;
-    case DATE_T: return OperandKind::Date;
-    case TIME_T: return OperandKind::Time;
-    default: return OperandKind::None;
+        case TEXT_T:
+        case MEMO_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+        case COND_EXP_T:
+        case LIST_T:
+        case RADIO_T:
+            return OperandKind::Text;
+        case INTEGER_T:
+        case LONG_T:
+        case AUTO_INC_T:
+        case CHECKBOX_T:
+        case KEY_T:
+            return OperandKind::Whole;
+        case FLOATING_T:
+            return OperandKind::Floating;
+        case DATE_T:
+            return OperandKind::Date;
+        case TIME_T:
+            return OperandKind::Time;
+        default:
+            return OperandKind::None;
     }
 }
 
@@ -62,25 +77,41 @@ std::string_view TextOf(const Subject& subject, const CTbObjField& field, std::s
 // Any numeric value as a number, so that a second field of another numeric type compares too.
 double NumberOf(const Subject& subject, const CTbObjRecord& record, bool joined) {
     switch (subject.type) {
-    case INTEGER_T: return subject.value->GetShort();
-    case FLOATING_T: return subject.value->GetFloat();
-    case CHECKBOX_T: return subject.value->GetChecked() ? 1 : 0;
-    case KEY_T: return joined ? subject.value->GetLong() : static_cast<int32_t>(record.GetKey());
-    default: return subject.value->GetLong();
+        case INTEGER_T:
+            return subject.value->GetShort();
+        case FLOATING_T:
+            return subject.value->GetFloat();
+        case CHECKBOX_T:
+            return subject.value->GetChecked() ? 1 : 0;
+        case KEY_T:
+            return joined ? subject.value->GetLong() : static_cast<int32_t>(record.GetKey());
+        default:
+            return subject.value->GetLong();
     }
 }
 
-Operand OperandOf(OperandKind kind, const Subject& subject, const CTbObjField& field, const CTbObjRecord& record,
-                  std::string& scratch) {
+Operand OperandOf(OperandKind kind, const Subject& subject, const CTbObjField& field,
+                  const CTbObjRecord& record, std::string& scratch) {
     Operand operand;
     bool joined = subject.value != record.Value(field.GetSlot());
     switch (kind) {
-    case OperandKind::Text: operand.text = TextOf(subject, field, scratch); break;
-    case OperandKind::Whole: operand.whole = static_cast<int64_t>(NumberOf(subject, record, joined)); break;
-    case OperandKind::Floating: operand.floating = NumberOf(subject, record, joined); break;
-    case OperandKind::Date: operand.packed = subject.value->PackedDate(); break;
-    case OperandKind::Time: operand.packed = subject.value->PackedTime(); break;
-    case OperandKind::None: break;
+        case OperandKind::Text:
+            operand.text = TextOf(subject, field, scratch);
+            break;
+        case OperandKind::Whole:
+            operand.whole = static_cast<int64_t>(NumberOf(subject, record, joined));
+            break;
+        case OperandKind::Floating:
+            operand.floating = NumberOf(subject, record, joined);
+            break;
+        case OperandKind::Date:
+            operand.packed = subject.value->PackedDate();
+            break;
+        case OperandKind::Time:
+            operand.packed = subject.value->PackedTime();
+            break;
+        case OperandKind::None:
+            break;
     }
     return operand;
 }
@@ -89,31 +120,46 @@ Operand ConstantOperand(OperandKind kind, const std::string& constant, const TbF
     Operand operand;
     operand.text = constant;
     switch (kind) {
-    case OperandKind::Whole: operand.whole = std::strtol(constant.c_str(), nullptr, 10); break;
-    case OperandKind::Floating: operand.floating = std::strtod(constant.c_str(), nullptr); break;
-    case OperandKind::Date:
-        operand.packed = !constant.empty() && constant[0] == 'T' ? clock.packedDate
-                                                                 : static_cast<uint32_t>(std::strtoul(constant.c_str(), nullptr, 10));
-        break;
-    case OperandKind::Time:
-        operand.packed = !constant.empty() && constant[0] == 'W' ? clock.packedTime
-                                                                 : static_cast<uint32_t>(std::strtoul(constant.c_str(), nullptr, 10));
-        break;
-    default: break;
+        case OperandKind::Whole:
+            operand.whole = std::strtol(constant.c_str(), nullptr, 10);
+            break;
+        case OperandKind::Floating:
+            operand.floating = std::strtod(constant.c_str(), nullptr);
+            break;
+        case OperandKind::Date:
+            operand.packed = !constant.empty() && constant[0] == 'T'
+                                 ? clock.packedDate
+                                 : static_cast<uint32_t>(std::strtoul(constant.c_str(), nullptr, 10));
+            break;
+        case OperandKind::Time:
+            operand.packed = !constant.empty() && constant[0] == 'W'
+                                 ? clock.packedTime
+                                 : static_cast<uint32_t>(std::strtoul(constant.c_str(), nullptr, 10));
+            break;
+        default:
+            break;
     }
     return operand;
 }
 
 // The six ordering operators; unknown is what any other operator gives.
-template <typename T> bool Ordered(char op, const T& a, const T& b, bool unknown) {
+template <typename T>
+bool Ordered(char op, const T& a, const T& b, bool unknown) {
     switch (op) {
-    case TbCompare::Equal: return a == b;
-    case TbCompare::NotEqual: return a != b;
-    case TbCompare::Less: return a < b;
-    case TbCompare::Greater: return a > b;
-    case TbCompare::GreaterOrEqual: return a >= b;
-    case TbCompare::LessOrEqual: return a <= b;
-    default: return unknown;
+        case TbCompare::Equal:
+            return a == b;
+        case TbCompare::NotEqual:
+            return a != b;
+        case TbCompare::Less:
+            return a < b;
+        case TbCompare::Greater:
+            return a > b;
+        case TbCompare::GreaterOrEqual:
+            return a >= b;
+        case TbCompare::LessOrEqual:
+            return a <= b;
+        default:
+            return unknown;
     }
 }
 
@@ -124,11 +170,16 @@ bool TextHolds(char op, std::string_view value, std::string_view other) {
         return false;
     }
     switch (op) {
-    case TbCompare::Contains: return Contains(value, other, false);
-    case TbCompare::ContainsNoCase: return Contains(value, other, true);
-    case TbCompare::Starts: return StartsWith(value, other, false);
-    case TbCompare::StartsNoCase: return StartsWith(value, other, true);
-    default: return Ordered(op, CompareNoCase(value, other), 0, true);
+        case TbCompare::Contains:
+            return Contains(value, other, false);
+        case TbCompare::ContainsNoCase:
+            return Contains(value, other, true);
+        case TbCompare::Starts:
+            return StartsWith(value, other, false);
+        case TbCompare::StartsNoCase:
+            return StartsWith(value, other, true);
+        default:
+            return Ordered(op, CompareNoCase(value, other), 0, true);
     }
 }
 
@@ -138,7 +189,9 @@ bool Combine(bool left, bool right, char logic) {
     return left;
 }
 
-uint32_t Pack(int a, int b, int c) { return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + c; }
+uint32_t Pack(int a, int b, int c) {
+    return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + c;
+}
 
 }  // namespace
 
@@ -148,7 +201,9 @@ TbFilterClock TbFilterClock::UtcNow() {
     return {Pack(date.year, date.month, date.day), Pack(time.hour, time.minute, time.second)};
 }
 
-CTbObjFilter::Condition CTbObjFilter::GetCondition(int i) const { return i >= 0 && i < 3 ? m_conditions[i] : Condition{}; }
+CTbObjFilter::Condition CTbObjFilter::GetCondition(int i) const {
+    return i >= 0 && i < 3 ? m_conditions[i] : Condition{};
+}
 
 void CTbObjFilter::SetCondition(int i, uint16_t field, char op, uint16_t secondField, std::string constant) {
     if (i < 0 || i >= 3) return;
@@ -183,9 +238,13 @@ bool CTbObjFilter::ConditionHolds(const Condition& condition, const CTbObjRecord
     Operand right = second ? OperandOf(kind, SubjectOf(*second, record), *second, record, otherScratch)
                            : ConstantOperand(kind, condition.constant, clock);
     switch (kind) {
-    case OperandKind::Text: return TextHolds(condition.op, left.text, right.text);
-    case OperandKind::Whole: return Ordered(condition.op, left.whole, right.whole, true);
-    case OperandKind::Floating: return Ordered(condition.op, left.floating, right.floating, true);
-    default: return Ordered(condition.op, left.packed, right.packed, false);
+        case OperandKind::Text:
+            return TextHolds(condition.op, left.text, right.text);
+        case OperandKind::Whole:
+            return Ordered(condition.op, left.whole, right.whole, true);
+        case OperandKind::Floating:
+            return Ordered(condition.op, left.floating, right.floating, true);
+        default:
+            return Ordered(condition.op, left.packed, right.packed, false);
     }
 }

@@ -84,7 +84,9 @@ private:
     enum Kind : uint8_t { KindNone = 0, KindShort, KindLong, KindFloat, KindParts };
     static constexpr uint8_t kHasValue = 1, kChecked = 2, kColourShift = 2, kKindShift = 5;
 
-    void SetBit(uint8_t bit, bool on) { m_bits = static_cast<uint8_t>(on ? (m_bits | bit) : (m_bits & ~bit)); }
+    void SetBit(uint8_t bit, bool on) {
+        m_bits = static_cast<uint8_t>(on ? (m_bits | bit) : (m_bits & ~bit));
+    }
     Kind StoredKind() const { return static_cast<Kind>(m_bits >> kKindShift); }
     void SetKind(Kind kind) { m_bits = static_cast<uint8_t>((m_bits & 0x1F) | (kind << kKindShift)); }
     void StoreParts(int a, int b, int c);
@@ -92,7 +94,7 @@ private:
 
     int16_t m_parts[3] = {0, 0, 0};  // short; long or float bits in the first four bytes; date or time
     uint8_t m_type = NOTUSED_T;
-    uint8_t m_bits = 0;              // has value, checked, colour code (3 bits), stored kind (3 bits)
+    uint8_t m_bits = 0;  // has value, checked, colour code (3 bits), stored kind (3 bits)
     TbCompactText m_text;
     std::unique_ptr<Extension> m_ext;
 };

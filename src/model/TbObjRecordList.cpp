@@ -59,7 +59,8 @@ CTbObjRecord* CTbObjRecordList::Record(int position) const {
 }
 
 CTbObjRecord* CTbObjRecordList::RecordInStoredOrder(int position) const {
-    return position >= 0 && position < static_cast<int>(m_records.size()) ? m_records[position].get() : nullptr;
+    return position >= 0 && position < static_cast<int>(m_records.size()) ? m_records[position].get()
+                                                                          : nullptr;
 }
 
 void CTbObjRecordList::RemoveRecord(CTbObjRecord* record) {

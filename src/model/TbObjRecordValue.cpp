@@ -25,7 +25,9 @@ long ParseWhole(const std::string& text) {
     return errno == ERANGE ? 0 : value;
 }
 
-uint32_t Pack(int a, int b, int c) { return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + c; }
+uint32_t Pack(int a, int b, int c) {
+    return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + c;
+}
 
 }  // namespace
 
@@ -62,29 +64,39 @@ void CTbObjRecordValue::Reset(const CTbObjField* field, bool applyDefaults) {
     m_ext.reset();
     if (!applyDefaults || !field) return;
     switch (field->GetType()) {
-    case TEXT_T:
-    case MEMO_T: m_text.Assign(field->TextProps()->GetDefaultValue()); break;
-    case INTEGER_T: SetShort(static_cast<int16_t>(ParseWhole(field->NumberProps()->GetDefaultValue()))); break;
-    case LONG_T: SetLong(static_cast<int32_t>(ParseWhole(field->NumberProps()->GetDefaultValue()))); break;
-    case FLOATING_T:
-        SetFloat(static_cast<float>(std::strtod(field->NumberProps()->GetDefaultValue().c_str(), nullptr)));
-        break;
-    case LIST_T:
-    case RADIO_T: {
-        const CTbObjListItems& items = field->ListProps()->Items();
-        std::string text = items.TextOfIndex(items.GetDefaultIndex());
-        SetShort(text.empty() ? 0 : static_cast<int16_t>(items.GetDefaultIndex()));
-        m_text.Assign(text);
-        break;
-    }
-    case DATE_T:
-        if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetToday();
-        break;
-    case TIME_T:
-        if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetNow();
-        break;
-    case AUTO_INC_T: SetLong(field->NumberProps()->GetNextValue()); break;
-    default: break;
+        case TEXT_T:
+        case MEMO_T:
+            m_text.Assign(field->TextProps()->GetDefaultValue());
+            break;
+        case INTEGER_T:
+            SetShort(static_cast<int16_t>(ParseWhole(field->NumberProps()->GetDefaultValue())));
+            break;
+        case LONG_T:
+            SetLong(static_cast<int32_t>(ParseWhole(field->NumberProps()->GetDefaultValue())));
+            break;
+        case FLOATING_T:
+            SetFloat(
+                static_cast<float>(std::strtod(field->NumberProps()->GetDefaultValue().c_str(), nullptr)));
+            break;
+        case LIST_T:
+        case RADIO_T: {
+            const CTbObjListItems& items = field->ListProps()->Items();
+            std::string text = items.TextOfIndex(items.GetDefaultIndex());
+            SetShort(text.empty() ? 0 : static_cast<int16_t>(items.GetDefaultIndex()));
+            m_text.Assign(text);
+            break;
+        }
+        case DATE_T:
+            if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetToday();
+            break;
+        case TIME_T:
+            if (uint32_t d = field->DateTimeProps()->GetDefaultValue(); d == 1 || d == 2) SetNow();
+            break;
+        case AUTO_INC_T:
+            SetLong(field->NumberProps()->GetNextValue());
+            break;
+        default:
+            break;
     }
 }
 
@@ -168,7 +180,9 @@ void CTbObjRecordValue::SetTime(int hour, int minute, int second) {
     SetHasValue(true);
 }
 
-void CTbObjRecordValue::GetTime(int16_t* hour, int16_t* minute, int16_t* second) const { GetDate(hour, minute, second); }
+void CTbObjRecordValue::GetTime(int16_t* hour, int16_t* minute, int16_t* second) const {
+    GetDate(hour, minute, second);
+}
 
 void CTbObjRecordValue::SetToday() {
     pf::CalendarDate today = pf::LocalToday();
@@ -225,7 +239,9 @@ CTbObjRecordValue& CTbObjRecordValue::JoinedValue() {
     return *ext.joined;
 }
 
-const CTbObjRecordValue* CTbObjRecordValue::JoinedValueIfAny() const { return m_ext ? m_ext->joined.get() : nullptr; }
+const CTbObjRecordValue* CTbObjRecordValue::JoinedValueIfAny() const {
+    return m_ext ? m_ext->joined.get() : nullptr;
+}
 
 void CTbObjRecordValue::SaveData(const std::string& path) const {
     const std::vector<uint8_t>& data = GetData();

@@ -30,7 +30,6 @@ TB_SETTER(CTbObjTabRow, Alignment, uint32_t, m_alignment)
 TB_SETTER(CTbObjTabRow, ReadOnly, bool, m_readOnly)
 TB_SETTER(CTbObjTabRow, ImageDisplay, uint32_t, m_imageDisplay)
 
-
 CTbObjView::CTbObjView(CTbObjDB* db, int number) : m_db(db) { Reset(number); }
 
 CTbObjView::~CTbObjView() = default;
@@ -45,7 +44,9 @@ void CTbObjView::Reset(int number) {
     m_columns.clear();
 }
 
-CTbObjView::SortKey CTbObjView::GetSortKey(int k) const { return k >= 1 && k <= 3 ? m_sortKeys[k - 1] : SortKey{}; }
+CTbObjView::SortKey CTbObjView::GetSortKey(int k) const {
+    return k >= 1 && k <= 3 ? m_sortKeys[k - 1] : SortKey{};
+}
 
 void CTbObjView::SetSortKey(int k, uint16_t field, uint16_t direction) {
     if (k < 1 || k > 3) return;
@@ -79,7 +80,8 @@ void CTbObjView::MoveColumn(int index, bool up) {
 }
 
 void CTbObjView::RemoveColumnOfField(uint16_t field) {
-    auto removed = std::remove_if(m_columns.begin(), m_columns.end(), [&](auto& c) { return c->GetField() == field; });
+    auto removed =
+        std::remove_if(m_columns.begin(), m_columns.end(), [&](auto& c) { return c->GetField() == field; });
     if (removed == m_columns.end()) return;
     m_columns.erase(removed, m_columns.end());
     TbMarkModified(m_db);
@@ -129,7 +131,8 @@ CTbObjTabRow* CTbObjTab::RowAt(int position) const {
 }
 
 int CTbObjTab::UsedRowCount() const {
-    return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(), [](auto& r) { return !r->IsEmpty(); }));
+    return static_cast<int>(
+        std::count_if(m_rows.begin(), m_rows.end(), [](auto& r) { return !r->IsEmpty(); }));
 }
 
 CTbObjTabRow* CTbObjTab::PlaceField(uint16_t field, int position) {

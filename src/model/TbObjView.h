@@ -82,7 +82,7 @@ struct TbFilterClock {
 class CTbObjFilter {
 public:
     struct Condition {
-        uint16_t field = 0;   // 0: the condition is unused
+        uint16_t field = 0;  // 0: the condition is unused
         char op = TbCompare::Equal;
         uint16_t secondField = 0;  // 0: compare with the constant
         std::string constant;
@@ -108,7 +108,8 @@ public:
     bool Passes(const CTbObjRecord& record) const { return Passes(record, TbFilterClock::UtcNow()); }
 
 private:
-    bool ConditionHolds(const Condition& condition, const CTbObjRecord& record, const TbFilterClock& clock) const;
+    bool ConditionHolds(const Condition& condition, const CTbObjRecord& record,
+                        const TbFilterClock& clock) const;
 
     std::string m_name;
     std::array<Condition, 3> m_conditions{};

@@ -6,7 +6,9 @@ namespace {
 constexpr size_t kStoredLength = 10;
 constexpr unsigned char kTerminator = 0xA5;
 
-unsigned char ScrambleChar(char c) { return static_cast<unsigned char>((static_cast<unsigned char>(c) + 0x2B) & 0xFF) ^ 0xA5; }
+unsigned char ScrambleChar(char c) {
+    return static_cast<unsigned char>((static_cast<unsigned char>(c) + 0x2B) & 0xFF) ^ 0xA5;
+}
 
 bool IsKind(int kind, int count) { return kind >= 0 && kind < count; }
 

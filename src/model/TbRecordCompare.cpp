@@ -3,7 +3,10 @@
 #include "model/TbText.h"
 
 namespace {
-template <typename T> int Sign(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T>
+int Sign(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 }  // namespace
 
 using Order = TbOrder;
@@ -12,45 +15,79 @@ bool TbIsJoinType(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
 
 TbOrder TbOrderOfValueType(int type) {
     switch (type) {
-    case TEXT_T: case MEMO_T: case ADDR_BK_JOIN_T: case ADDR_BK_LOOKUP_T: case COND_EXP_T: return Order::Text;
-    case LIST_T: case RADIO_T: return Order::ItemText;
-    case INTEGER_T: return Order::Short;
-    case LONG_T: case AUTO_INC_T: case KEY_T: return Order::Long;
-    case FLOATING_T: return Order::Float;
-    case CHECKBOX_T: return Order::Checked;
-    case DATE_T: case TIME_T: return Order::Packed;
-    default: return Order::Equal;
+        case TEXT_T:
+        case MEMO_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+        case COND_EXP_T:
+            return Order::Text;
+        case LIST_T:
+        case RADIO_T:
+            return Order::ItemText;
+        case INTEGER_T:
+            return Order::Short;
+        case LONG_T:
+        case AUTO_INC_T:
+        case KEY_T:
+            return Order::Long;
+        case FLOATING_T:
+            return Order::Float;
+        case CHECKBOX_T:
+            return Order::Checked;
+        case DATE_T:
+        case TIME_T:
+            return Order::Packed;
+        default:
+            return Order::Equal;
     }
 }
 
 TbOrder TbOrderOfField(const CTbObjField& field) {
     switch (field.GetType()) {
-    case NOTUSED_T: case ONE_TO_MANY_T: case IMAGE_T: case PLUGIN_T: return Order::Equal;
-    case KEY_T: return Order::Key;
-    case EXPRESSION_T: case ADV_EXPRESSION_T: case DB_JOIN_T: case DB_LOOKUP_T:
-        return TbOrderOfValueType(field.GetValueType());
-    default: return TbOrderOfValueType(field.GetType());
+        case NOTUSED_T:
+        case ONE_TO_MANY_T:
+        case IMAGE_T:
+        case PLUGIN_T:
+            return Order::Equal;
+        case KEY_T:
+            return Order::Key;
+        case EXPRESSION_T:
+        case ADV_EXPRESSION_T:
+        case DB_JOIN_T:
+        case DB_LOOKUP_T:
+            return TbOrderOfValueType(field.GetValueType());
+        default:
+            return TbOrderOfValueType(field.GetType());
     }
 }
 
 std::string TbItemText(const CTbObjRecordValue& value, const CTbObjField* field) {
     std::string_view text = value.GetText();
-    if (text.empty() && field && field->ListProps()) return field->ListProps()->Items().TextOfIndex(value.GetShort());
+    if (text.empty() && field && field->ListProps())
+        return field->ListProps()->Items().TextOfIndex(value.GetShort());
     return std::string(text);
 }
 
-int TbCompareValues(TbOrder order, const CTbObjRecordValue& a, const CTbObjRecordValue& b, const CTbObjField* field) {
+int TbCompareValues(TbOrder order, const CTbObjRecordValue& a, const CTbObjRecordValue& b,
+                    const CTbObjField* field) {
     switch (order) {
-    case Order::Text: return CompareNoCase(a.GetText(), b.GetText());
-    case Order::ItemText:
-        if (!a.GetText().empty() && !b.GetText().empty()) return CompareNoCase(a.GetText(), b.GetText());
-        return CompareNoCase(TbItemText(a, field), TbItemText(b, field));
-    case Order::Short: return Sign(a.GetShort(), b.GetShort());
-    case Order::Long: return Sign(a.GetLong(), b.GetLong());
-    case Order::Float: return Sign(a.GetFloat(), b.GetFloat());
-    case Order::Checked: return a.GetChecked() == b.GetChecked() ? 0 : (a.GetChecked() ? -1 : 1);
-    case Order::Packed: return Sign(a.PackedDate(), b.PackedDate());
-    default: return 0;
+        case Order::Text:
+            return CompareNoCase(a.GetText(), b.GetText());
+        case Order::ItemText:
+            if (!a.GetText().empty() && !b.GetText().empty()) return CompareNoCase(a.GetText(), b.GetText());
+            return CompareNoCase(TbItemText(a, field), TbItemText(b, field));
+        case Order::Short:
+            return Sign(a.GetShort(), b.GetShort());
+        case Order::Long:
+            return Sign(a.GetLong(), b.GetLong());
+        case Order::Float:
+            return Sign(a.GetFloat(), b.GetFloat());
+        case Order::Checked:
+            return a.GetChecked() == b.GetChecked() ? 0 : (a.GetChecked() ? -1 : 1);
+        case Order::Packed:
+            return Sign(a.PackedDate(), b.PackedDate());
+        default:
+            return 0;
     }
 }
 

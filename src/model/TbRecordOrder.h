@@ -16,4 +16,5 @@ TbOrder TbOrderOfValueType(int type);
 TbOrder TbOrderOfField(const CTbObjField& field);
 // The text a List or Radio Button value sorts by: its item text.
 std::string TbItemText(const CTbObjRecordValue& value, const CTbObjField* field);
-int TbCompareValues(TbOrder order, const CTbObjRecordValue& a, const CTbObjRecordValue& b, const CTbObjField* field);
+int TbCompareValues(TbOrder order, const CTbObjRecordValue& a, const CTbObjRecordValue& b,
+                    const CTbObjField* field);

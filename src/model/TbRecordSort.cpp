@@ -34,15 +34,32 @@ SortCell CellOf(TbOrder order, const CTbObjRecord& record, const CTbObjField& fi
     const CTbObjRecordValue& value = *record.Value(field.GetSlot());
     SortCell cell;
     switch (order) {
-    case TbOrder::Text: cell.text = Folded(value.GetText()); break;
-    case TbOrder::ItemText: cell.text = Folded(TbItemText(value, &field)); break;
-    case TbOrder::Short: cell.number = value.GetShort(); break;
-    case TbOrder::Long: cell.number = value.GetLong(); break;
-    case TbOrder::Float: cell.number = value.GetFloat(); break;
-    case TbOrder::Checked: cell.number = value.GetChecked() ? 0 : 1; break;
-    case TbOrder::Packed: cell.number = value.PackedDate(); break;
-    case TbOrder::Key: cell.number = static_cast<int32_t>(record.GetKey()); break;
-    case TbOrder::Equal: break;
+        case TbOrder::Text:
+            cell.text = Folded(value.GetText());
+            break;
+        case TbOrder::ItemText:
+            cell.text = Folded(TbItemText(value, &field));
+            break;
+        case TbOrder::Short:
+            cell.number = value.GetShort();
+            break;
+        case TbOrder::Long:
+            cell.number = value.GetLong();
+            break;
+        case TbOrder::Float:
+            cell.number = value.GetFloat();
+            break;
+        case TbOrder::Checked:
+            cell.number = value.GetChecked() ? 0 : 1;
+            break;
+        case TbOrder::Packed:
+            cell.number = value.PackedDate();
+            break;
+        case TbOrder::Key:
+            cell.number = static_cast<int32_t>(record.GetKey());
+            break;
+        case TbOrder::Equal:
+            break;
     }
     return cell;
 }
@@ -63,10 +80,12 @@ void CTbObjRecordList::SortSubset(const std::vector<SortKey>& keys) {
     if (keys.empty()) return;
     std::vector<KeyColumn> columns;
     for (const SortKey& key : keys) {
-        KeyColumn column{key.field, key.descending, TbOrderOfField(*key.field), TbIsJoinType(key.field->GetType()), {}};
+        KeyColumn column{
+            key.field, key.descending, TbOrderOfField(*key.field), TbIsJoinType(key.field->GetType()), {}};
         if (!column.generic) {
             column.cells.reserve(m_subset.size());
-            for (const CTbObjRecord* record : m_subset) column.cells.push_back(CellOf(column.order, *record, *key.field));
+            for (const CTbObjRecord* record : m_subset)
+                column.cells.push_back(CellOf(column.order, *record, *key.field));
         }
         columns.push_back(std::move(column));
     }
@@ -74,8 +93,9 @@ void CTbObjRecordList::SortSubset(const std::vector<SortKey>& keys) {
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
         for (const KeyColumn& column : columns) {
-            int r = column.generic ? CompareRecords(*m_subset[a], *m_subset[b], *column.field)
-                                   : CompareCells(IsTextOrder(column.order), column.cells[a], column.cells[b]);
+            int r = column.generic
+                        ? CompareRecords(*m_subset[a], *m_subset[b], *column.field)
+                        : CompareCells(IsTextOrder(column.order), column.cells[a], column.cells[b]);
             if (r != 0) return column.descending ? r > 0 : r < 0;
         }
         return false;

@@ -9,7 +9,7 @@ void TbMarkModified(CTbObjDB* db);
 
 // Defines Class::SetName(Type) storing into member and marking m_db modified.
 #define TB_SETTER(Class, Name, Type, member) \
-    void Class::Set##Name(Type value) {     \
-        member = std::move(value);          \
-        TbMarkModified(m_db);               \
+    void Class::Set##Name(Type value) {      \
+        member = std::move(value);           \
+        TbMarkModified(m_db);                \
     }

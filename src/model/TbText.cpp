@@ -36,11 +36,14 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareNoCase(a, b) == 0; }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
 
 bool StartsWith(std::string_view text, std::string_view prefix, bool ignoreCase) {
     if (prefix.size() > text.size()) return false;
-    return ignoreCase ? EqualsNoCase(text.substr(0, prefix.size()), prefix) : text.substr(0, prefix.size()) == prefix;
+    return ignoreCase ? EqualsNoCase(text.substr(0, prefix.size()), prefix)
+                      : text.substr(0, prefix.size()) == prefix;
 }
 
 bool Contains(std::string_view text, std::string_view part, bool ignoreCase) {

@@ -11,8 +11,8 @@ inline constexpr uint32_t kNameSize = 32;
 inline constexpr uint32_t kListEntrySize = 8;
 inline constexpr char kType[5] = "data";
 inline constexpr char kCreator[5] = "MNDR";
-inline constexpr uint8_t kDbVersion = 30;  // the design version read and written
-inline constexpr uint32_t kMaxRecords = 0xFFFF;  // the header's record count is 16 bits
+inline constexpr uint8_t kDbVersion = 30;                      // the design version read and written
+inline constexpr uint32_t kMaxRecords = 0xFFFF;                // the header's record count is 16 bits
 inline constexpr uint32_t kMaxDataRecords = kMaxRecords - 87;  // 65,448
 
 // Header attribute bits.

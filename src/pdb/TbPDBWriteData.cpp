@@ -60,35 +60,62 @@ void CTbPDBWriter::WriteDataValue(const DataField& field, const CTbObjRecordValu
     m_OutFile.WriteU8(static_cast<uint8_t>(field.type));
     m_OutFile.WriteU8(field.slot);
     switch (field.type) {
-    case TEXT_T: WriteRecordText(value.GetText(), kMaxText, false); break;
-    case MEMO_T: WriteRecordText(value.GetText(), kMaxMemo, true); break;
-    case INTEGER_T: m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort())); break;
-    case LONG_T:
-    case AUTO_INC_T: m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong())); break;
-    case FLOATING_T: WriteFloat(value.GetFloat()); break;
-    case LIST_T:
-    case RADIO_T: m_OutFile.WriteU8(static_cast<uint8_t>(value.GetShort())); break;
-    case CHECKBOX_T: m_OutFile.WriteU8(value.GetChecked() ? 1 : 0); break;
-    case DATE_T: WriteDate(value); break;
-    case TIME_T: WriteTime(value); break;
-    case EXPRESSION_T: WriteExprResult(field.resultFormat, value, true); break;
-    case ADV_EXPRESSION_T:
-        m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
-        WriteExprResult(field.resultFormat, value, false);
-        WriteShortText(value.GetText(), false);
-        break;
-    case COND_EXP_T:
-        m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
-        WriteShortText(value.GetText(), true);
-        break;
-    case DB_JOIN_T: WriteJoinValue(field, value); break;
-    case ADDR_BK_JOIN_T:
-        m_OutFile.WriteU32(value.GetExtraWord());  // the linked address-book record
-        WriteShortText(value.GetText(), true);
-        break;
-    case ADDR_BK_LOOKUP_T: WriteShortText(value.GetText(), true); break;
-    case IMAGE_T: WriteImage(value); break;
-    default: break;  // DB Lookup, One To Many, Plug-In: the entry head alone
+        case TEXT_T:
+            WriteRecordText(value.GetText(), kMaxText, false);
+            break;
+        case MEMO_T:
+            WriteRecordText(value.GetText(), kMaxMemo, true);
+            break;
+        case INTEGER_T:
+            m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort()));
+            break;
+        case LONG_T:
+        case AUTO_INC_T:
+            m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong()));
+            break;
+        case FLOATING_T:
+            WriteFloat(value.GetFloat());
+            break;
+        case LIST_T:
+        case RADIO_T:
+            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetShort()));
+            break;
+        case CHECKBOX_T:
+            m_OutFile.WriteU8(value.GetChecked() ? 1 : 0);
+            break;
+        case DATE_T:
+            WriteDate(value);
+            break;
+        case TIME_T:
+            WriteTime(value);
+            break;
+        case EXPRESSION_T:
+            WriteExprResult(field.resultFormat, value, true);
+            break;
+        case ADV_EXPRESSION_T:
+            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
+            WriteExprResult(field.resultFormat, value, false);
+            WriteShortText(value.GetText(), false);
+            break;
+        case COND_EXP_T:
+            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
+            WriteShortText(value.GetText(), true);
+            break;
+        case DB_JOIN_T:
+            WriteJoinValue(field, value);
+            break;
+        case ADDR_BK_JOIN_T:
+            m_OutFile.WriteU32(value.GetExtraWord());  // the linked address-book record
+            WriteShortText(value.GetText(), true);
+            break;
+        case ADDR_BK_LOOKUP_T:
+            WriteShortText(value.GetText(), true);
+            break;
+        case IMAGE_T:
+            WriteImage(value);
+            break;
+        default:
+            break;  // DB Lookup, One To Many, Plug-In: the entry head alone
     }
 }
 
@@ -133,10 +160,17 @@ void CTbPDBWriter::WriteFloat(float value) { m_OutFile.WriteU32(std::bit_cast<ui
 // hold a text (or unknown) result; an Advanced Expression writes 4 zero bytes before its text.
 void CTbPDBWriter::WriteExprResult(int32_t format, const CTbObjRecordValue& value, bool oldExpression) {
     switch (ExprResultValueType(format)) {
-    case FLOATING_T: WriteFloat(value.GetFloat()); return;
-    case DATE_T: WriteDate(value); return;
-    case TIME_T: WriteTime(value); return;
-    default: break;
+        case FLOATING_T:
+            WriteFloat(value.GetFloat());
+            return;
+        case DATE_T:
+            WriteDate(value);
+            return;
+        case TIME_T:
+            WriteTime(value);
+            return;
+        default:
+            break;
     }
     m_error.Assert(!oldExpression, "Invalid expression return type for (old) expressions.", QN_E_ASSERT);
     m_OutFile.WriteU32(0);
@@ -149,13 +183,22 @@ void CTbPDBWriter::WriteJoinValue(const DataField& field, const CTbObjRecordValu
     if (original == DB_JOIN_T || original == NOTUSED_T) original = field.joinFieldType;
     m_OutFile.WriteU8(static_cast<uint8_t>(original));
     switch (original) {
-    case TEXT_T: WriteShortText(value.GetText(), true); break;
-    case INTEGER_T: m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort())); break;
-    case LONG_T:
-    case KEY_T:
-    case AUTO_INC_T: m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong())); break;
-    case DATE_T: WriteDate(value); break;
-    default: break;
+        case TEXT_T:
+            WriteShortText(value.GetText(), true);
+            break;
+        case INTEGER_T:
+            m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort()));
+            break;
+        case LONG_T:
+        case KEY_T:
+        case AUTO_INC_T:
+            m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong()));
+            break;
+        case DATE_T:
+            WriteDate(value);
+            break;
+        default:
+            break;
     }
 }
 

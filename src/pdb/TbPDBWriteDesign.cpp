@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kMissingProps = "Missing advanced properties object!";
 constexpr const char* kNoJoinProps = "Error getting join advanced properties object, invalid field type.";
 constexpr const char* kNoOtmProps =
-    "Internal error with object model or attempting to Write One To Many properties for another type of field";
+    "Internal error with object model or attempting to Write One To Many properties for another type of "
+    "field";
 constexpr const char* kNoCondExprProps =
     "Internal error with object model or attempting to Write Conditional Expression properties for another "
     "type of field";
@@ -93,49 +94,50 @@ void CTbPDBWriter::WriteFieldEntry(int slot) {
     uint8_t autoWriter = 0, incDec = 0;
     std::string defaultValue;
     switch (type) {
-    case TEXT_T:
-    case MEMO_T: {
-        const CTbObjFieldText& text = Need(field.TextProps(), kMissingProps);
-        extra = text.GetAutoShift() ? 0 : 1;
-        autoWriter = static_cast<uint8_t>(text.GetAutoWriter());
-        defaultValue = text.GetDefaultValue();
-        break;
-    }
-    case INTEGER_T:
-    case LONG_T:
-    case FLOATING_T: {
-        const CTbObjFieldNumber& number = Need(field.NumberProps(), kMissingProps);
-        if (type == FLOATING_T) extra = static_cast<int8_t>(number.GetDecimals());
-        incDec = number.GetIncDec();
-        defaultValue = number.GetDefaultValue();
-        break;
-    }
-    case DATE_T:
-    case TIME_T: {
-        uint32_t kind = Need(field.DateTimeProps(), kMissingProps).GetDefaultValue();
-        defaultValue = kind == 1 ? "A" : kind == 2 ? "U" : "";  // set when added / when updated
-        break;
-    }
-    case LIST_T: {
-        uint16_t index = Need(field.ListProps(), kMissingProps).Items().GetDefaultIndex();
-        if (index != 0) defaultValue = std::string(1, static_cast<char>(index));
-        break;
-    }
-    case RADIO_T: {
-        const CTbObjFieldList& list = Need(field.ListProps(), kMissingProps);
-        extra = static_cast<int8_t>(list.GetButtonCount());
-        if (list.Items().GetDefaultIndex() != 0)
-            defaultValue = std::to_string(list.Items().GetDefaultIndex());
-        break;
-    }
-    case EXPRESSION_T:
-    case ADV_EXPRESSION_T:
-        extra = static_cast<int8_t>(Need(field.ExprProps(), kMissingProps).GetDecimals());
-        break;
-    case IMAGE_T:
-        extra = static_cast<int8_t>(Need(field.ImageProps(), kMissingProps).GetBitsPerPixel());
-        break;
-    default: break;
+        case TEXT_T:
+        case MEMO_T: {
+            const CTbObjFieldText& text = Need(field.TextProps(), kMissingProps);
+            extra = text.GetAutoShift() ? 0 : 1;
+            autoWriter = static_cast<uint8_t>(text.GetAutoWriter());
+            defaultValue = text.GetDefaultValue();
+            break;
+        }
+        case INTEGER_T:
+        case LONG_T:
+        case FLOATING_T: {
+            const CTbObjFieldNumber& number = Need(field.NumberProps(), kMissingProps);
+            if (type == FLOATING_T) extra = static_cast<int8_t>(number.GetDecimals());
+            incDec = number.GetIncDec();
+            defaultValue = number.GetDefaultValue();
+            break;
+        }
+        case DATE_T:
+        case TIME_T: {
+            uint32_t kind = Need(field.DateTimeProps(), kMissingProps).GetDefaultValue();
+            defaultValue = kind == 1 ? "A" : kind == 2 ? "U" : "";  // set when added / when updated
+            break;
+        }
+        case LIST_T: {
+            uint16_t index = Need(field.ListProps(), kMissingProps).Items().GetDefaultIndex();
+            if (index != 0) defaultValue = std::string(1, static_cast<char>(index));
+            break;
+        }
+        case RADIO_T: {
+            const CTbObjFieldList& list = Need(field.ListProps(), kMissingProps);
+            extra = static_cast<int8_t>(list.GetButtonCount());
+            if (list.Items().GetDefaultIndex() != 0)
+                defaultValue = std::to_string(list.Items().GetDefaultIndex());
+            break;
+        }
+        case EXPRESSION_T:
+        case ADV_EXPRESSION_T:
+            extra = static_cast<int8_t>(Need(field.ExprProps(), kMissingProps).GetDecimals());
+            break;
+        case IMAGE_T:
+            extra = static_cast<int8_t>(Need(field.ImageProps(), kMissingProps).GetBitsPerPixel());
+            break;
+        default:
+            break;
     }
     m_OutFile.WriteU8(static_cast<uint8_t>(slot));
     m_OutFile.WriteU8(slot == 0 ? 0 : static_cast<uint8_t>(type));  // the categories field travels as 0
@@ -153,23 +155,41 @@ void CTbPDBWriter::WriteAdvancedRecord(int slot) {
     const CTbObjField& field = *m_db->Field(slot);
     m_OutFile.WriteU8(static_cast<uint8_t>(TbPdb::kFirstAdvancedRecord + slot));
     switch (field.GetType()) {
-    case TEXT_T:
-    case MEMO_T: WriteWordList(slot); break;
-    case LIST_T:
-    case RADIO_T: WriteListItems(slot); break;
-    case DB_JOIN_T:
-    case DB_LOOKUP_T:
-    case ADDR_BK_JOIN_T:
-    case ADDR_BK_LOOKUP_T: WriteJoinBlock(slot); break;
-    case ONE_TO_MANY_T: WriteOneToManyBlock(slot); break;
-    case EXPRESSION_T: WriteExpressionBlock(slot, CTbObjFieldExpr::kMaxSimpleTokens); break;
-    case ADV_EXPRESSION_T: WriteExpressionBlock(slot, CTbObjFieldExpr::kMaxAdvancedTokens); break;
-    case COND_EXP_T: WriteCondExprBlock(slot); break;
-    case AUTO_INC_T:
-        m_OutFile.WriteU32(static_cast<uint32_t>(Need(field.NumberProps(), kMissingProps).GetNextValue()));
-        break;
-    case PLUGIN_T: WritePlugInBlock(slot); break;
-    default: break;  // the type byte alone
+        case TEXT_T:
+        case MEMO_T:
+            WriteWordList(slot);
+            break;
+        case LIST_T:
+        case RADIO_T:
+            WriteListItems(slot);
+            break;
+        case DB_JOIN_T:
+        case DB_LOOKUP_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+            WriteJoinBlock(slot);
+            break;
+        case ONE_TO_MANY_T:
+            WriteOneToManyBlock(slot);
+            break;
+        case EXPRESSION_T:
+            WriteExpressionBlock(slot, CTbObjFieldExpr::kMaxSimpleTokens);
+            break;
+        case ADV_EXPRESSION_T:
+            WriteExpressionBlock(slot, CTbObjFieldExpr::kMaxAdvancedTokens);
+            break;
+        case COND_EXP_T:
+            WriteCondExprBlock(slot);
+            break;
+        case AUTO_INC_T:
+            m_OutFile.WriteU32(
+                static_cast<uint32_t>(Need(field.NumberProps(), kMissingProps).GetNextValue()));
+            break;
+        case PLUGIN_T:
+            WritePlugInBlock(slot);
+            break;
+        default:
+            break;  // the type byte alone
     }
 }
 

@@ -31,9 +31,9 @@ std::string DayName(int year, int month, int day, bool abbreviated) {
 }
 
 std::string MonthName(int month, bool abbreviated) {
-    static constexpr const char* kNames[] = {"January", "February", "March",    "April",
-                                             "May",     "June",     "July",     "August",
-                                             "September", "October", "November", "December"};
+    static constexpr const char* kNames[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
     if (month < 1 || month > 12) return "";
     std::string name = kNames[month - 1];
     return abbreviated ? name.substr(0, 3) : name;
@@ -41,16 +41,16 @@ std::string MonthName(int month, bool abbreviated) {
 
 std::string DateCode(const PicturePiece& piece, int year, int month, int day) {
     switch (piece.code) {
-    case 'd':
-        if (piece.count <= 2) return Number(day, piece.count);
-        return DayName(year, month, day, piece.count == 3);
-    case 'M':
-        if (piece.count <= 2) return Number(month, piece.count);
-        return MonthName(month, piece.count == 3);
-    default:  // 'y': the last digit, the last two digits, or the whole year
-        if (piece.count == 1) return Number(year % 10, 1);
-        if (piece.count == 2) return Number(year % 100, 2);
-        return Number(year, 4);
+        case 'd':
+            if (piece.count <= 2) return Number(day, piece.count);
+            return DayName(year, month, day, piece.count == 3);
+        case 'M':
+            if (piece.count <= 2) return Number(month, piece.count);
+            return MonthName(month, piece.count == 3);
+        default:  // 'y': the last digit, the last two digits, or the whole year
+            if (piece.count == 1) return Number(year % 10, 1);
+            if (piece.count == 2) return Number(year % 100, 2);
+            return Number(year, 4);
     }
 }
 
@@ -58,12 +58,16 @@ std::string TimeCode(const PicturePiece& piece, int hour, int minute, int second
     const int width = piece.count >= 2 ? 2 : 1;
     const std::string& designator = hour < 12 ? locale.am : locale.pm;
     switch (piece.code) {
-    case 'h': return Number(hour % 12 == 0 ? 12 : hour % 12, width);
-    case 'H': return Number(hour, width);
-    case 'm': return Number(minute, width);
-    case 's': return Number(second, width);
-    default:  // 't': the first letter of AM/PM, or all of it
-        return piece.count == 1 ? designator.substr(0, 1) : designator;
+        case 'h':
+            return Number(hour % 12 == 0 ? 12 : hour % 12, width);
+        case 'H':
+            return Number(hour, width);
+        case 'm':
+            return Number(minute, width);
+        case 's':
+            return Number(second, width);
+        default:  // 't': the first letter of AM/PM, or all of it
+            return piece.count == 1 ? designator.substr(0, 1) : designator;
     }
 }
 

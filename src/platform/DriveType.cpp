@@ -2,10 +2,10 @@
 
 #include "platform/FileSystem.h"
 
-#include <fstream>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/sysmacros.h>
+#include <fstream>
 
 namespace orvanta::platform {
 
@@ -41,12 +41,20 @@ DriveType ClassifyDrive(const std::string& path) {
     struct stat st {};
     if (::statfs(folder.c_str(), &fs) != 0 || ::stat(folder.c_str(), &st) != 0) return DriveType::Unknown;
     switch (static_cast<unsigned long>(fs.f_type)) {
-    case kNfs: case kSmb: case kCifs: case kSmb2: case kAfs: case kCoda: case kNcp: case kCeph:
-        return DriveType::Remote;
-    case kIso9660: case kUdf:
-        return DriveType::CdRom;
-    default:
-        break;
+        case kNfs:
+        case kSmb:
+        case kCifs:
+        case kSmb2:
+        case kAfs:
+        case kCoda:
+        case kNcp:
+        case kCeph:
+            return DriveType::Remote;
+        case kIso9660:
+        case kUdf:
+            return DriveType::CdRom;
+        default:
+            break;
     }
     return IsRemovableDevice(st.st_dev) ? DriveType::Removable : DriveType::Fixed;
 }

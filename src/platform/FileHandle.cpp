@@ -3,11 +3,11 @@
 #include "platform/FileSystem.h"
 #include "platform/WinError.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace orvanta::platform {
 
@@ -15,9 +15,12 @@ namespace {
 
 int OpenFlags(FileAccess access) {
     switch (access) {
-    case FileAccess::Read: return O_RDONLY;
-    case FileAccess::Write: return O_WRONLY;
-    case FileAccess::ReadWrite: return O_RDWR;
+        case FileAccess::Read:
+            return O_RDONLY;
+        case FileAccess::Write:
+            return O_WRONLY;
+        case FileAccess::ReadWrite:
+            return O_RDWR;
     }
     return O_RDONLY;
 }
@@ -46,7 +49,8 @@ uint32_t OpenExisting(const std::string& path, FileAccess access, FileShare shar
     bool writing = access != FileAccess::Read;
     // Folders cannot be opened as files, and a read-only file refuses writers even when the
     // process could override its permissions, as the read-only attribute does on Windows.
-    if (::fstat(fd, &st) == 0 && (S_ISDIR(st.st_mode) || (writing && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)))) {
+    if (::fstat(fd, &st) == 0 &&
+        (S_ISDIR(st.st_mode) || (writing && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)))) {
         ::close(fd);
         return WIN_ERROR_ACCESS_DENIED;
     }
@@ -72,9 +76,7 @@ uint32_t CreateFile(const std::string& path, bool overwrite) {
     return WIN_ERROR_SUCCESS;
 }
 
-uint32_t CloseHandle(int handle) {
-    return ::close(handle) == 0 ? WIN_ERROR_SUCCESS : LastWinError();
-}
+uint32_t CloseHandle(int handle) { return ::close(handle) == 0 ? WIN_ERROR_SUCCESS : LastWinError(); }
 
 uint32_t DuplicateHandle(int handle, int* duplicate) {
     *duplicate = ::fcntl(handle, F_DUPFD_CLOEXEC, 0);

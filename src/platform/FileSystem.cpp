@@ -2,12 +2,12 @@
 
 #include "platform/WinError.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 namespace orvanta::platform {

@@ -11,7 +11,7 @@ namespace orvanta::platform {
 // What FindFirstFile tells of one path.
 struct FileInfo {
     bool isDirectory = false;
-    bool readOnly = false;   // no write permission for the owner
+    bool readOnly = false;  // no write permission for the owner
     int64_t size = 0;
     time_t creationTime = 0;  // birth time where the file system keeps it, else the change time
     time_t modificationTime = 0;

@@ -18,30 +18,52 @@ namespace {
 // The picture for one strftime conversion; unpadded is GNU's "%-d" flag. nullptr: no picture.
 const char* PictureCode(char conversion, bool unpadded) {
     switch (conversion) {
-    case 'd': return unpadded ? "d" : "dd";
-    case 'e': return "d";
-    case 'm': return unpadded ? "M" : "MM";
-    case 'Y': return "yyyy";
-    case 'y': return "yy";
-    case 'H': return unpadded ? "H" : "HH";
-    case 'k': return "H";
-    case 'I': return unpadded ? "h" : "hh";
-    case 'l': return "h";
-    case 'M': return unpadded ? "m" : "mm";
-    case 'S': return unpadded ? "s" : "ss";
-    case 'p':
-    case 'P': return "tt";
-    case 'D': return "MM/dd/yy";
-    case 'T': return "HH:mm:ss";
-    case 'R': return "HH:mm";
-    case 'r': return "hh:mm:ss tt";
-    case 'F': return "yyyy-MM-dd";
-    case 'a': return "ddd";
-    case 'A': return "dddd";
-    case 'b':
-    case 'h': return "MMM";
-    case 'B': return "MMMM";
-    default: return nullptr;
+        case 'd':
+            return unpadded ? "d" : "dd";
+        case 'e':
+            return "d";
+        case 'm':
+            return unpadded ? "M" : "MM";
+        case 'Y':
+            return "yyyy";
+        case 'y':
+            return "yy";
+        case 'H':
+            return unpadded ? "H" : "HH";
+        case 'k':
+            return "H";
+        case 'I':
+            return unpadded ? "h" : "hh";
+        case 'l':
+            return "h";
+        case 'M':
+            return unpadded ? "m" : "mm";
+        case 'S':
+            return unpadded ? "s" : "ss";
+        case 'p':
+        case 'P':
+            return "tt";
+        case 'D':
+            return "MM/dd/yy";
+        case 'T':
+            return "HH:mm:ss";
+        case 'R':
+            return "HH:mm";
+        case 'r':
+            return "hh:mm:ss tt";
+        case 'F':
+            return "yyyy-MM-dd";
+        case 'a':
+            return "ddd";
+        case 'A':
+            return "dddd";
+        case 'b':
+        case 'h':
+            return "MMM";
+        case 'B':
+            return "MMMM";
+        default:
+            return nullptr;
     }
 }
 

@@ -53,8 +53,10 @@ std::string LanguageAndTerritory(const std::string& name) {
     for (size_t i = 0; i < base.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(base[i]);
         const bool inTerritory = split != std::string::npos && i > split;
-        if (i == split) result += '_';
-        else result += static_cast<char>(inTerritory ? std::toupper(c) : std::tolower(c));
+        if (i == split)
+            result += '_';
+        else
+            result += static_cast<char>(inTerritory ? std::toupper(c) : std::tolower(c));
     }
     return result;
 }
@@ -65,9 +67,7 @@ const TableEntry* FindInTable(const std::string& key) {
     return nullptr;
 }
 
-bool MeansUsEnglishDefaults(const std::string& key) {
-    return key.empty() || key == "c" || key == "posix";
-}
+bool MeansUsEnglishDefaults(const std::string& key) { return key.empty() || key == "c" || key == "posix"; }
 
 // POSIX treats a variable set to the empty string as unset.
 std::string EnvironmentLocaleName() {

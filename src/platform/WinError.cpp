@@ -6,32 +6,53 @@ namespace orvanta::platform {
 
 uint32_t WinErrorFromErrno(int err) {
     switch (err) {
-    case 0: return WIN_ERROR_SUCCESS;
-    case ENOENT: return WIN_ERROR_FILE_NOT_FOUND;
-    case ENOTDIR: return WIN_ERROR_PATH_NOT_FOUND;
-    case EMFILE:
-    case ENFILE: return WIN_ERROR_TOO_MANY_OPEN_FILES;
-    case EACCES:
-    case EPERM:
-    case EISDIR: return WIN_ERROR_ACCESS_DENIED;
-    case EBADF: return WIN_ERROR_INVALID_HANDLE;
-    case ENOMEM: return WIN_ERROR_NOT_ENOUGH_MEMORY;
-    case EXDEV: return WIN_ERROR_NOT_SAME_DEVICE;
-    case EROFS: return WIN_ERROR_WRITE_PROTECT;
-    case EWOULDBLOCK: return WIN_ERROR_SHARING_VIOLATION;
-    case ETXTBSY: return WIN_ERROR_SHARING_VIOLATION;
-    case EBUSY: return WIN_ERROR_BUSY;
-    case ENOSYS:
-    case EOPNOTSUPP: return WIN_ERROR_NOT_SUPPORTED;
-    case EEXIST: return WIN_ERROR_ALREADY_EXISTS;
-    case EINVAL: return WIN_ERROR_INVALID_PARAMETER;
-    case EPIPE: return WIN_ERROR_BROKEN_PIPE;
-    case ENOSPC:
-    case EDQUOT: return WIN_ERROR_DISK_FULL;
-    case ENAMETOOLONG: return WIN_ERROR_FILENAME_EXCED_RANGE;
-    case ENOTEMPTY: return WIN_ERROR_DIR_NOT_EMPTY;
-    case EIO: return WIN_ERROR_IO_DEVICE;
-    default: return WIN_ERROR_GEN_FAILURE;
+        case 0:
+            return WIN_ERROR_SUCCESS;
+        case ENOENT:
+            return WIN_ERROR_FILE_NOT_FOUND;
+        case ENOTDIR:
+            return WIN_ERROR_PATH_NOT_FOUND;
+        case EMFILE:
+        case ENFILE:
+            return WIN_ERROR_TOO_MANY_OPEN_FILES;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return WIN_ERROR_ACCESS_DENIED;
+        case EBADF:
+            return WIN_ERROR_INVALID_HANDLE;
+        case ENOMEM:
+            return WIN_ERROR_NOT_ENOUGH_MEMORY;
+        case EXDEV:
+            return WIN_ERROR_NOT_SAME_DEVICE;
+        case EROFS:
+            return WIN_ERROR_WRITE_PROTECT;
+        case EWOULDBLOCK:
+            return WIN_ERROR_SHARING_VIOLATION;
+        case ETXTBSY:
+            return WIN_ERROR_SHARING_VIOLATION;
+        case EBUSY:
+            return WIN_ERROR_BUSY;
+        case ENOSYS:
+        case EOPNOTSUPP:
+            return WIN_ERROR_NOT_SUPPORTED;
+        case EEXIST:
+            return WIN_ERROR_ALREADY_EXISTS;
+        case EINVAL:
+            return WIN_ERROR_INVALID_PARAMETER;
+        case EPIPE:
+            return WIN_ERROR_BROKEN_PIPE;
+        case ENOSPC:
+        case EDQUOT:
+            return WIN_ERROR_DISK_FULL;
+        case ENAMETOOLONG:
+            return WIN_ERROR_FILENAME_EXCED_RANGE;
+        case ENOTEMPTY:
+            return WIN_ERROR_DIR_NOT_EMPTY;
+        case EIO:
+            return WIN_ERROR_IO_DEVICE;
+        default:
+            return WIN_ERROR_GEN_FAILURE;
     }
 }
 
