@@ -17,7 +17,14 @@ struct CommandIo {
     IProgressIndicator* progress = nullptr;
 };
 
-// Writes a failure's message as one line on the error stream; returns the exit status 1.
+// Where a command that changes a Tabulon saves it: in place, or to output (keeping the Tabulon's
+// own name). force replaces the file in place even when its read passed over damage.
+struct SaveTarget {
+    std::optional<std::string> output;
+    bool force = false;
+};
+
+// Writes a failure's message (its lines) on the error stream; returns the exit status 1.
 inline int Failed(CommandIo& io, const std::string& message) {
     io.err << message << '\n';
     return 1;
@@ -34,8 +41,8 @@ int RunJson(const std::string& path, CommandIo& io);
 // A failed read still leaves the dump written so far.
 int RunDump(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
 
-// A full read and a save, in place or to output (keeping the Tabulon's own name).
-int RunResave(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
+// A full read and a save, in place or to the target's output.
+int RunResave(const std::string& path, const SaveTarget& target, CommandIo& io);
 
 // A full read, a save to a temporary file, a second read of it and a comparison of the two:
 // "ok" (0), or one line per difference (1).
@@ -48,11 +55,11 @@ int RunExpr(const std::string& path, const std::string& text, const std::string&
             std::optional<int> recordNumber, CommandIo& io);
 
 // Stores a parsed expression (and, when given, a result format) in the Advanced Expression
-// field of the slot, recalculates every record and saves.
+// field of the slot, recalculates every record and saves as the target says.
 int RunSetExpression(const std::string& path, int slot, const std::string& text,
-                     const std::optional<std::string>& format, CommandIo& io);
+                     const std::optional<std::string>& format, const SaveTarget& target, CommandIo& io);
 
-// Recalculates every computed field of every record and saves, in place or to output.
-int RunRecalc(const std::string& path, const std::optional<std::string>& output, CommandIo& io);
+// Recalculates every computed field of every record and saves as the target says.
+int RunRecalc(const std::string& path, const SaveTarget& target, CommandIo& io);
 
 }  // namespace orvanta::cli

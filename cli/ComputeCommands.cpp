@@ -47,14 +47,14 @@ bool StoreExpression(CTbObjDB& db, CTbObjField& field, const std::string& text, 
 }  // namespace
 
 int RunSetExpression(const std::string& path, int slot, const std::string& utf8Text,
-                     const std::optional<std::string>& formatName, CommandIo& io) {
+                     const std::optional<std::string>& formatName, const SaveTarget& target, CommandIo& io) {
     std::optional<int> format = formatName ? ResultFormatFromName(*formatName) : std::nullopt;
     if (formatName && !format) return Failed(io, "Unknown result format: " + *formatName);
     std::optional<std::string> text = ExpressionFromUtf8(utf8Text);
     if (!text) return Failed(io, "The expression holds characters a Tabulon cannot store.");
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     CTbObjField* field = slot >= 1 && slot <= MaxUserFields ? db.Field(slot) : nullptr;
     if (!field || field->GetType() != ADV_EXPRESSION_T)
         return Failed(io, "Field " + std::to_string(slot) + " is not an Advanced Expression field.");
@@ -71,22 +71,21 @@ int RunSetExpression(const std::string& path, int slot, const std::string& utf8T
     } catch (const platform::ComError& error) {
         return Failed(io, error.what());
     }
-    if (!SaveTabulon(db, io.progress, &message)) return Failed(io, message);
+    if (!SaveTabulon(db, target, io, &message)) return Failed(io, message);
     return 0;
 }
 
-int RunRecalc(const std::string& path, const std::optional<std::string>& output, CommandIo& io) {
+int RunRecalc(const std::string& path, const SaveTarget& target, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     StreamPrompt prompt(io.err);
     try {
         Recalculate(db, prompt, io);
     } catch (const platform::ComError& error) {
         return Failed(io, error.what());
     }
-    if (output) db.SetLocation(*output, true);
-    if (!SaveTabulon(db, io.progress, &message)) return Failed(io, message);
+    if (!SaveTabulon(db, target, io, &message)) return Failed(io, message);
     return 0;
 }
 

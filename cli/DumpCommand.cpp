@@ -35,7 +35,7 @@ int RunDump(const std::string& path, const std::optional<std::string>& output, C
         db.Reader().SetDumpPath(output.value_or(""));
     }
     std::string message;
-    bool loaded = LoadTabulon(db, path, io.progress, &message);
+    bool loaded = LoadTabulon(db, path, io, &message);
     if (!tempPath.empty()) {
         CopyFileTo(tempPath, io.out);
         platform::DeleteFile(tempPath);

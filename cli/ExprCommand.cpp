@@ -76,7 +76,7 @@ int RunExpr(const std::string& path, const std::string& utf8Text, const std::str
     if (!text) return Failed(io, "The expression holds characters a Tabulon cannot store.");
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     int count = db.Records().Count(true);
     if (recordNumber && (*recordNumber < 1 || *recordNumber > count))
         return Failed(io, "No record " + std::to_string(*recordNumber) + ": the Tabulon has " +

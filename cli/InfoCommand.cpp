@@ -65,12 +65,19 @@ void PrintTabs(const CTbObjDB& db, std::ostream& out) {
     }
 }
 
+// Only a damaged file has this part: what its read passed over or repaired.
+void PrintWarnings(const CTbObjDB& db, std::ostream& out) {
+    if (db.LoadWarnings().empty()) return;
+    out << "Warnings (" << db.LoadWarnings().size() << "):\n";
+    for (const TbLoadWarning& warning : db.LoadWarnings()) out << "  " << warning.text << '\n';
+}
+
 }  // namespace
 
 int RunInfo(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     io.out << "Name: " << Utf8FromWindows1252(db.GetPdbName()) << '\n'
            << "Design version: " << static_cast<int>(db.GetDbVersion()) << '\n'
            << "Records: " << db.RecordCount() << '\n';
@@ -78,13 +85,14 @@ int RunInfo(const std::string& path, CommandIo& io) {
     PrintViews(db, io.out);
     PrintFilters(db, io.out);
     PrintTabs(db, io.out);
+    PrintWarnings(db, io.out);
     return 0;
 }
 
 int RunJson(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     io.out << TabulonToJson(db).dump(2) << '\n';
     return 0;
 }

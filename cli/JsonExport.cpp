@@ -115,28 +115,41 @@ Json Records(const CTbObjDB& db) {
     return records;
 }
 
+// What the read passed over or repaired, in the order met.
+Json Warnings(const CTbObjDB& db) {
+    Json warnings = Json::array();
+    for (const TbLoadWarning& warning : db.LoadWarnings())
+        warnings.push_back(Json{{"record", warning.record},
+                                {"kind", LoadWarningKindName(warning.kind)},
+                                {"text", JsonText(warning.text)}});
+    return warnings;
+}
+
 }  // namespace
 
 Json TabulonToJson(CTbObjDB& db) {
-    return Json{{"name", JsonText(db.GetPdbName())},
-                {"attributes", db.GetPdbAttributes()},
-                {"version", db.GetPdbVersion()},
-                {"creationDate", db.GetCreationDate()},
-                {"modificationDate", db.GetModificationDate()},
-                {"backupDate", db.GetBackupDate()},
-                {"modificationNumber", db.GetModificationNumber()},
-                {"uniqueIdSeed", db.GetUniqueIdSeed()},
-                {"dbVersion", db.GetDbVersion()},
-                {"settings", Settings(db)},
-                {"passwords", Passwords(db)},
-                {"nextKey", db.Records().GetNextKey()},
-                {"fields", Fields(db)},
-                {"views", Views(db)},
-                {"filters", Filters(db)},
-                {"quickFilter", FilterToJson(db.QuickFilter())},
-                {"externalFilter", FilterToJson(db.ExternalFilter())},
-                {"tabs", Tabs(db)},
-                {"records", Records(db)}};
+    Json json = Json{{"name", JsonText(db.GetPdbName())},
+                     {"attributes", db.GetPdbAttributes()},
+                     {"version", db.GetPdbVersion()},
+                     {"creationDate", db.GetCreationDate()},
+                     {"modificationDate", db.GetModificationDate()},
+                     {"backupDate", db.GetBackupDate()},
+                     {"modificationNumber", db.GetModificationNumber()},
+                     {"uniqueIdSeed", db.GetUniqueIdSeed()},
+                     {"dbVersion", db.GetDbVersion()},
+                     {"settings", Settings(db)},
+                     {"passwords", Passwords(db)},
+                     {"nextKey", db.Records().GetNextKey()},
+                     {"fields", Fields(db)},
+                     {"views", Views(db)},
+                     {"filters", Filters(db)},
+                     {"quickFilter", FilterToJson(db.QuickFilter())},
+                     {"externalFilter", FilterToJson(db.ExternalFilter())},
+                     {"tabs", Tabs(db)},
+                     {"records", Records(db)}};
+    // Only a damaged file has the member, so that the JSON of a sound one stays as it was.
+    if (!db.LoadWarnings().empty()) json["warnings"] = Warnings(db);
+    return json;
 }
 
 }  // namespace orvanta::cli

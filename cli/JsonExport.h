@@ -15,7 +15,8 @@ namespace orvanta::cli {
 // Objects keep their keys in the order written, so the output reads like the Tabulon.
 using Json = nlohmann::ordered_json;
 
-// The whole Tabulon. The database is only read (its quick and external filters have no const access).
+// The whole Tabulon, with "warnings" last when its read passed over or repaired anything. The database is
+// only read (its quick and external filters have no const access).
 Json TabulonToJson(CTbObjDB& db);
 
 // One field slot: slot, name, type and type label, attributes, and the properties of its class.

@@ -7,13 +7,11 @@
 
 namespace orvanta::cli {
 
-int RunResave(const std::string& path, const std::optional<std::string>& output, CommandIo& io) {
+int RunResave(const std::string& path, const SaveTarget& target, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
-    // A new location changes the file only: the Tabulon keeps the name it was read with.
-    if (output) db.SetLocation(*output, true);
-    if (!SaveTabulon(db, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
+    if (!SaveTabulon(db, target, io, &message)) return Failed(io, message);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
+#include "model/TbSaveGuard.h"
 #include "pdb/TbPDBReader.h"
 #include "pdb/TbPDBWriter.h"
 
@@ -28,24 +29,33 @@ private:
 
 }  // namespace
 
-bool LoadTabulon(CTbObjDB& db, const std::string& path, IProgressIndicator* progress, std::string* message) {
+bool LoadTabulon(CTbObjDB& db, const std::string& path, CommandIo& io, std::string* message) {
     db.SetLocation(path, true);
     TbResult result;
     {
-        ProgressShown shown(progress);
-        result = db.Load(false, progress);
+        ProgressShown shown(io.progress);
+        result = db.Load(false, io.progress);
     }
+    for (const TbLoadWarning& warning : db.LoadWarnings()) io.err << "warning: " << warning.text << '\n';
     if (result >= 0) return true;
     *message = db.Reader().GetErrorText();
     if (message->empty()) *message = db.GetLastErrorText();
     return false;
 }
 
-bool SaveTabulon(CTbObjDB& db, IProgressIndicator* progress, std::string* message) {
+bool SaveTabulon(CTbObjDB& db, const SaveTarget& target, CommandIo& io, std::string* message) {
+    // A new location changes the file only: the Tabulon keeps the name it was read with.
+    if (target.output) {
+        db.SetLocation(*target.output, true);
+    } else if (!target.force && LossOnSave(db).Any()) {
+        *message =
+            LossOnSaveText(db) + "\nUse -o OUT to write a repaired copy, or --force to replace the file.";
+        return false;
+    }
     TbResult result;
     {
-        ProgressShown shown(progress);
-        result = db.Save(progress);
+        ProgressShown shown(io.progress);
+        result = db.Save(io.progress);
     }
     if (result >= 0) return true;
     *message = db.Writer().GetErrorText();

@@ -53,12 +53,14 @@ int main(int argc, char** argv) {
                      "Result format: a number 0-13 or a name such as Floating, Text, \"Date +/- Days\"");
     CLI::Option* setFormat = setExpression->add_option("--format", format, "Result format to store with it");
     CLI::Option* exprRecord = expr->add_option("--record", recordNumber, "Only this record (counted from 1)");
-    CLI::Option* recalcOutput =
-        recalc->add_option("-o,--output", output, "Save to this file instead of in place");
     CLI::Option* dumpOutput =
         dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
-    CLI::Option* resaveOutput =
-        resave->add_option("-o,--output", output, "Save to this file instead of in place");
+    bool force = false;
+    for (CLI::App* command : {resave, setExpression, recalc}) {
+        command->add_option("-o,--output", output, "Save to this file instead of in place");
+        command->add_flag("--force", force,
+                          "Replace the file even when its read passed over records or values");
+    }
 
     CLI11_PARSE(app, argc, argv);
 
@@ -67,12 +69,16 @@ int main(int argc, char** argv) {
     if (*info) return RunInfo(file, io);
     if (*json) return RunJson(file, io);
     if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);
-    if (*resave) return RunResave(file, GivenOutput(resaveOutput, output), io);
+    auto target = [&](CLI::App* command) {
+        return SaveTarget{GivenOutput(command->get_option("--output"), output), force};
+    };
+    if (*resave) return RunResave(file, target(resave), io);
     if (*check) return RunCheck(file, io);
     if (*expr)
         return RunExpr(file, text, format,
                        exprRecord->count() ? std::optional<int>(recordNumber) : std::nullopt, io);
-    if (*setExpression) return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), io);
-    if (*recalc) return RunRecalc(file, GivenOutput(recalcOutput, output), io);
+    if (*setExpression)
+        return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), target(setExpression), io);
+    if (*recalc) return RunRecalc(file, target(recalc), io);
     return 0;  // not reached: CLI11 requires one command
 }

@@ -99,6 +99,7 @@ void CTbObjDB::Clear() {
     m_filters.clear();
     m_quickFilter.reset();
     m_externalFilter.reset();
+    m_loadWarnings.clear();
     m_loadState = TB_LOAD_EMPTY;
 }
 
@@ -132,6 +133,7 @@ TbResult CTbObjDB::Save(IProgressIndicator* progress) {
     if (m_loadState != TB_LOAD_FULL && m_loadState != TB_LOAD_NEW) return TB_E_FAIL;
     TbResult result = m_writer->Write(*this, FullPath(), progress);
     m_loadState = result < 0 ? TB_LOAD_SAVE_FAILED : TB_LOAD_FULL;
+    if (result >= 0) m_loadWarnings.clear();  // the file now holds what the Tabulon holds
     return result;
 }
 

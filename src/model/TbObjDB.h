@@ -2,6 +2,7 @@
 // filters, its header settings and passwords, and the reader and writer that load and save it.
 #pragma once
 
+#include "model/TbLoadWarning.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
 #include "model/TbObjView.h"
@@ -49,6 +50,10 @@ public:
     std::string DisplayName() const;
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
+    // What the last read passed over or repaired, in the order met; emptied by a successful save.
+    const TbLoadWarnings& LoadWarnings() const { return m_loadWarnings; }
+    void AddLoadWarning(TbLoadWarning warning) { m_loadWarnings.push_back(std::move(warning)); }
+    void ClearLoadWarnings() { m_loadWarnings.clear(); }
     CTbPDBReader& Reader() { return *m_reader; }
     CTbPDBWriter& Writer() { return *m_writer; }
 
@@ -193,6 +198,7 @@ private:
     int16_t m_formTabRow = 0;
     uint32_t m_uniqueIdSeed = 0;
     std::vector<uint32_t> m_uniqueIds;
+    TbLoadWarnings m_loadWarnings;
     std::array<std::string, TbPasswordKindCount> m_storedPasswords;
     std::array<std::string, TbEnteredPasswordCount> m_enteredPasswords;
     bool m_modified = false;

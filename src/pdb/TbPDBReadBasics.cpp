@@ -5,6 +5,7 @@
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBFormat.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -42,7 +43,15 @@ uint32_t CTbPDBReader::ReadU32(const char* label, TbDumpNamer namer) {
 
 std::string CTbPDBReader::ReadNulString(const char* label) {
     std::string text;
-    for (uint8_t c = m_InFile.ReadU8(); c != 0; c = m_InFile.ReadU8()) text.push_back(static_cast<char>(c));
+    for (uint32_t room = RoomInRecord();; --room) {
+        if (room == 0) {
+            NoteUnterminated(label);
+            break;
+        }
+        uint8_t c = m_InFile.ReadU8();
+        if (c == 0) break;
+        text.push_back(static_cast<char>(c));
+    }
     if (label) m_dump.Text(label, text);
     return text;
 }
@@ -56,6 +65,8 @@ std::string CTbPDBReader::ReadFixedText(uint32_t size, const char* label) {
 }
 
 std::string_view CTbPDBReader::ReadCountedText(uint32_t length) {
+    m_textCut = length > RoomInRecord();
+    if (m_textCut) length = RoomInRecord();
     RequireBytes(length);
     m_scratch.resize(length);
     if (length > 0) m_InFile.ReadN(m_scratch.data(), length);
@@ -72,6 +83,8 @@ void CTbPDBReader::RequireBytes(uint32_t n) {
 }
 
 uint32_t CTbPDBReader::SeekRecord(int record) {
+    m_record = record;
+    m_recordEnd = RecordEnd(record);
     m_InFile.SetPosition(m_offsets[record]);
     return m_offsets[record];
 }
@@ -84,6 +97,8 @@ void CTbPDBReader::ClaimRecordBytes(uint32_t start) {
     uint32_t used = end > start ? end - start : 0;
     Check(used <= m_unclaimedBytes, kOverlap);
     m_unclaimedBytes -= used;
+    // A value cut at the record's end read one byte on; the next record still starts there.
+    if (used > 0) m_claimed.emplace(start, RoomInRecord() == 0 ? std::min(end, m_recordEnd) : end);
 }
 
 CTbObjField& CTbPDBReader::FieldOfRecord(int record) const {

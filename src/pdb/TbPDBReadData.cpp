@@ -31,12 +31,17 @@ void CTbPDBReader::ReadDataRecords() {
 void CTbPDBReader::ReadDataRecord(int record) {
     if (m_dump.IsOn()) m_dump.Banner("Record " + std::to_string(record) + ":  Data Record");
     const uint32_t start = m_offsets[record];
-    const bool readable = m_valid[record] && start < m_fileLength;
-    if (readable) m_InFile.SetPosition(start);
-    if (readable && ReadU8("Record Type") == TbPdb::kDataRecordType)
+    const bool readable = m_valid[record] && CanReadDataRecordAt(record);
+    if (readable) SeekRecord(record);
+    uint8_t type = readable ? ReadU8("Record Type") : 0;
+    if (type == TbPdb::kDataRecordType)
         ReadDataBody(record);
     else
         m_dump.Note("INVALID DATA RECORD");
+    if (readable && type != TbPdb::kDataRecordType)
+        Warn(TbLoadWarningKind::RecordWrongType, "Record " + std::to_string(record) +
+                                                     " passed over: its type byte is " +
+                                                     std::to_string(type) + ", not 87.");
     if (readable) ClaimRecordBytes(start);
 }
 
@@ -52,6 +57,12 @@ void CTbPDBReader::ReadDataBody(int record) {
 
 // Reads one entry into its slot; false at the end mark.
 bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
+    if (RoomInRecord() == 0) {
+        Warn(TbLoadWarningKind::ValuePastEnd,
+             "Record " + std::to_string(m_record) +
+                 ": no end mark; the values up to the record's end were kept.");
+        return false;
+    }
     uint8_t type = ReadU8();
     uint8_t slot = ReadU8();
     if (type == 0 && slot == 0) return false;
@@ -67,9 +78,10 @@ bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
     }
     Check(slot <= MaxUserFields, "Invalid field number in data record.");
     CTbObjRecordValue& value = *record.Value(slot);
+    m_textCut = false;
     ReadValue(type, slot, value);
     m_dump.RecordValue(label, type, value);
-    return true;
+    return m_InFile.GetPosition() <= m_recordEnd || EndAtRecordEnd(slot, value);
 }
 
 void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {

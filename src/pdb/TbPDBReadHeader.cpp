@@ -27,6 +27,9 @@ void CTbPDBReader::ReadPdbHeader() {
     m_dump.Banner("PDB HEADER");
     CTbObjDB& db = *m_db;
     db.SetPdbName(ReadFixedText(TbPdb::kNameSize, "Database Name"));
+    if (db.GetPdbName().size() == TbPdb::kNameSize)
+        Warn(TbLoadWarningKind::TextUnterminated,
+             "Header: the database name has no terminator; a save keeps its first 31 characters.");
     db.SetPdbAttributes(ReadU16("Attributes", TbDumpPdbAttributes));
     db.SetPdbVersion(ReadU16("Version"));
     db.SetCreationDate(ReadU32("Creation Date", TbDumpPalmDate));
@@ -48,6 +51,7 @@ void CTbPDBReader::ReadPdbHeader() {
 void CTbPDBReader::ReadRecordList() {
     m_dump.Banner("PDB RECORD LIST");
     RequireBytes(m_recordCount * TbPdb::kListEntrySize);
+    m_listEnd = TbPdb::kHeaderSize + m_recordCount * TbPdb::kListEntrySize;
     m_offsets.resize(m_recordCount);
     m_valid.resize(m_recordCount);
     std::vector<uint32_t>& ids = m_db->UniqueIds();

@@ -53,7 +53,11 @@ void CTbPDBReader::Reset(int mode) {
     m_valid = {};
     m_recordCount = 0;
     m_appInfoOffset = 0;
+    m_record = -1;
+    m_recordEnd = m_listEnd = 0;
+    m_claimed.clear();
     m_db->UniqueIds().clear();
+    m_db->ClearLoadWarnings();
     m_mode = mode;
 }
 
@@ -64,7 +68,7 @@ void CTbPDBReader::SetupInFile(const std::string& path) {
     m_error.Check("Problem initializing m_InFile in SetupInFile()");
     m_error.SetCode(m_InFile.Open(QN_OPEN_READ));
     m_error.Check("Problem opening m_InFile in SetupInFile()");
-    m_fileLength = m_InFile.GetLength();
+    m_fileLength = m_recordEnd = m_InFile.GetLength();
     m_unclaimedBytes = m_fileLength;
     if (m_dumpFlag) SetupDumpFile(path);
 }
@@ -131,6 +135,7 @@ void CTbPDBReader::CleanUp() {
     Step();
     m_offsets = {};
     m_valid = {};
+    m_claimed = {};
     m_scratch = {};
     m_converted = {};
 }

@@ -4,9 +4,11 @@
 
 #include "io/QnAutoError.h"
 #include "io/QnBufferedFile.h"
+#include "model/TbLoadWarning.h"
 #include "model/TbTypes.h"
 #include "pdb/TbPDBDump.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +76,17 @@ private:
     uint32_t SeekRecord(int record);
     uint32_t RecordLength(int record) const;
     void ClaimRecordBytes(uint32_t start);
+
+    // What the read passes over or repairs (TbPDBReadDamage.cpp). A record ends where the next
+    // one in the list begins; a value read on past that point would take its neighbour's bytes.
+    void Warn(TbLoadWarningKind kind, const std::string& text);
+    uint32_t RecordEnd(int record) const;
+    // Bytes left before the current record's end; unlimited when the record ends with the file,
+    // where a short read fails the load instead.
+    uint32_t RoomInRecord();
+    bool CanReadDataRecordAt(int record);
+    bool EndAtRecordEnd(int slot, CTbObjRecordValue& value);
+    void NoteUnterminated(const char* label);
     CTbObjField& FieldOfRecord(int record) const;
 
     // The PDB header, record list and record 0 (TbPDBReadHeader.cpp).
@@ -159,6 +172,11 @@ private:
     // Bytes of the file that no record has used yet: records that overlap one another would
     // otherwise let a small file stand for any number of copies of one large record.
     uint32_t m_unclaimedBytes = 0;
+    int m_record = -1;                       // the record being read; -1 for the header and record list
+    uint32_t m_recordEnd = 0;                // see RecordEnd()
+    uint32_t m_listEnd = 0;                  // the first byte after the record list
+    bool m_textCut = false;                  // the last counted text was cut at its record's end
+    std::map<uint32_t, uint32_t> m_claimed;  // start and end of the bytes each record read used
     // Reused for the texts of data records, so that a value costs only its own allocation.
     std::string m_scratch;
     std::string m_converted;

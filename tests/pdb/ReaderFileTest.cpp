@@ -35,11 +35,15 @@ TEST_F(ReaderFileTest, ContainerRefusalsKeepWhatWasReadAndASuccessClearsThem) {
         {[](PdbFile& f) { f.records.resize(86); }, "Invalid Tabulon: Missing required design records.", 0},
         {[](PdbFile& f) { f.count = 0xFFFF; }, kShortRead, 0},  // refused before the list is allocated
         {[](PdbFile& f) { f.Record(84).offset = 1u << 30; }, kShortRead, 87},
-        // One 3,000-byte memo named by 400 entries would hold 1.2 MB of text for a 7 kB file.
+        // One 3,000-byte memo read through by 400 entries would hold 1.2 MB of text for a 7 kB
+        // file. Each entry starts two bytes before the last, in a run of bytes 87 that reads as
+        // a record head and entries of no type, so none starts inside bytes already read.
         {[](PdbFile& f) {
-             f.AddData(DataRecord(0, 1, Bytes{10, 1}.U16(3000).Repeat('m', 3000).U8(0)));
+             f.records[86].body.Repeat(87, 810);
+             f.AddData(DataRecord(87, 0x57575757, Bytes{10, 1}.U16(3000).Repeat('m', 3000).U8(0)));
              for (int i = 0; i < 400; ++i) f.AddData(Bytes{}, 0x40);
-             for (size_t r = 88; r < f.records.size(); ++r) f.records[r].offset = f.LaidOutOffset(87);
+             for (size_t r = 88; r < f.records.size(); ++r)
+                 f.records[r].offset = f.LaidOutOffset(87) - 2 * static_cast<uint32_t>(r - 85);
          },
          "Invalid Tabulon: records overlap one another.", 488},
     };
