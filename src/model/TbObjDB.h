@@ -7,6 +7,7 @@
 #include "model/TbObjRecord.h"
 #include "model/TbObjView.h"
 #include "model/TbTypes.h"
+#include "platform/FileSystem.h"
 
 #include <array>
 #include <memory>
@@ -54,6 +55,14 @@ public:
     const TbLoadWarnings& LoadWarnings() const { return m_loadWarnings; }
     void AddLoadWarning(TbLoadWarning warning) { m_loadWarnings.push_back(std::move(warning)); }
     void ClearLoadWarnings() { m_loadWarnings.clear(); }
+    // The file as the last read or save left it. A save to that path refuses when the file
+    // there has another stamp: another program changed it since.
+    void SetDiskStamp(std::string path, const orvanta::platform::FileStamp& stamp) {
+        m_stampedPath = std::move(path);
+        m_diskStamp = stamp;
+    }
+    const std::string& GetStampedPath() const { return m_stampedPath; }
+    const orvanta::platform::FileStamp& GetDiskStamp() const { return m_diskStamp; }
     CTbPDBReader& Reader() { return *m_reader; }
     CTbPDBWriter& Writer() { return *m_writer; }
 
@@ -199,6 +208,8 @@ private:
     uint32_t m_uniqueIdSeed = 0;
     std::vector<uint32_t> m_uniqueIds;
     TbLoadWarnings m_loadWarnings;
+    std::string m_stampedPath;  // empty: no file read or written yet
+    orvanta::platform::FileStamp m_diskStamp;
     std::array<std::string, TbPasswordKindCount> m_storedPasswords;
     std::array<std::string, TbEnteredPasswordCount> m_enteredPasswords;
     bool m_modified = false;

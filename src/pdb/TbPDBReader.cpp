@@ -68,6 +68,8 @@ void CTbPDBReader::SetupInFile(const std::string& path) {
     m_error.Check("Problem initializing m_InFile in SetupInFile()");
     m_error.SetCode(m_InFile.Open(QN_OPEN_READ));
     m_error.Check("Problem opening m_InFile in SetupInFile()");
+    orvanta::platform::FileStamp stamp;
+    if (orvanta::platform::StampFile(path, &stamp) == 0) m_db->SetDiskStamp(path, stamp);
     m_fileLength = m_recordEnd = m_InFile.GetLength();
     m_unclaimedBytes = m_fileLength;
     if (m_dumpFlag) SetupDumpFile(path);

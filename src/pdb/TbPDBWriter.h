@@ -54,6 +54,9 @@ private:
     void WriteAll(const std::string& path);
     void SetupOutFile(const std::string& path);
     void CommitOutFile(const std::string& path);
+    // Fails when the file at path is the one the Tabulon was read from or saved to, and another
+    // program has changed it since.
+    void CheckUnchangedOnDisk(const std::string& path);
     void CleanUp();
     std::vector<uint32_t> WantedUniqueIds();
     void StoreUniqueIds();

@@ -74,6 +74,15 @@ uint32_t FindFile(const std::string& path, FileInfo* info) {
     return WIN_ERROR_SUCCESS;
 }
 
+uint32_t StampFile(const std::string& path, FileStamp* stamp) {
+    struct stat st {};
+    if (path.empty()) return WIN_ERROR_PATH_NOT_FOUND;
+    if (::stat(path.c_str(), &st) != 0) return PathError(path, errno);
+    *stamp = FileStamp{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), st.st_size,
+                       st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    return WIN_ERROR_SUCCESS;
+}
+
 bool ParentFolderExists(const std::string& path) {
     std::string folder = FolderOf(path);
     if (folder.empty()) return true;

@@ -17,6 +17,20 @@ struct FileInfo {
     time_t modificationTime = 0;
 };
 
+// Which file a path names and how it was when looked at: a file replaced, written or touched
+// since gives another stamp.
+struct FileStamp {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modifiedSeconds = 0;
+    int64_t modifiedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// 0 and *stamp filled when the path exists; WIN_ERROR_FILE_NOT_FOUND or _PATH_NOT_FOUND otherwise.
+uint32_t StampFile(const std::string& path, FileStamp* stamp);
+
 // 0 and *info filled when the path exists; WIN_ERROR_FILE_NOT_FOUND or _PATH_NOT_FOUND otherwise.
 uint32_t FindFile(const std::string& path, FileInfo* info);
 bool ParentFolderExists(const std::string& path);
