@@ -38,7 +38,7 @@ bool LoadTabulon(CTbObjDB& db, const std::string& path, CommandIo& io, std::stri
     }
     for (const TbLoadWarning& warning : db.LoadWarnings()) io.err << "warning: " << warning.text << '\n';
     if (result >= 0) return true;
-    *message = db.Reader().GetErrorText();
+    *message = db.Reader().GetErrorLines();
     if (message->empty()) *message = db.GetLastErrorText();
     return false;
 }
@@ -58,7 +58,7 @@ bool SaveTabulon(CTbObjDB& db, const SaveTarget& target, CommandIo& io, std::str
         result = db.Save(io.progress);
     }
     if (result >= 0) return true;
-    *message = db.Writer().GetErrorText();
+    *message = db.Writer().GetErrorLines();
     if (message->empty()) *message = "Unknown error writing Tabulon.";
     return false;
 }

@@ -14,6 +14,11 @@ public:
     QnResult GetCode() const { return m_code; }
     const std::string& GetMessage() const { return m_message; }
     void SetMessage(std::string message) { m_message = std::move(message); }
+    // A second line for people under the message: the file and the cause, "" when none.
+    const std::string& GetDetail() const { return m_detail; }
+    void SetDetail(std::string detail) { m_detail = std::move(detail); }
+    // The message, and the detail on a line of its own when there is one.
+    std::string GetLines() const { return m_detail.empty() ? m_message : m_message + "\n" + m_detail; }
 
     // When the code's low 16 bits are not 0: stores the message and throws a copy of this object.
     void Check(const char* message);
@@ -23,4 +28,5 @@ public:
 private:
     QnResult m_code = QN_AUTOERROR_INITIAL;
     std::string m_message;
+    std::string m_detail;
 };

@@ -6,12 +6,14 @@
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBFormat.h"
+#include "platform/WinError.h"
 
 #include <filesystem>
 
 namespace {
 
 constexpr const char* kFileFailure = "File could not be found or could not be opened.";
+constexpr const char* kShortRead = "Couldn't read in all bytes in ReadN()";
 constexpr const char* kHeaderText = "Loading Tabulon header information...";
 constexpr const char* kFieldText = "Loading Tabulon field information...";
 constexpr const char* kDesignText = "Loading Tabulon design information...";
@@ -31,11 +33,18 @@ TbResult CTbPDBReader::Read(CTbObjDB& db, const std::string& path, int mode, IPr
     } catch (const QnAutoError& error) {
         m_error = error;
         result = error.GetCode();
+        if (error.GetMessage() == kShortRead)
+            m_error.SetDetail(path + ": the file ends inside " +
+                              (m_record < 0 ? std::string("its header or record list")
+                                            : "record " + std::to_string(m_record)) +
+                              ".");
     } catch (QnFileException* exception) {
         result = exception->GetCode();
         exception->Reset();
         if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
         m_error.SetMessage(kFileFailure);
+        m_error.SetDetail(path + ": " +
+                          orvanta::platform::SystemCause(static_cast<uint32_t>(result) & 0xFFFFu));
     } catch (...) {
         result = TB_E_FAIL;
         m_error.SetCode(result);

@@ -42,6 +42,8 @@ public:
     const QnAutoError& GetError() const { return m_error; }
     // The message of the last failure; "" when the last read succeeded or none was made.
     std::string GetErrorText() const { return m_error.GetMessage(); }
+    // The message with a second line naming the file and the cause, where the failure has one.
+    std::string GetErrorLines() const { return m_error.GetLines(); }
 
     // With the dump flag set, each read also writes a text dump of the file (false after construction).
     void SetDumpFlag(bool on) { m_dumpFlag = on; }

@@ -18,6 +18,7 @@ namespace pf = orvanta::platform;
 namespace {
 
 constexpr const char* kFileMessage = "File could not be found or could not be opened.";
+constexpr const char* kChangedOnDisk = "The Tabulon was changed by another program after it was opened.";
 constexpr const char* kTooManyRecords = "Too many records: a Tabulon holds at most 65,448 records.";
 
 }  // namespace
@@ -36,6 +37,7 @@ TbResult CTbPDBWriter::Write(CTbObjDB& db, const std::string& path, IProgressInd
         result = exception->GetCode();
         if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
         m_error.SetMessage(kFileMessage);
+        m_error.SetDetail(path + ": " + pf::SystemCause(static_cast<uint32_t>(result) & 0xFFFFu));
         exception->Reset();
     } catch (QnResult code) {
         m_error.SetCode(code);
@@ -84,6 +86,7 @@ void CTbPDBWriter::SetupOutFile(const std::string& path) {
     m_OutFile.SetByteSwapMethod(PLATFORM_PALM);
     m_error.SetCode(m_OutFile.SetPath(path.c_str()));
     m_error.Check("Problem initializing m_outFile in SetupOutFile()");
+    CheckUnchangedOnDisk(path);
     if (m_OutFile.Exists(false)) {
         // An old file that may not be written (read-only, or held by another program) stops
         // the save here, before anything is written.
@@ -107,9 +110,18 @@ void CTbPDBWriter::SetupOutFile(const std::string& path) {
 
 void CTbPDBWriter::CommitOutFile(const std::string& path) {
     m_OutFile.Close();
+    CheckUnchangedOnDisk(path);  // once more: the other program may have saved while this one wrote
     uint32_t err = pf::ReplaceFile(m_tempPath, path);
     if (err != pf::WIN_ERROR_SUCCESS) m_OutFile.ReportError(QnWinErrorCode(err));
     m_tempPath.clear();
+    pf::FileStamp stamp;
+    if (pf::StampFile(path, &stamp) == pf::WIN_ERROR_SUCCESS) m_db->SetDiskStamp(path, stamp);
+}
+
+void CTbPDBWriter::CheckUnchangedOnDisk(const std::string& path) {
+    pf::FileStamp now;
+    if (m_db->GetStampedPath() != path || pf::StampFile(path, &now) != pf::WIN_ERROR_SUCCESS) return;
+    m_error.Assert(now == m_db->GetDiskStamp(), kChangedOnDisk, QN_E_ASSERT);
 }
 
 void CTbPDBWriter::CleanUp() {

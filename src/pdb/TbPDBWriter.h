@@ -34,6 +34,8 @@ public:
     const QnAutoError& GetError() const { return m_error; }
     // The message of the last failure, empty when there was none.
     std::string GetErrorText() const { return m_error.GetMessage(); }
+    // The message with a second line naming the file and the cause, where the failure has one.
+    std::string GetErrorLines() const { return m_error.GetLines(); }
 
 private:
     // Messages shared by the writing steps.

@@ -51,6 +51,7 @@ uint32_t OpenExisting(const std::string& path, FileAccess access, FileShare shar
     // process could override its permissions, as the read-only attribute does on Windows.
     if (::fstat(fd, &st) == 0 &&
         (S_ISDIR(st.st_mode) || (writing && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR)))) {
+        NoteSystemError(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
         ::close(fd);
         return WIN_ERROR_ACCESS_DENIED;
     }
@@ -103,7 +104,10 @@ uint32_t WriteAt(int handle, const void* buf, size_t count, int64_t offset, size
         ssize_t n = ::pwrite(handle, p + *written, count - *written, static_cast<off_t>(offset + *written));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return HandleError(handle, errno);
-        if (n == 0) return WIN_ERROR_DISK_FULL;
+        if (n == 0) {
+            NoteSystemError(ENOSPC);
+            return WIN_ERROR_DISK_FULL;
+        }
         *written += static_cast<size_t>(n);
     }
     return WIN_ERROR_SUCCESS;

@@ -1,10 +1,15 @@
 #include "platform/WinError.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace orvanta::platform {
 
-uint32_t WinErrorFromErrno(int err) {
+namespace {
+
+thread_local int t_lastErrno = 0;
+
+uint32_t MapErrno(int err) {
     switch (err) {
         case 0:
             return WIN_ERROR_SUCCESS;
@@ -56,6 +61,34 @@ uint32_t WinErrorFromErrno(int err) {
     }
 }
 
+}  // namespace
+
+uint32_t WinErrorFromErrno(int err) {
+    if (err != 0) NoteSystemError(err);
+    return MapErrno(err);
+}
+
 uint32_t LastWinError() { return WinErrorFromErrno(errno); }
+
+void NoteSystemError(int err) { t_lastErrno = err; }
+
+std::string SystemCause(uint32_t winError) {
+    if (winError == WIN_ERROR_SHARING_VIOLATION || winError == WIN_ERROR_LOCK_VIOLATION)
+        return "locked by another program";
+    int err = t_lastErrno;
+    if (err != 0 && (MapErrno(err) == winError || (err == ENOENT && winError == WIN_ERROR_PATH_NOT_FOUND)))
+        return std::strerror(err);
+    switch (winError) {
+        case WIN_ERROR_FILE_NOT_FOUND:
+        case WIN_ERROR_PATH_NOT_FOUND:
+            return std::strerror(ENOENT);
+        case WIN_ERROR_ACCESS_DENIED:
+            return std::strerror(EACCES);
+        case WIN_ERROR_DISK_FULL:
+            return std::strerror(ENOSPC);
+        default:
+            return "system error " + std::to_string(winError);
+    }
+}
 
 }  // namespace orvanta::platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orvanta::platform {
 
@@ -42,5 +43,13 @@ uint32_t WinErrorFromErrno(int err);
 
 // The Windows error of the calling thread's last failed POSIX call (errno).
 uint32_t LastWinError();
+
+// Keeps err as the system's reason for the calling thread's last failure; WinErrorFromErrno
+// does so for every error it maps.
+void NoteSystemError(int err);
+// The system's reason for a failure with this Windows error, for people: the text of the last
+// noted errno when it gives this error ("No space left on device", "Is a directory"), else a
+// text of the error itself; a sharing violation is "locked by another program".
+std::string SystemCause(uint32_t winError);
 
 }  // namespace orvanta::platform

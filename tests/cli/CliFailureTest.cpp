@@ -31,14 +31,16 @@ TEST(CliFailure, FilesThatAreNoTabulonFailWithTheReadersMessageForEveryCommand) 
         const char* name;
         std::vector<uint8_t> bytes;  // empty: no file at all
         const char* message;
+        bool cause;
     };
-    const Case cases[] = {
-        {"MRA_Nowhere.PDB", {}, kNotFound},
-        {"MRA_Other.PDB", PdbHeader("data", "XXXX", 87), "Invalid Tabulon: invalid PDB creator type.\n"},
-        {"MRA_Upper.PDB", PdbHeader("DATA", "MNDR", 87), "Invalid Tabulon file: invalid PDB file type.\n"},
-        {"MRA_Short.PDB", PdbHeader("data", "MNDR", 86),
-         "Invalid Tabulon: Missing required design records.\n"},
-        {"MRA_Cut.PDB", PatternBytes(20), "Couldn't read in all bytes in ReadN()\n"}};
+    const Case cases[] = {{"MRA_Nowhere.PDB", {}, kNotFound, true},
+                          {"MRA_Other.PDB", PdbHeader("data", "XXXX", 87),
+                           "Invalid Tabulon: invalid PDB creator type.\n", false},
+                          {"MRA_Upper.PDB", PdbHeader("DATA", "MNDR", 87),
+                           "Invalid Tabulon file: invalid PDB file type.\n", false},
+                          {"MRA_Short.PDB", PdbHeader("data", "MNDR", 86),
+                           "Invalid Tabulon: Missing required design records.\n", false},
+                          {"MRA_Cut.PDB", PatternBytes(20), "Couldn't read in all bytes in ReadN()\n", true}};
     const std::vector<std::string> every = {"info", "json", "check", "resave", "dump", "expr", "recalc"};
     TempDir dir;
     std::string copy = dir.File("MRA_Copy.PDB");
@@ -52,7 +54,10 @@ TEST(CliFailure, FilesThatAreNoTabulonFailWithTheReadersMessageForEveryCommand) 
                                                      : "";
             CliRun run = RunCli(dir, command + " " + ShellQuote(dir.File(c.name)) + args);
             EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(run.err, c.message);
+            // The message, then the file and the cause where the system or the file gave one.
+            EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), c.message);
+            std::string cause = run.err.substr(run.err.find('\n') + 1);
+            EXPECT_EQ(cause.rfind(dir.File(c.name) + ": ", 0), c.cause ? 0u : std::string::npos) << cause;
             EXPECT_EQ(run.out, "");
         }
     }
