@@ -8,6 +8,7 @@
 #include "pdb/TbPDBFormat.h"
 #include "pdb/TbUniqueIds.h"
 #include "platform/FileSystem.h"
+#include "platform/SaveTempFiles.h"
 #include "platform/WinError.h"
 
 #include <algorithm>
@@ -94,8 +95,8 @@ void CTbPDBWriter::SetupOutFile(const std::string& path) {
         m_error.Check("Problem opening m_OutFile in SetupFiles()");
         m_OutFile.Close();
     }
-    std::string folder = pf::FolderOf(path);
-    uint32_t err = pf::MakeTempFile(folder.empty() ? "." : folder, pf::FileNameOf(path) + ".", &m_tempPath);
+    pf::RemoveStaleSaveTempFiles(pf::FolderOf(path));
+    uint32_t err = pf::MakeSaveTempFile(path, &m_tempPath);
     if (err != pf::WIN_ERROR_SUCCESS) {
         m_tempPath.clear();
         m_OutFile.ReportError(QnWinErrorCode(err));
