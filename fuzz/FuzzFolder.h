@@ -34,10 +34,12 @@ public:
         for (const auto& entry : std::filesystem::directory_iterator(m_path, error))
             std::filesystem::remove_all(entry.path(), error);
     }
-    ~FuzzFolder() {
+    // Removes the folder: at the end of the process, or before a target aborts.
+    void Remove() const {
         std::error_code error;
         std::filesystem::remove_all(m_path, error);
     }
+    ~FuzzFolder() { Remove(); }
 
 private:
     FuzzFolder() {

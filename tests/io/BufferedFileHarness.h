@@ -106,7 +106,7 @@ private:
             return CheckPosition("short ReadN");
         }
         if (shortRead) return "ReadN past the end did not fail";
-        if (!std::equal(bytes.begin(), bytes.end(), m_model.begin() + m_pos)) return "ReadN bytes";
+        if (n > 0 && !std::equal(bytes.begin(), bytes.end(), m_model.begin() + m_pos)) return "ReadN bytes";
         m_pos += n;
         return CheckPosition("ReadN");
     }
@@ -129,7 +129,8 @@ private:
     std::string Insert(uint32_t n) {
         std::vector<uint8_t> bytes(n, static_cast<uint8_t>(0xA0 + n % 16));
         m_file.InsertBytes(bytes.data(), n);
-        if (n > 0 && m_model.size() < m_pos) m_model.resize(m_pos, 0);
+        if (n == 0) return CheckPosition("InsertBytes");  // the model may end before the position
+        if (m_model.size() < m_pos) m_model.resize(m_pos, 0);
         m_model.insert(m_model.begin() + m_pos, bytes.begin(), bytes.end());
         m_pos += n;
         return CheckPosition("InsertBytes");
