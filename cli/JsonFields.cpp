@@ -14,7 +14,7 @@ void AddText(Json& j, const CTbObjFieldText& p) {
     j["autoWriter"] = p.GetAutoWriter();
     j["autoShift"] = p.GetAutoShift();
     Json words = Json::array();
-    for (const std::string& word : p.GetAutoWriterWords()) words.push_back(JsonText(word));
+    for (int i = 0; i < p.Words().Count(); ++i) words.push_back(JsonText(p.Words().ItemAt(i)->text));
     j["autoWriterWords"] = std::move(words);
 }
 

@@ -163,11 +163,13 @@ public:
     }
 
 private:
-    // A comparison counts when it names a field and every logic operator before it is "A" or "O".
+    // A comparison counts when it and every comparison before it name a field and every logic
+    // operator before it is "A" or "O": collecting stops at the first that does not.
     bool IsCollected(int i) const {
-        if (m_filter.GetCondition(i).field == 0) return false;
-        for (int j = 0; j < i; ++j)
-            if (!IsJoining(m_filter.GetLogicOperator(j))) return false;
+        for (int j = 0; j <= i; ++j) {
+            if (m_filter.GetCondition(j).field == 0) return false;
+            if (j < i && !IsJoining(m_filter.GetLogicOperator(j))) return false;
+        }
         return true;
     }
 

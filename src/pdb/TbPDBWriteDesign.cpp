@@ -193,18 +193,16 @@ void CTbPDBWriter::WriteAdvancedRecord(int slot) {
     }
 }
 
-// The auto-writer's words as a list block; the words are numbered from 1 in their order.
+// The auto-writer's words and the list's choices are both list blocks of indexed items.
 void CTbPDBWriter::WriteWordList(int slot) {
-    const std::vector<std::string>& words =
-        Need(m_db->Field(slot)->TextProps(), kMissingProps).GetAutoWriterWords();
-    int count = std::min<int>(static_cast<int>(words.size()), kMaxListItems);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
-    for (int i = 0; i < count; ++i) m_OutFile.WriteU8(static_cast<uint8_t>(i + 1));
-    for (int i = 0; i < count; ++i) WriteNulString(words[i]);
+    WriteListBlock(Need(m_db->Field(slot)->TextProps(), kMissingProps).Words());
 }
 
 void CTbPDBWriter::WriteListItems(int slot) {
-    const CTbObjListItems& items = Need(m_db->Field(slot)->ListProps(), kMissingProps).Items();
+    WriteListBlock(Need(m_db->Field(slot)->ListProps(), kMissingProps).Items());
+}
+
+void CTbPDBWriter::WriteListBlock(const CTbObjListItems& items) {
     int count = std::min(items.Count(), kMaxListItems);
     m_OutFile.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0; i < count; ++i) m_OutFile.WriteU8(static_cast<uint8_t>(items.ItemAt(i)->index));

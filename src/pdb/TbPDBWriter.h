@@ -13,6 +13,7 @@
 
 class CTbObjDB;
 class CTbObjFilter;
+class CTbObjListItems;
 class CTbObjRecord;
 class CTbObjRecordValue;
 class CTbObjTab;
@@ -86,6 +87,7 @@ private:
     void WriteAdvancedRecord(int slot);
     void WriteWordList(int slot);
     void WriteListItems(int slot);
+    void WriteListBlock(const CTbObjListItems& items);
     void WriteJoinBlock(int slot);
     void WriteOneToManyBlock(int slot);
     void WriteExpressionBlock(int slot, int maxTokens);

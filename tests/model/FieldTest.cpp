@@ -16,7 +16,7 @@ std::string FamilyProps(const CTbObjField& f) {
     std::ostringstream out;
     if (const CTbObjFieldText* t = f.TextProps())
         out << t->GetDefaultValue() << '/' << t->GetAutoWriter() << '/' << t->GetAutoShift() << '/'
-            << t->GetAutoWriterWords().size();
+            << t->Words().Count();
     if (const CTbObjFieldNumber* n = f.NumberProps())
         out << n->GetDefaultValue() << '/' << int{n->GetIncDec()} << '/' << n->GetDecimals() << '/'
             << n->GetNextValue();

@@ -69,6 +69,13 @@ TEST(ViewDesign, SortKeysAreKeptPerKeyNumberAndCheckingClearsThoseWithoutAColumn
     EXPECT_EQ(view->GetSortKey(4).field, 0);
     view->CheckSortKeys();
     EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{2, 5, 3, 5, 0, 0}));
+    view->SetSortKey(1, 0, 1);  // the category list has no column either
+    view->CheckSortKeys();
+    EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{0, 0, 3, 5, 0, 0}));
+    view->AddColumn(0);
+    view->SetSortKey(1, 0, 1);
+    view->CheckSortKeys();
+    EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{0, 1, 3, 5, 0, 0}));
 }
 
 TEST(FormTab, HasThirtyFourEmptyRowsFoundByTheirPosition) {
