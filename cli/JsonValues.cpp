@@ -26,30 +26,24 @@ Json TimeOf(const CTbObjRecordValue& value) {
 
 // A value kept as a plain field type keeps it (also the original type of a DB Join value).
 Json PlainValue(const CTbObjRecordValue& value, int type) {
-    switch (type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
+    switch (TbValueKindOf(type)) {
+        case TbValueKind::Text:
             return JsonText(value.GetText());
-        case INTEGER_T:
-        case LIST_T:
-        case RADIO_T:
+        case TbValueKind::Short:
+        case TbValueKind::ItemText:
             return value.GetShort();
-        case LONG_T:
-        case KEY_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
+        case TbValueKind::Key:
             return value.GetLong();
-        case FLOATING_T:
+        case TbValueKind::Float:
             return JsonFloat(value.GetFloat());
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return value.GetChecked();
-        case DATE_T:
+        case TbValueKind::Date:
             return DateOf(value);
-        case TIME_T:
+        case TbValueKind::Time:
             return TimeOf(value);
-        case IMAGE_T:
+        case TbValueKind::Data:
             return Base64(value.GetData());
         default:
             return nullptr;
@@ -92,7 +86,7 @@ Json AdvancedExpressionValue(const CTbObjRecordValue& value, const CTbObjField& 
 // value itself records; a value never given one falls back to the join's stored field type.
 Json JoinValue(const CTbObjRecordValue& value, const CTbObjField& field) {
     int type = value.GetType();
-    if (type == DB_JOIN_T || type == DB_LOOKUP_T) {
+    if (TbIsJoinType(type)) {
         const CTbObjFieldJoin* props = field.JoinProps();
         type = props ? props->GetJoinFieldType() : static_cast<int>(NOTUSED_T);
     }

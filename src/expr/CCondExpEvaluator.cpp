@@ -53,27 +53,21 @@ Operand TextOperand(std::string text) {
 Operand FieldOperand(const CTbObjRecord& record, const CTbObjField& field) {
     TbTypedValue typed = TypedValueOf(record, field);
     const CTbObjRecordValue& value = *typed.value;
-    switch (typed.type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
-        case LIST_T:
-        case RADIO_T:
+    switch (TbValueKindOf(typed.type)) {
+        case TbValueKind::Text:
+        case TbValueKind::ItemText:
             return TextOperand(TypedValueAsText(typed, &field));
-        case INTEGER_T:
+        case TbValueKind::Short:
             return IntegerOperand(value.GetShort());
-        case LONG_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
             return IntegerOperand(value.GetLong());
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return IntegerOperand(value.GetChecked() ? 1 : 0);
-        case KEY_T:
+        case TbValueKind::Key:
             return IntegerOperand(static_cast<int32_t>(typed.key));
-        case DATE_T:
+        case TbValueKind::Date:
             return IntegerOperand(static_cast<int32_t>(value.PackedDate()), Kind::Date);
-        case FLOATING_T: {
+        case TbValueKind::Float: {
             Operand operand;
             operand.kind = Kind::Float;
             operand.real = value.GetFloat();
