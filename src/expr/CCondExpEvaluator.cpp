@@ -83,6 +83,8 @@ Operand FieldOperand(const CTbObjRecord& record, const CTbObjField& field) {
 Operand ConstantOperand(const std::string& constant, Kind leftKind) {
     if (leftKind != Kind::Date) return TextOperand(constant);
     if (!constant.empty() && constant[0] == 'T') {
+        // The local date, as the other computed fields use; filters deliberately use the UTC
+        // date instead (TbFilterClock), so the two may differ near midnight.
         orvanta::platform::CalendarDate today = orvanta::platform::LocalToday();
         return IntegerOperand(PackDate(today.year, today.month, today.day));
     }

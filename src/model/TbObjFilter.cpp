@@ -187,6 +187,9 @@ uint32_t Pack(int a, int b, int c) {
 
 }  // namespace
 
+// Filters read "today" and "now" on the UTC clock, as the handheld's filters do; a conditional
+// expression's "today" is the local date on purpose (CCondExpEvaluator), so near midnight the
+// two can name different days.
 TbFilterClock TbFilterClock::UtcNow() {
     auto date = orvanta::platform::UtcToday();
     auto time = orvanta::platform::UtcNow();
