@@ -114,7 +114,9 @@ void CTbPDBWriter::WriteFieldEntry(int slot) {
         case DATE_T:
         case TIME_T: {
             uint32_t kind = Need(field.DateTimeProps(), kMissingProps).GetDefaultValue();
-            defaultValue = kind == 1 ? "A" : kind == 2 ? "U" : "";  // set when added / when updated
+            defaultValue = std::string(kind == 1   ? "A"
+                                       : kind == 2 ? "U"
+                                                   : "");  // set when added / when updated
             break;
         }
         case LIST_T: {

@@ -27,7 +27,8 @@ const TbFilterClock kClock{PackParts(2004, 10, 27), PackParts(13, 5, 9)};
 // A Tabulon with one field of each kind a condition compares, and a filter to try.
 struct FilterFixture {
     FilterFixture() {
-        for (TbFieldType type : kTypes) AddTypedField(db, "F" + std::to_string(db.UsedFieldCount()), type);
+        for (TbFieldType type : kTypes)
+            AddTypedField(db, std::string("F").append(std::to_string(db.UsedFieldCount())), type);
         for (const char* item : {"Red", "Green", "Blue"})
             db.Field(kColour)->ListProps()->Items().AddItem(item);
         for (const char* item : {"Small", "Large"}) db.Field(kSize)->ListProps()->Items().AddItem(item);
