@@ -99,7 +99,7 @@ TEST(FilterCondition, DecidesAsItsKindOfValueCompares) {
     for (const Case& c : cases) {
         FilterFixture fixture;
         EXPECT_EQ(fixture.Holds(c.slot, c.op, c.constant, c.fill), c.expected)
-            << "case " << &c - cases << ": '" << c.op << "' " << c.constant;
+            << "field " << c.slot << " '" << c.op << "' " << c.constant;
     }
 }
 
@@ -120,7 +120,8 @@ TEST(FilterCondition, ASecondFieldTakesThePlaceOfTheConstant) {
         CTbObjRecord& record = fixture.NewRecord(c.slot, c.fill);
         c.secondFill(*record.Value(c.second));
         fixture.filter->SetCondition(0, c.slot, c.op, c.second, "b");  // the constant is not looked at
-        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected) << "case " << &c - cases;
+        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected)
+            << "field " << c.slot << " '" << c.op << "' field " << c.second;
     }
 }
 
@@ -163,7 +164,8 @@ TEST(FilterLogic, CombinesConditionsOneAndTwoThenTheResultWithThreeAndUnusedOnes
         for (int i = 0; i < 3; ++i) fixture.filter->SetCondition(i, kQty, '=', 0, holds[i] ? "5" : "6");
         fixture.filter->SetLogicOperator(0, c.logic1);
         fixture.filter->SetLogicOperator(1, c.logic2);
-        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected) << "case " << &c - cases;
+        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected)
+            << c.c1 << " '" << c.logic1 << "' " << c.c2 << " '" << c.logic2 << "' " << c.c3;
     }
     FilterFixture fixture;
     CTbObjRecord& record = fixture.NewRecord(kQty, Short(5));
