@@ -36,16 +36,3 @@ bool Contains(std::string_view text, std::string_view part, bool ignoreCase) {
     auto same = [](char x, char y) { return Fold(x) == Fold(y); };
     return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
-
-void TbCompactText::Assign(std::string_view text) {
-    size_t length = text.find('\0');
-    if (length == std::string_view::npos) length = text.size();
-    if (length == 0) {
-        m_text.reset();
-        return;
-    }
-    auto block = std::make_unique_for_overwrite<char[]>(length + 1);
-    std::memcpy(block.get(), text.data(), length);
-    block[length] = '\0';
-    m_text = std::move(block);
-}

@@ -79,8 +79,9 @@ uint32_t CTbPDBReader::SeekRecord(int record) {
 // The distance to the next record's offset, as the record list gives it.
 uint32_t CTbPDBReader::RecordLength(int record) const { return m_offsets[record + 1] - m_offsets[record]; }
 
-void CTbPDBReader::ClaimRecordBytes(uint32_t start) {
-    uint32_t end = m_InFile.GetPosition();
+void CTbPDBReader::ClaimRecordBytes(uint32_t start) { ClaimRecordBytes(start, m_InFile.GetPosition()); }
+
+void CTbPDBReader::ClaimRecordBytes(uint32_t start, uint32_t end) {
     uint32_t used = end > start ? end - start : 0;
     Check(used <= m_unclaimedBytes, kOverlap);
     m_unclaimedBytes -= used;

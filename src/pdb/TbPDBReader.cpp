@@ -131,8 +131,11 @@ void CTbPDBReader::CleanUp() {
     Step();
     m_offsets = {};
     m_valid = {};
+    m_window.Release();
     m_scratch = {};
     m_converted = {};
+    m_itemTexts = {};
+    m_itemTextKnown = {};
 }
 
 void CTbPDBReader::Step() {

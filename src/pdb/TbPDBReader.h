@@ -6,6 +6,7 @@
 #include "io/QnBufferedFile.h"
 #include "model/TbTypes.h"
 #include "pdb/TbPDBDump.h"
+#include "pdb/TbReadWindow.h"
 
 #include <string>
 #include <string_view>
@@ -74,6 +75,13 @@ private:
     uint32_t SeekRecord(int record);
     uint32_t RecordLength(int record) const;
     void ClaimRecordBytes(uint32_t start);
+    void ClaimRecordBytes(uint32_t start, uint32_t end);
+    // A value read for the dump: shown under the label when the dump is on, and returned.
+    template <typename T>
+    T Dumped(const char* label, T value) {
+        if (m_dump.IsOn()) m_dump.Value(label, value);
+        return value;
+    }
     CTbObjField& FieldOfRecord(int record) const;
 
     // The PDB header, record list and record 0 (TbPDBReadHeader.cpp).
@@ -133,6 +141,7 @@ private:
     bool ReadEntry(CTbObjRecord& record);
     void ReadValue(int type, int slot, CTbObjRecordValue& value);
     std::string_view ReadEntryText();
+    void StoreText(CTbObjRecordValue& value, std::string_view text);
     std::string_view WithCrLf(std::string_view text);
     void ReadChoice(int slot, CTbObjRecordValue& value);
     void ReadDate(CTbObjRecordValue& value);
@@ -159,7 +168,12 @@ private:
     // Bytes of the file that no record has used yet: records that overlap one another would
     // otherwise let a small file stand for any number of copies of one large record.
     uint32_t m_unclaimedBytes = 0;
-    // Reused for the texts of data records, so that a value costs only its own allocation.
-    std::string m_scratch;
-    std::string m_converted;
+    // Data records are decoded from this window of m_InFile.
+    TbReadWindow m_window{m_InFile, m_error};
+    std::string m_scratch;    // the counted texts of the design records
+    std::string m_converted;  // a data record text with CR LF line ends
+    // The stored text of each list item by slot and item index (as a byte), looked up on first use.
+    static constexpr size_t kItemIndexes = 256;
+    std::vector<const char*> m_itemTexts;
+    std::vector<bool> m_itemTextKnown;
 };

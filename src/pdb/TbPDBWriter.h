@@ -5,6 +5,7 @@
 #include "io/QnAutoError.h"
 #include "io/QnBufferedFile.h"
 #include "model/TbTypes.h"
+#include "pdb/TbWriteBuffer.h"
 
 #include <cstdint>
 #include <string>
@@ -60,7 +61,7 @@ private:
     void StoreUniqueIds();
     void WriteHeader();
     void WriteRecordList();
-    void BeginRecord(int record) { m_offsets[record] = m_OutFile.GetPosition(); }
+    void BeginRecord(int record) { m_offsets[record] = m_out.GetPosition(); }
     void SetRange(int steps);
     void Step();
     void SetText(const char* text);
@@ -121,9 +122,10 @@ private:
     CTbObjDB* m_db = nullptr;
     IProgressIndicator* m_progress = nullptr;
     QnAutoError m_error;
-    QnBufferedFile m_OutFile;    // declared after m_error, which it reports to
-    std::string m_tempPath;      // the file being written, until it replaces the old one
-    uint16_t m_recordCount = 0;  // design records and data records
+    QnBufferedFile m_OutFile;        // declared after m_error, which it reports to
+    TbWriteBuffer m_out{m_OutFile};  // everything written goes through it
+    std::string m_tempPath;          // the file being written, until it replaces the old one
+    uint16_t m_recordCount = 0;      // design records and data records
     std::vector<uint32_t> m_offsets;
     std::vector<uint32_t> m_uniqueIds;
     uint32_t m_listPosition = 0;
