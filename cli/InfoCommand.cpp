@@ -85,7 +85,10 @@ int RunJson(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
-    io.out << TabulonToJson(db).dump(2) << '\n';
+    JsonWriter out(&io.out);
+    WriteTabulonJson(out, db);
+    out.Flush();
+    io.out << '\n';
     return 0;
 }
 
