@@ -1,5 +1,6 @@
-// check: whether a Tabulon survives a save and a second read unchanged. The two models are
-// compared through their JSON, and every difference is reported by its JSON path.
+// check: whether a Tabulon survives a save and a second read unchanged. The design is compared
+// as JSON and each record by a digest of its JSON text, so only one Tabulon is in memory at a
+// time; the records that differ are shown by their JSON path.
 #include "cli/Commands.h"
 #include "cli/JsonDiff.h"
 #include "cli/JsonExport.h"
@@ -7,6 +8,8 @@
 
 #include "model/TbObjDB.h"
 #include "platform/FileSystem.h"
+
+#include <functional>
 
 namespace orvanta::cli {
 namespace {
@@ -28,7 +31,28 @@ private:
     std::string m_path;
 };
 
-// What the first model must look like after a save and a read. The writer stores an Auto
+// A Tabulon as the comparison needs it: the design as a document, a digest of each record's JSON.
+struct Summary {
+    Json design;
+    std::vector<size_t> records;
+};
+
+Summary Summarize(CTbObjDB& db) {
+    Summary summary;
+    JsonWriter out;
+    WriteTabulonJson(out, db, false);
+    summary.design = Json::parse(out.Gathered());
+    const CTbObjRecordList& list = db.Records();
+    summary.records.reserve(list.Count(true));
+    for (int i = 0; i < list.Count(true); ++i) {
+        out.Clear();
+        WriteRecordJson(out, db, *list.RecordInStoredOrder(i));
+        summary.records.push_back(std::hash<std::string_view>{}(out.Gathered()));
+    }
+    return summary;
+}
+
+// What the first design must look like after a save and a read. The writer stores an Auto
 // Incremental field's next value and the reader takes the stored number plus one, so every
 // round trip raises it by one: that is the file format, not a difference. Everything else
 // must come back unchanged.
@@ -41,22 +65,64 @@ Json ExpectedAfterRoundTrip(Json json) {
     return json;
 }
 
+// Reads path and saves it to savePath: the first Tabulon as the comparison knows it.
+bool ReadAndSave(CTbObjDB& db, const std::string& path, const std::string& savePath, CommandIo& io,
+                 std::string* message) {
+    if (!LoadTabulon(db, path, io.progress, message)) return false;
+    db.SetLocation(savePath, true);
+    return SaveTabulon(db, io.progress, message);
+}
+
+// The lines of the records whose digests differ. The first Tabulon is read and saved again
+// (the same file gives the same model, unique IDs included) to show them in full.
+bool DiffRecords(const std::string& path, const std::vector<int>& differing, CTbObjDB& second, CommandIo& io,
+                 std::vector<std::string>* lines) {
+    CTbObjDB first;
+    TempTabulonFile temp;
+    std::string message;
+    if (temp.Path().empty() || !ReadAndSave(first, path, temp.Path(), io, &message)) {
+        Failed(io, message.empty() ? "Could not read " + path + " again." : message);
+        return false;
+    }
+    for (int i : differing) {
+        std::vector<std::string> found =
+            DiffJson(RecordToJson(first, *first.Records().RecordInStoredOrder(i)),
+                     RecordToJson(second, *second.Records().RecordInStoredOrder(i)),
+                     "records[" + std::to_string(i) + "]");
+        lines->insert(lines->end(), found.begin(), found.end());
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunCheck(const std::string& path, CommandIo& io) {
-    CTbObjDB first;
-    std::string message;
-    if (!LoadTabulon(first, path, io.progress, &message)) return Failed(io, message);
     TempTabulonFile temp;
-    if (temp.Path().empty())
-        return Failed(io, "Could not create a temporary file in " + platform::TempFolder() + ".");
-    first.SetLocation(temp.Path(), true);
-    if (!SaveTabulon(first, io.progress, &message)) return Failed(io, message);
+    Summary expected;
+    {
+        CTbObjDB first;
+        std::string message;
+        if (!LoadTabulon(first, path, io.progress, &message)) return Failed(io, message);
+        if (temp.Path().empty())
+            return Failed(io, "Could not create a temporary file in " + platform::TempFolder() + ".");
+        first.SetLocation(temp.Path(), true);
+        if (!SaveTabulon(first, io.progress, &message)) return Failed(io, message);
+        expected = Summarize(first);
+    }
     CTbObjDB second;
+    std::string message;
     if (!LoadTabulon(second, temp.Path(), io.progress, &message)) return Failed(io, message);
+    Summary actual = Summarize(second);
 
-    std::vector<std::string> differences =
-        DiffJson(ExpectedAfterRoundTrip(TabulonToJson(first)), TabulonToJson(second));
+    std::vector<std::string> differences = DiffJson(ExpectedAfterRoundTrip(expected.design), actual.design);
+    size_t shared = std::min(expected.records.size(), actual.records.size());
+    std::vector<int> differing;
+    for (size_t i = 0; i < shared; ++i)
+        if (expected.records[i] != actual.records[i]) differing.push_back(static_cast<int>(i));
+    if (!differing.empty() && !DiffRecords(path, differing, second, io, &differences)) return 1;
+    if (expected.records.size() != actual.records.size())
+        differences.push_back("records: " + std::to_string(expected.records.size()) +
+                              " items != " + std::to_string(actual.records.size()) + " items");
     if (differences.empty()) {
         io.out << "ok\n";
         return 0;

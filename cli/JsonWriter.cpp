@@ -100,13 +100,18 @@ void JsonWriter::Unsigned(uint64_t value) {
 void JsonWriter::Double(double value) {
     BeforeValue();
     if (!std::isfinite(value)) {
-        m_nonFinite = true;
         m_text += "null";
         return;
     }
     // The same shortest-form conversion the JSON library uses for its documents.
     char digits[64];
     m_text.append(digits, nlohmann::detail::to_chars(digits, digits + sizeof digits, value));
+}
+
+void JsonWriter::Clear() {
+    m_text.clear();
+    m_empty.clear();
+    m_afterKey = false;
 }
 
 void JsonWriter::Flush() {

@@ -59,10 +59,10 @@ public:
 
     // What was written and not yet handed to the stream.
     const std::string& Gathered() const { return m_text; }
+    // Starts over: nothing gathered, nothing open.
+    void Clear();
     // Hands the gathered text to the stream (nothing without one).
     void Flush();
-    // True once a number that is not finite was written as null.
-    bool WroteNonFinite() const { return m_nonFinite; }
 
 private:
     static constexpr size_t kFlushSize = 1 << 16;
@@ -80,7 +80,6 @@ private:
     std::string m_text;
     std::vector<bool> m_empty;  // per open object or array: nothing in it yet
     bool m_afterKey = false;
-    bool m_nonFinite = false;
 };
 
 }  // namespace orvanta::cli
