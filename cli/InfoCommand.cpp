@@ -1,5 +1,5 @@
-// The commands that look into a Tabulon: info (a summary for people) and json (everything,
-// for programs). Both read the whole file first.
+// The commands that look into a Tabulon: info (a summary for people, from the header and the
+// design alone) and json (everything, for programs, from a full read).
 #include "cli/Commands.h"
 #include "cli/JsonExport.h"
 #include "cli/TabulonIo.h"
@@ -70,7 +70,7 @@ void PrintTabs(const CTbObjDB& db, std::ostream& out) {
 int RunInfo(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io.progress, &message, true)) return Failed(io, message);
     io.out << "Name: " << Utf8FromWindows1252(db.GetPdbName()) << '\n'
            << "Design version: " << static_cast<int>(db.GetDbVersion()) << '\n'
            << "Records: " << db.RecordCount() << '\n';

@@ -28,12 +28,13 @@ private:
 
 }  // namespace
 
-bool LoadTabulon(CTbObjDB& db, const std::string& path, IProgressIndicator* progress, std::string* message) {
+bool LoadTabulon(CTbObjDB& db, const std::string& path, IProgressIndicator* progress, std::string* message,
+                 bool designOnly) {
     db.SetLocation(path, true);
     TbResult result;
     {
         ProgressShown shown(progress);
-        result = db.Load(false, progress);
+        result = designOnly ? db.LoadDesign(progress) : db.Load(false, progress);
     }
     if (result >= 0) return true;
     *message = db.Reader().GetErrorText();

@@ -9,9 +9,11 @@ class IProgressIndicator;
 
 namespace orvanta::cli {
 
-// A full read of the file at path into db, a database not loaded before. False with the
-// reader's message (or the model's generic one when the reader gives none).
-bool LoadTabulon(CTbObjDB& db, const std::string& path, IProgressIndicator* progress, std::string* message);
+// A full read of the file at path into db, a database not loaded before; with designOnly, the
+// header and design without the data records. False with the reader's message (or the
+// model's generic one when the reader gives none).
+bool LoadTabulon(CTbObjDB& db, const std::string& path, IProgressIndicator* progress, std::string* message,
+                 bool designOnly = false);
 
 // Writes db to its location (CTbObjDB::FullPath). False with the writer's message.
 bool SaveTabulon(CTbObjDB& db, IProgressIndicator* progress, std::string* message);

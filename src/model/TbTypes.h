@@ -99,6 +99,8 @@ enum TbLoadState : int32_t {
     TB_LOAD_HEADER = 1,
     TB_LOAD_FULL = 2,
     TB_LOAD_NEW = 3,
+    TB_LOAD_DESIGN =
+        4,  // the header and the design without the records: to be looked at, not loaded further or saved
 };
 
 enum TbPasswordKind : int32_t {

@@ -26,8 +26,14 @@ class IProgressIndicator;
 class CTbPDBReader {
 public:
     // TB_READ_HEADER_ONLY reads the PDB header, the record list and record 0;
-    // TB_READ_CONTINUE reads everything but keeps record 0's values from that earlier read.
-    enum Mode : int { TB_READ_FULL = 0, TB_READ_HEADER_ONLY = 1, TB_READ_CONTINUE = 2 };
+    // TB_READ_CONTINUE reads everything but keeps record 0's values from that earlier read;
+    // TB_READ_DESIGN_ONLY reads everything but the data records.
+    enum Mode : int {
+        TB_READ_FULL = 0,
+        TB_READ_HEADER_ONLY = 1,
+        TB_READ_CONTINUE = 2,
+        TB_READ_DESIGN_ONLY = 3
+    };
 
     CTbPDBReader() = default;
     virtual ~CTbPDBReader() = default;
@@ -56,6 +62,7 @@ private:
     void ReadFile();
     void ReadDesignRecords();
     void CleanUp();
+    int ProgressRange() const;
     void Step();
     void ShowText(const char* text);
 
