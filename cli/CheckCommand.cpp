@@ -1,6 +1,7 @@
-// check: whether a Tabulon survives a save and a second read unchanged. The two models are
-// compared through their JSON, and every difference is reported by its JSON path, after what
-// the first read passed over or repaired.
+// check: whether a Tabulon survives a save and a second read unchanged. The design is compared
+// as JSON and each record by a digest of its JSON text, so only one Tabulon is in memory at a
+// time; the records that differ are shown by their JSON path, after what the first read passed
+// over or repaired.
 #include "cli/Commands.h"
 #include "cli/JsonDiff.h"
 #include "cli/JsonExport.h"
@@ -8,6 +9,9 @@
 
 #include "model/TbObjDB.h"
 #include "platform/FileSystem.h"
+
+#include <functional>
+#include <sstream>
 
 namespace orvanta::cli {
 namespace {
@@ -29,22 +33,87 @@ private:
     std::string m_path;
 };
 
+// A Tabulon as the comparison needs it: the design as a document, a digest of each record's JSON.
+struct Summary {
+    Json design;
+    std::vector<size_t> records;
+};
+
+Summary Summarize(CTbObjDB& db) {
+    Summary summary;
+    JsonWriter out;
+    WriteTabulonJson(out, db, false);
+    summary.design = Json::parse(out.Gathered());
+    const CTbObjRecordList& list = db.Records();
+    summary.records.reserve(list.Count(true));
+    for (int i = 0; i < list.Count(true); ++i) {
+        out.Clear();
+        WriteRecordJson(out, db, *list.RecordInStoredOrder(i));
+        summary.records.push_back(std::hash<std::string_view>{}(out.Gathered()));
+    }
+    return summary;
+}
+
+// Reads path and saves it to savePath: the first Tabulon as the comparison knows it.
+bool ReadAndSave(CTbObjDB& db, const std::string& path, const std::string& savePath, CommandIo& io,
+                 std::string* message) {
+    // Read a second time only to show the differences: its warnings were told the first time.
+    std::ostringstream told;
+    CommandIo quiet{io.out, told, io.progress};
+    return LoadTabulon(db, path, quiet, message) && SaveTabulon(db, SaveTarget{savePath}, io, message);
+}
+
+// The lines of the records whose digests differ. The first Tabulon is read and saved again
+// (the same file gives the same model, unique IDs included) to show them in full.
+bool DiffRecords(const std::string& path, const std::vector<int>& differing, CTbObjDB& second, CommandIo& io,
+                 std::vector<std::string>* lines) {
+    CTbObjDB first;
+    TempTabulonFile temp;
+    std::string message;
+    if (temp.Path().empty() || !ReadAndSave(first, path, temp.Path(), io, &message)) {
+        Failed(io, message.empty() ? "Could not read " + path + " again." : message);
+        return false;
+    }
+    for (int i : differing) {
+        std::vector<std::string> found =
+            DiffJson(RecordToJson(first, *first.Records().RecordInStoredOrder(i)),
+                     RecordToJson(second, *second.Records().RecordInStoredOrder(i)),
+                     "records[" + std::to_string(i) + "]");
+        lines->insert(lines->end(), found.begin(), found.end());
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunCheck(const std::string& path, CommandIo& io) {
-    CTbObjDB first;
-    std::string message;
-    if (!LoadTabulon(first, path, io, &message)) return Failed(io, message);
-    const TbLoadWarnings warnings = first.LoadWarnings();  // a save empties the list
     TempTabulonFile temp;
-    if (temp.Path().empty())
-        return Failed(io, "Could not create a temporary file in " + platform::TempFolder() + ".");
-    if (!SaveTabulon(first, SaveTarget{temp.Path()}, io, &message)) return Failed(io, message);
+    Summary expected;
+    TbLoadWarnings warnings;
+    {
+        CTbObjDB first;
+        std::string message;
+        if (!LoadTabulon(first, path, io, &message)) return Failed(io, message);
+        warnings = first.LoadWarnings();  // a save empties the list
+        if (temp.Path().empty())
+            return Failed(io, "Could not create a temporary file in " + platform::TempFolder() + ".");
+        if (!SaveTabulon(first, SaveTarget{temp.Path()}, io, &message)) return Failed(io, message);
+        expected = Summarize(first);
+    }
     CTbObjDB second;
+    std::string message;
     if (!LoadTabulon(second, temp.Path(), io, &message)) return Failed(io, message);
+    Summary actual = Summarize(second);
 
-    std::vector<std::string> differences =
-        DiffJson(JsonAfterRoundTrip(TabulonToJson(first)), TabulonToJson(second));
+    std::vector<std::string> differences = DiffJson(JsonAfterRoundTrip(expected.design), actual.design);
+    size_t shared = std::min(expected.records.size(), actual.records.size());
+    std::vector<int> differing;
+    for (size_t i = 0; i < shared; ++i)
+        if (expected.records[i] != actual.records[i]) differing.push_back(static_cast<int>(i));
+    if (!differing.empty() && !DiffRecords(path, differing, second, io, &differences)) return 1;
+    if (expected.records.size() != actual.records.size())
+        differences.push_back("records: " + std::to_string(expected.records.size()) +
+                              " items != " + std::to_string(actual.records.size()) + " items");
     if (differences.empty() && warnings.empty()) {
         io.out << "ok\n";
         return 0;

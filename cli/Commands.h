@@ -30,7 +30,8 @@ inline int Failed(CommandIo& io, const std::string& message) {
     return 1;
 }
 
-// Name, design version, record count, the used fields, views, filters and tabs, for people.
+// Name, design version, record count, the used fields, views, filters and tabs, for people;
+// reads the header and design only (the record count is the header's).
 int RunInfo(const std::string& path, CommandIo& io);
 
 // The whole Tabulon as JSON (see JsonExport.h).

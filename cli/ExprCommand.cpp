@@ -29,13 +29,13 @@ std::string FieldNameOfToken(const std::vector<std::string>& names, int type) {
     return field && slot >= 1 && slot <= MaxUserFields ? names[slot] : std::string();
 }
 
-// Parses text (Windows-1252); false with the error and its location shown.
+// Parses text (Windows-1252) as set-expression would store it; false with the error and its
+// location shown.
 bool ParseExpression(const TbObjExprEvaluator& evaluator, const std::string& text, Parsed* parsed,
                      CommandIo& io) {
     std::string error;
     int position = -1;
-    if (evaluator.ParseText(text, &parsed->types, &parsed->values, &error, &position) == expression::kOk)
-        return true;
+    if (evaluator.PrepareTokens(text, &parsed->types, &parsed->values, &error, &position) == 0) return true;
     ShowExpressionError(io.err, error, text, position);
     return false;
 }

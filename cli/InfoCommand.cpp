@@ -1,5 +1,5 @@
-// The commands that look into a Tabulon: info (a summary for people) and json (everything,
-// for programs). Both read the whole file first.
+// The commands that look into a Tabulon: info (a summary for people, from the header and the
+// design alone) and json (everything, for programs, from a full read).
 #include "cli/Commands.h"
 #include "cli/JsonExport.h"
 #include "cli/TabulonIo.h"
@@ -77,7 +77,7 @@ void PrintWarnings(const CTbObjDB& db, std::ostream& out) {
 int RunInfo(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message, true)) return Failed(io, message);
     io.out << "Name: " << Utf8FromWindows1252(db.GetPdbName()) << '\n'
            << "Design version: " << static_cast<int>(db.GetDbVersion()) << '\n'
            << "Records: " << db.RecordCount() << '\n';
@@ -93,7 +93,10 @@ int RunJson(const std::string& path, CommandIo& io) {
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
-    io.out << TabulonToJson(db).dump(2) << '\n';
+    JsonWriter out(&io.out);
+    WriteTabulonJson(out, db);
+    out.Flush();
+    io.out << '\n';
     return 0;
 }
 

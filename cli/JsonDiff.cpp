@@ -53,9 +53,9 @@ void Walk(const Json& left, const Json& right, const std::string& path, std::vec
 
 }  // namespace
 
-std::vector<std::string> DiffJson(const Json& left, const Json& right) {
+std::vector<std::string> DiffJson(const Json& left, const Json& right, const std::string& path) {
     std::vector<std::string> out;
-    Walk(left, right, "", &out);
+    Walk(left, right, path, &out);
     return out;
 }
 

@@ -12,8 +12,9 @@ namespace orvanta::cli {
 // One line per difference, in document order; empty when the documents are equal. Objects are
 // compared key by key (a key on one side only shows "(missing)" for the other), arrays element
 // by element (a length difference is one line, "N items != M items", after the shared part).
-// Values longer than 80 characters are shortened with "...".
-std::vector<std::string> DiffJson(const Json& left, const Json& right);
+// Values longer than 80 characters are shortened with "...". path names where the two
+// documents sit inside larger ones ("" for whole documents).
+std::vector<std::string> DiffJson(const Json& left, const Json& right, const std::string& path = "");
 
 // What a Tabulon's JSON must look like after a save and a read. The writer stores an Auto
 // Incremental field's next value and the reader takes the stored number plus one, so every

@@ -9,105 +9,119 @@
 namespace orvanta::cli {
 namespace {
 
-void AddText(Json& j, const CTbObjFieldText& p) {
-    j["defaultValue"] = JsonText(p.GetDefaultValue());
-    j["autoWriter"] = p.GetAutoWriter();
-    j["autoShift"] = p.GetAutoShift();
-    Json words = Json::array();
-    for (const std::string& word : p.GetAutoWriterWords()) words.push_back(JsonText(word));
-    j["autoWriterWords"] = std::move(words);
+void AddText(JsonWriter& j, const CTbObjFieldText& p) {
+    j.Key("defaultValue").Text(p.GetDefaultValue());
+    j.Member("autoWriter", p.GetAutoWriter());
+    j.Member("autoShift", p.GetAutoShift());
+    j.Key("autoWriterWords").BeginArray();
+    for (int i = 0; i < p.Words().Count(); ++i) j.Text(p.Words().ItemAt(i)->text);
+    j.EndArray();
 }
 
-void AddNumber(Json& j, const CTbObjFieldNumber& p) {
-    j["defaultValue"] = JsonText(p.GetDefaultValue());
-    j["decimals"] = p.GetDecimals();
-    j["nextValue"] = p.GetNextValue();
-    j["incDec"] = p.GetIncDec();
+void AddNumber(JsonWriter& j, const CTbObjFieldNumber& p) {
+    j.Key("defaultValue").Text(p.GetDefaultValue());
+    j.Member("decimals", p.GetDecimals());
+    j.Member("nextValue", p.GetNextValue());
+    j.Member("incDec", p.GetIncDec());
 }
 
-void AddList(Json& j, const CTbObjFieldList& p) {
+void AddList(JsonWriter& j, const CTbObjFieldList& p) {
     const CTbObjListItems& items = p.Items();
-    Json list = Json::array();
+    j.Key("items").BeginArray();
     for (int i = 0; i < items.Count(); ++i) {
         const CTbObjListItems::Item* item = items.ItemAt(i);
-        list.push_back(Json{{"index", item->index}, {"text", JsonText(item->text)}});
+        j.BeginObject();
+        j.Member("index", item->index);
+        j.Key("text").Text(item->text);
+        j.EndObject();
     }
-    j["items"] = std::move(list);
-    j["nextIndex"] = items.GetNextIndex();
-    j["defaultIndex"] = items.GetDefaultIndex();
-    j["buttons"] = p.GetButtonCount();
+    j.EndArray();
+    j.Member("nextIndex", items.GetNextIndex());
+    j.Member("defaultIndex", items.GetDefaultIndex());
+    j.Member("buttons", p.GetButtonCount());
 }
 
-void AddJoin(Json& j, const CTbObjFieldJoin& p) {
-    j["joinFieldType"] = p.GetJoinFieldType();
-    j["sourceDatabase"] = JsonText(p.GetSourceDatabase());
-    j["joinField"] = p.GetJoinField();
-    j["displayField"] = p.GetDisplayField();
-    j["viewNumber"] = p.GetViewNumber();
-    j["secondText"] = JsonText(p.GetSecondText());
+void AddJoin(JsonWriter& j, const CTbObjFieldJoin& p) {
+    j.Member("joinFieldType", p.GetJoinFieldType());
+    j.Key("sourceDatabase").Text(p.GetSourceDatabase());
+    j.Member("joinField", p.GetJoinField());
+    j.Member("displayField", p.GetDisplayField());
+    j.Member("viewNumber", p.GetViewNumber());
+    j.Key("secondText").Text(p.GetSecondText());
 }
 
-void AddOneToMany(Json& j, const CTbObjFieldOTM& p) {
-    j["relatedDatabase"] = JsonText(p.GetRelatedDatabase());
-    j["parentField"] = p.GetParentField();
-    j["relatedField"] = p.GetRelatedField();
-    j["viewName"] = JsonText(p.GetViewName());
-    j["viewLabel"] = JsonText(p.GetViewLabel());
-    j["extraSetting"] = p.GetExtraSetting();
+void AddOneToMany(JsonWriter& j, const CTbObjFieldOTM& p) {
+    j.Key("relatedDatabase").Text(p.GetRelatedDatabase());
+    j.Member("parentField", p.GetParentField());
+    j.Member("relatedField", p.GetRelatedField());
+    j.Key("viewName").Text(p.GetViewName());
+    j.Key("viewLabel").Text(p.GetViewLabel());
+    j.Member("extraSetting", p.GetExtraSetting());
 }
 
-void AddExpression(Json& j, const CTbObjFieldExpr& p) {
-    j["resultFormat"] = p.GetResultFormat();
-    j["resultFormatLabel"] = std::string(ExprResultLabel(p.GetResultFormat()));
-    j["decimals"] = p.GetDecimals();
-    Json tokens = Json::array();
+void AddExpression(JsonWriter& j, const CTbObjFieldExpr& p) {
+    j.Member("resultFormat", p.GetResultFormat());
+    j.Key("resultFormatLabel").String(ExprResultLabel(p.GetResultFormat()));
+    j.Member("decimals", p.GetDecimals());
     const auto& types = p.GetTokenTypes();
     const auto& values = p.GetTokenValues();
-    for (size_t i = 0; i < types.size(); ++i)
-        tokens.push_back(Json{{"type", types[i]}, {"value", JsonText(i < values.size() ? values[i] : "")}});
-    j["tokens"] = std::move(tokens);
+    j.Key("tokens").BeginArray();
+    for (size_t i = 0; i < types.size(); ++i) {
+        j.BeginObject();
+        j.Member("type", types[i]);
+        j.Key("value").Text(i < values.size() ? std::string_view(values[i]) : std::string_view());
+        j.EndObject();
+    }
+    j.EndArray();
 }
 
-void AddCondition(Json& j, const CTbObjFieldCondExpr& p) {
-    j["condition"] = FilterToJson(p.Condition());
-    j["trueField"] = p.GetTrueField();
-    j["trueConstant"] = JsonText(p.GetTrueConstant());
-    j["trueColor"] = p.GetTrueColour();
-    j["falseField"] = p.GetFalseField();
-    j["falseConstant"] = JsonText(p.GetFalseConstant());
-    j["falseColor"] = p.GetFalseColour();
+void AddCondition(JsonWriter& j, const CTbObjFieldCondExpr& p) {
+    j.Key("condition");
+    WriteFilterJson(j, p.Condition());
+    j.Member("trueField", p.GetTrueField());
+    j.Key("trueConstant").Text(p.GetTrueConstant());
+    j.Member("trueColor", p.GetTrueColour());
+    j.Member("falseField", p.GetFalseField());
+    j.Key("falseConstant").Text(p.GetFalseConstant());
+    j.Member("falseColor", p.GetFalseColour());
 }
 
-void AddPlugIn(Json& j, const CTbObjFieldPlugIn& p) {
-    j["plugInType"] = p.GetPlugInType();
-    j["autoActivate"] = p.GetAutoActivate();
-    j["resultField"] = p.GetResultField();
-    Json parameters = Json::array();
-    for (const auto& parameter : p.GetParameters())
-        parameters.push_back(Json{{"kind", parameter.kind},
-                                  {"field", parameter.field},
-                                  {"constant", JsonText(parameter.constant)}});
-    j["parameters"] = std::move(parameters);
-    j["resultFields"] = p.GetResultFields();
+void AddPlugIn(JsonWriter& j, const CTbObjFieldPlugIn& p) {
+    j.Member("plugInType", p.GetPlugInType());
+    j.Member("autoActivate", p.GetAutoActivate());
+    j.Member("resultField", p.GetResultField());
+    j.Key("parameters").BeginArray();
+    for (const auto& parameter : p.GetParameters()) {
+        j.BeginObject();
+        j.Member("kind", parameter.kind);
+        j.Member("field", parameter.field);
+        j.Key("constant").Text(parameter.constant);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.Key("resultFields").BeginArray();
+    for (uint16_t slot : p.GetResultFields()) j.Unsigned(slot);
+    j.EndArray();
 }
 
-void AddImage(Json& j, const CTbObjFieldImage& p) {
-    j["bitsPerPixel"] = p.GetBitsPerPixel();
-    j["secondSetting"] = p.GetSecondSetting();
+void AddImage(JsonWriter& j, const CTbObjFieldImage& p) {
+    j.Member("bitsPerPixel", p.GetBitsPerPixel());
+    j.Member("secondSetting", p.GetSecondSetting());
 }
 
 }  // namespace
 
-Json FieldToJson(const CTbObjField& field) {
-    Json j{{"slot", field.GetSlot()},
-           {"name", JsonText(field.GetName())},
-           {"type", field.GetType()},
-           {"typeLabel", std::string(FieldTypeLabel(field.GetType()))},
-           {"printSequence", field.GetPrintSequence()},
-           {"attributes", field.GetAttributes()}};
+void WriteFieldJson(JsonWriter& j, const CTbObjField& field) {
+    j.BeginObject();
+    j.Member("slot", field.GetSlot());
+    j.Key("name").Text(field.GetName());
+    j.Member("type", field.GetType());
+    j.Key("typeLabel").String(FieldTypeLabel(field.GetType()));
+    j.Member("printSequence", field.GetPrintSequence());
+    j.Member("attributes", field.GetAttributes());
     if (const auto* p = field.TextProps()) AddText(j, *p);
     if (const auto* p = field.NumberProps()) AddNumber(j, *p);
-    if (const auto* p = field.DateTimeProps()) j["defaultValue"] = p->GetDefaultValue();
+    if (const auto* p = field.DateTimeProps()) j.Member("defaultValue", p->GetDefaultValue());
     if (const auto* p = field.ListProps()) AddList(j, *p);
     if (const auto* p = field.JoinProps()) AddJoin(j, *p);
     if (const auto* p = field.OtmProps()) AddOneToMany(j, *p);
@@ -115,22 +129,29 @@ Json FieldToJson(const CTbObjField& field) {
     if (const auto* p = field.CondExprProps()) AddCondition(j, *p);
     if (const auto* p = field.PlugInProps()) AddPlugIn(j, *p);
     if (const auto* p = field.ImageProps()) AddImage(j, *p);
-    return j;
+    j.EndObject();
 }
 
-Json FilterToJson(const CTbObjFilter& filter) {
-    Json conditions = Json::array();
+void WriteFilterJson(JsonWriter& j, const CTbObjFilter& filter) {
+    j.BeginObject();
+    j.Key("name").Text(filter.GetName());
+    j.Key("conditions").BeginArray();
     for (int i = 0; i < 3; ++i) {
         CTbObjFilter::Condition c = filter.GetCondition(i);
-        conditions.push_back(Json{{"field", c.field},
-                                  {"operator", JsonChar(c.op)},
-                                  {"secondField", c.secondField},
-                                  {"constant", JsonText(c.constant)}});
+        j.BeginObject();
+        j.Member("field", c.field);
+        j.Key("operator");
+        WriteChar(j, c.op);
+        j.Member("secondField", c.secondField);
+        j.Key("constant").Text(c.constant);
+        j.EndObject();
     }
-    return Json{
-        {"name", JsonText(filter.GetName())},
-        {"conditions", std::move(conditions)},
-        {"logic", Json::array({JsonChar(filter.GetLogicOperator(0)), JsonChar(filter.GetLogicOperator(1))})}};
+    j.EndArray();
+    j.Key("logic").BeginArray();
+    WriteChar(j, filter.GetLogicOperator(0));
+    WriteChar(j, filter.GetLogicOperator(1));
+    j.EndArray();
+    j.EndObject();
 }
 
 }  // namespace orvanta::cli

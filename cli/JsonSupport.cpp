@@ -1,8 +1,6 @@
-// The shared conversions of the JSON export: text through the Windows-1252 table, ISO dates
-// and times, shortest float forms, base64 and hexadecimal.
+// The shared conversions of the JSON export: one-character codes, ISO dates and times,
+// shortest float forms, base64 and hexadecimal.
 #include "cli/JsonSupport.h"
-
-#include "platform/CodePage.h"
 
 #include <charconv>
 #include <cstdio>
@@ -10,9 +8,12 @@
 
 namespace orvanta::cli {
 
-Json JsonText(std::string_view windows1252) { return platform::Utf8FromWindows1252(windows1252); }
-
-Json JsonChar(char c) { return c == '\0' ? Json("") : JsonText(std::string_view(&c, 1)); }
+void WriteChar(JsonWriter& out, char c) {
+    if (c == '\0')
+        out.String("");
+    else
+        out.Text(std::string_view(&c, 1));
+}
 
 std::string IsoDate(int year, int month, int day) {
     char text[32];

@@ -1,8 +1,8 @@
-// The small conversions the JSON export shares: Windows-1252 text to UTF-8 strings, dates and
-// times as ISO text, floats in their shortest form, bytes as base64 or hexadecimal.
+// The small conversions the JSON export shares: one-character codes, dates and times as ISO
+// text, floats in their shortest form, bytes as base64 or hexadecimal.
 #pragma once
 
-#include "cli/JsonExport.h"
+#include "cli/JsonWriter.h"
 
 #include <cstdint>
 #include <string>
@@ -11,10 +11,8 @@
 
 namespace orvanta::cli {
 
-// A Tabulon text (Windows-1252) as a JSON string.
-Json JsonText(std::string_view windows1252);
 // A one-character code such as a compare operator; "" for the NUL character.
-Json JsonChar(char c);
+void WriteChar(JsonWriter& out, char c);
 // "YYYY-MM-DD" and "HH:MM:SS", zero-padded.
 std::string IsoDate(int year, int month, int day);
 std::string IsoTime(int hour, int minute, int second);

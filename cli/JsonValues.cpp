@@ -7,67 +7,62 @@
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
 
+#include <charconv>
 #include <string>
 
 namespace orvanta::cli {
 namespace {
 
-Json DateOf(const CTbObjRecordValue& value) {
+void WriteDate(JsonWriter& out, const CTbObjRecordValue& value) {
     int16_t year = 0, month = 0, day = 0;
     value.GetDate(&year, &month, &day);
-    return IsoDate(year, month, day);
+    out.String(IsoDate(year, month, day));
 }
 
-Json TimeOf(const CTbObjRecordValue& value) {
+void WriteTime(JsonWriter& out, const CTbObjRecordValue& value) {
     int16_t hour = 0, minute = 0, second = 0;
     value.GetTime(&hour, &minute, &second);
-    return IsoTime(hour, minute, second);
+    out.String(IsoTime(hour, minute, second));
 }
 
 // A value kept as a plain field type keeps it (also the original type of a DB Join value).
-Json PlainValue(const CTbObjRecordValue& value, int type) {
-    switch (type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
-            return JsonText(value.GetText());
-        case INTEGER_T:
-        case LIST_T:
-        case RADIO_T:
-            return value.GetShort();
-        case LONG_T:
-        case KEY_T:
-        case AUTO_INC_T:
-            return value.GetLong();
-        case FLOATING_T:
-            return JsonFloat(value.GetFloat());
-        case CHECKBOX_T:
-            return value.GetChecked();
-        case DATE_T:
-            return DateOf(value);
-        case TIME_T:
-            return TimeOf(value);
-        case IMAGE_T:
-            return Base64(value.GetData());
+void WritePlainValue(JsonWriter& out, const CTbObjRecordValue& value, int type) {
+    switch (TbValueKindOf(type)) {
+        case TbValueKind::Text:
+            return out.Text(value.GetText());
+        case TbValueKind::Short:
+        case TbValueKind::ItemText:
+            return out.Signed(value.GetShort());
+        case TbValueKind::Long:
+        case TbValueKind::Key:
+            return out.Signed(value.GetLong());
+        case TbValueKind::Float:
+            return out.Double(JsonFloat(value.GetFloat()));
+        case TbValueKind::Checked:
+            return out.Bool(value.GetChecked());
+        case TbValueKind::Date:
+            return WriteDate(out, value);
+        case TbValueKind::Time:
+            return WriteTime(out, value);
+        case TbValueKind::Data:
+            return out.String(Base64(value.GetData()));
         default:
-            return nullptr;
+            return out.Null();
     }
 }
 
 // The computed result of an expression by its result format; null for the Text format,
 // whose result is the value's text.
-Json ResultValue(const CTbObjRecordValue& value, int resultFormat) {
+void WriteResultValue(JsonWriter& out, const CTbObjRecordValue& value, int resultFormat) {
     switch (ExprResultValueType(resultFormat)) {
         case FLOATING_T:
-            return JsonFloat(value.GetFloat());
+            return out.Double(JsonFloat(value.GetFloat()));
         case DATE_T:
-            return DateOf(value);
+            return WriteDate(out, value);
         case TIME_T:
-            return TimeOf(value);
+            return WriteTime(out, value);
         default:
-            return nullptr;
+            return out.Null();
     }
 }
 
@@ -76,27 +71,35 @@ int ResultFormatOf(const CTbObjField& field) {
     return props ? props->GetResultFormat() : static_cast<int>(EXPR_RESULT_FLOATING);
 }
 
-Json ExpressionValue(const CTbObjRecordValue& value, const CTbObjField& field) {
+void WriteExpressionValue(JsonWriter& out, const CTbObjRecordValue& value, const CTbObjField& field) {
     int format = ResultFormatOf(field);
-    if (ExprResultValueType(format) == TEXT_T) return JsonText(value.GetText());
-    return ResultValue(value, format);
+    if (ExprResultValueType(format) == TEXT_T) return out.Text(value.GetText());
+    WriteResultValue(out, value, format);
 }
 
-Json AdvancedExpressionValue(const CTbObjRecordValue& value, const CTbObjField& field) {
-    return Json{{"value", ResultValue(value, ResultFormatOf(field))},
-                {"text", JsonText(value.GetText())},
-                {"color", value.GetColour()}};
+void WriteAdvancedExpressionValue(JsonWriter& out, const CTbObjRecordValue& value, const CTbObjField& field) {
+    out.BeginObject();
+    out.Key("value");
+    WriteResultValue(out, value, ResultFormatOf(field));
+    out.Key("text").Text(value.GetText());
+    out.Member("color", value.GetColour());
+    out.EndObject();
 }
 
 // A DB Join value holds the joined field's value in the form of its original type, which the
 // value itself records; a value never given one falls back to the join's stored field type.
-Json JoinValue(const CTbObjRecordValue& value, const CTbObjField& field) {
+void WriteJoinValue(JsonWriter& out, const CTbObjRecordValue& value, const CTbObjField& field) {
     int type = value.GetType();
-    if (type == DB_JOIN_T || type == DB_LOOKUP_T) {
+    if (TbIsJoinType(type)) {
         const CTbObjFieldJoin* props = field.JoinProps();
         type = props ? props->GetJoinFieldType() : static_cast<int>(NOTUSED_T);
     }
-    return PlainValue(value, type);
+    WritePlainValue(out, value, type);
+}
+
+// A slot number as an object key.
+std::string_view SlotKey(int slot, char (&digits)[8]) {
+    return {digits, std::to_chars(digits, digits + sizeof digits, slot).ptr};
 }
 
 }  // namespace
@@ -105,37 +108,54 @@ bool IsValueSet(const CTbObjRecordValue& value) {
     return value.HasValue() || !value.GetText().empty() || !value.GetData().empty();
 }
 
-Json ValueToJson(const CTbObjRecordValue& value, const CTbObjField& field) {
+void WriteValueJson(JsonWriter& out, const CTbObjRecordValue& value, const CTbObjField& field) {
     switch (field.GetType()) {
         case EXPRESSION_T:
-            return ExpressionValue(value, field);
+            return WriteExpressionValue(out, value, field);
         case ADV_EXPRESSION_T:
-            return AdvancedExpressionValue(value, field);
+            return WriteAdvancedExpressionValue(out, value, field);
         case COND_EXP_T:
-            return Json{{"text", JsonText(value.GetText())}, {"color", value.GetColour()}};
+            out.BeginObject();
+            out.Key("text").Text(value.GetText());
+            out.Member("color", value.GetColour());
+            return out.EndObject();
         case DB_JOIN_T:
         case DB_LOOKUP_T:
-            return JoinValue(value, field);
+            return WriteJoinValue(out, value, field);
         default:
-            return PlainValue(value, field.GetType());
+            return WritePlainValue(out, value, field.GetType());
     }
 }
 
-Json RecordToJson(const CTbObjDB& db, const CTbObjRecord& record) {
-    Json values = Json::object(), extraWords = Json::object();
+void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& record) {
+    out.BeginObject();
+    out.Member("key", record.GetKey());
+    out.Member("category", record.GetCategory());
+    out.Member("uniqueId", record.GetUniqueId());
+    out.Key("values").BeginObject();
+    bool extraWords = false;
+    char digits[8];
     for (int slot = 1; slot < MaxFieldSlots; ++slot) {
         const CTbObjField* field = db.Field(slot);
         const CTbObjRecordValue* value = record.Value(slot);
         if (!field || !field->IsUsed() || !value || !IsValueSet(*value)) continue;
-        values[std::to_string(slot)] = ValueToJson(*value, *field);
-        if (value->GetExtraWord() != 0) extraWords[std::to_string(slot)] = value->GetExtraWord();
+        out.Key(SlotKey(slot, digits));
+        WriteValueJson(out, *value, *field);
+        extraWords = extraWords || value->GetExtraWord() != 0;
     }
-    Json json{{"key", record.GetKey()},
-              {"category", record.GetCategory()},
-              {"uniqueId", record.GetUniqueId()},
-              {"values", std::move(values)}};
-    if (!extraWords.empty()) json["extraWords"] = std::move(extraWords);
-    return json;
+    out.EndObject();
+    if (extraWords) {
+        out.Key("extraWords").BeginObject();
+        for (int slot = 1; slot < MaxFieldSlots; ++slot) {
+            const CTbObjField* field = db.Field(slot);
+            const CTbObjRecordValue* value = record.Value(slot);
+            if (!field || !field->IsUsed() || !value || !IsValueSet(*value) || value->GetExtraWord() == 0)
+                continue;
+            out.Member(SlotKey(slot, digits), value->GetExtraWord());
+        }
+        out.EndObject();
+    }
+    out.EndObject();
 }
 
 }  // namespace orvanta::cli

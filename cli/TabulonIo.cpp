@@ -29,12 +29,13 @@ private:
 
 }  // namespace
 
-bool LoadTabulon(CTbObjDB& db, const std::string& path, CommandIo& io, std::string* message) {
+bool LoadTabulon(CTbObjDB& db, const std::string& path, CommandIo& io, std::string* message,
+                 bool designOnly) {
     db.SetLocation(path, true);
     TbResult result;
     {
         ProgressShown shown(io.progress);
-        result = db.Load(false, io.progress);
+        result = designOnly ? db.LoadDesign(io.progress) : db.Load(false, io.progress);
     }
     for (const TbLoadWarning& warning : db.LoadWarnings()) io.err << "warning: " << warning.text << '\n';
     if (result >= 0) return true;

@@ -1,5 +1,7 @@
 #include "TextCase.h"
 
+#include "platform/CodePage.h"
+
 #include <array>
 #include <cstdint>
 
@@ -9,26 +11,17 @@ namespace {
 
 struct CharTables {
     std::array<bool, 256> letter{};
-    std::array<unsigned char, 256> lower{};
 };
 
 constexpr CharTables MakeTables() {
     CharTables tables;
     for (int c = 0; c < 256; ++c) {
-        tables.lower[c] = static_cast<unsigned char>(c);
         const bool ascii = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         const bool latin = c >= 0xC0 && c != 0xD7 && c != 0xF7;
         const bool special = c == 0x83 || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C ||
                              c == 0x9E || c == 0x9F || c == 0xAA || c == 0xB5 || c == 0xBA;
         tables.letter[c] = ascii || latin || special;
     }
-    for (int c = 'A'; c <= 'Z'; ++c) tables.lower[c] = static_cast<unsigned char>(c + 32);
-    for (int c = 0xC0; c <= 0xDE; ++c)
-        if (c != 0xD7) tables.lower[c] = static_cast<unsigned char>(c + 0x20);
-    tables.lower[0x8A] = 0x9A;  // Š
-    tables.lower[0x8C] = 0x9C;  // Œ
-    tables.lower[0x8E] = 0x9E;  // Ž
-    tables.lower[0x9F] = 0xFF;  // Ÿ
     return tables;
 }
 
@@ -42,7 +35,7 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return kTables.letter[Byte(c)]; }
 bool IsWordChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
-unsigned char FoldCase(char c) { return kTables.lower[Byte(c)]; }
+unsigned char FoldCase(char c) { return platform::LowerWindows1252(c); }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

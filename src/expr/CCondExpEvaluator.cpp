@@ -53,27 +53,21 @@ Operand TextOperand(std::string text) {
 Operand FieldOperand(const CTbObjRecord& record, const CTbObjField& field) {
     TbTypedValue typed = TypedValueOf(record, field);
     const CTbObjRecordValue& value = *typed.value;
-    switch (typed.type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
-        case LIST_T:
-        case RADIO_T:
+    switch (TbValueKindOf(typed.type)) {
+        case TbValueKind::Text:
+        case TbValueKind::ItemText:
             return TextOperand(TypedValueAsText(typed, &field));
-        case INTEGER_T:
+        case TbValueKind::Short:
             return IntegerOperand(value.GetShort());
-        case LONG_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
             return IntegerOperand(value.GetLong());
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return IntegerOperand(value.GetChecked() ? 1 : 0);
-        case KEY_T:
+        case TbValueKind::Key:
             return IntegerOperand(static_cast<int32_t>(typed.key));
-        case DATE_T:
+        case TbValueKind::Date:
             return IntegerOperand(static_cast<int32_t>(value.PackedDate()), Kind::Date);
-        case FLOATING_T: {
+        case TbValueKind::Float: {
             Operand operand;
             operand.kind = Kind::Float;
             operand.real = value.GetFloat();
@@ -89,6 +83,8 @@ Operand FieldOperand(const CTbObjRecord& record, const CTbObjField& field) {
 Operand ConstantOperand(const std::string& constant, Kind leftKind) {
     if (leftKind != Kind::Date) return TextOperand(constant);
     if (!constant.empty() && constant[0] == 'T') {
+        // The local date, as the other computed fields use; filters deliberately use the UTC
+        // date instead (TbFilterClock), so the two may differ near midnight.
         orvanta::platform::CalendarDate today = orvanta::platform::LocalToday();
         return IntegerOperand(PackDate(today.year, today.month, today.day));
     }
@@ -163,11 +159,13 @@ public:
     }
 
 private:
-    // A comparison counts when it names a field and every logic operator before it is "A" or "O".
+    // A comparison counts when it and every comparison before it name a field and every logic
+    // operator before it is "A" or "O": collecting stops at the first that does not.
     bool IsCollected(int i) const {
-        if (m_filter.GetCondition(i).field == 0) return false;
-        for (int j = 0; j < i; ++j)
-            if (!IsJoining(m_filter.GetLogicOperator(j))) return false;
+        for (int j = 0; j <= i; ++j) {
+            if (m_filter.GetCondition(j).field == 0) return false;
+            if (j < i && !IsJoining(m_filter.GetLogicOperator(j))) return false;
+        }
         return true;
     }
 

@@ -97,11 +97,12 @@ int CTbRecalculator::FindDependency(int entry) const {
 bool CTbRecalculator::EvaluateField(const CTbObjField& field, CTbObjRecord& record,
                                     const CTbObjRecord* previous) {
     switch (field.GetType()) {
+        // Missing properties are the evaluators' own no-change case; a condition whose first
+        // comparison names no field still takes its false side.
         case EXPRESSION_T:
-            return CTbObjRegExpEvaluator::IsSetUp(field) &&
-                   CTbObjRegExpEvaluator().Evaluate(record, field, previous);
+            return CTbObjRegExpEvaluator().Evaluate(record, field, previous);
         case COND_EXP_T:
-            return CCondExpEvaluator::IsSetUp(field) && CCondExpEvaluator().Evaluate(record, field);
+            return CCondExpEvaluator().Evaluate(record, field);
         default: {
             const CTbObjFieldExpr* props = field.ExprProps();
             if (!props || props->GetTokenTypes().empty()) return false;

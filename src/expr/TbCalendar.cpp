@@ -29,10 +29,7 @@ TbDate ClampDay(TbDate date) {
 int TbDaysInMonth(int year, int month) { return orvanta::platform::DaysInMonth(year, month); }
 
 int64_t TbDayNumber(const TbDate& date) {
-    int64_t monthIndex = int64_t{date.year} * 12 + date.month - 1;
-    int64_t year = FloorDiv(monthIndex, 12);
-    int64_t month = monthIndex - year * 12 + 1;
-    return orvanta::platform::DaysFromCivil(year, month, date.day);
+    return orvanta::platform::DaysFromCivil(date.year, date.month, date.day);
 }
 
 TbDate TbDateFromDayNumber(int64_t dayNumber) {

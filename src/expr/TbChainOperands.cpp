@@ -36,23 +36,20 @@ int64_t Truncate(double value) {
 // Expression texts and List and Radio Button item texts read as decimals, a joined key its number.
 double NumberOfValue(const TbTypedValue& typed, const CTbObjField& field) {
     const CTbObjRecordValue& value = *typed.value;
-    switch (typed.type) {
-        case INTEGER_T:
+    switch (TbValueKindOf(typed.type)) {
+        case TbValueKind::Short:
             return value.GetShort();
-        case LONG_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
             return value.GetLong();
-        case FLOATING_T:
+        case TbValueKind::Float:
             return value.GetFloat();
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return value.GetChecked() ? 1 : 0;
-        case TEXT_T:
-        case COND_EXP_T:
-            return ReadReal(value.GetText());
-        case LIST_T:
-        case RADIO_T:
+        case TbValueKind::Text:  // Memo and the address-book texts count as 0
+            return typed.type == TEXT_T || typed.type == COND_EXP_T ? ReadReal(value.GetText()) : 0;
+        case TbValueKind::ItemText:
             return ReadReal(ListItemText(value, &field));
-        case KEY_T:
+        case TbValueKind::Key:
             return typed.joined ? static_cast<double>(typed.key) : 0;
         default:
             return 0;

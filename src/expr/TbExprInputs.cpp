@@ -16,8 +16,6 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400;
 
-bool IsJoin(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
-
 InValue Number(double number) { return {ValueKind::Number, number, {}}; }
 
 InValue DateOf(const CTbObjRecordValue& value) {
@@ -44,31 +42,25 @@ InValue ListItemOf(const CTbObjRecordValue& value, const CTbObjField* field, std
 // A value of the given type in the component's form. keyOfRecord is the key a Key field shows.
 InValue InValueOf(const CTbObjRecordValue& value, int type, const CTbObjField* field, int64_t keyOfRecord,
                   std::string& scratch) {
-    switch (type) {
-        case TEXT_T:
-        case MEMO_T:
-        case COND_EXP_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
+    switch (TbValueKindOf(type)) {
+        case TbValueKind::Text:
             if (!value.HasValue() && value.GetText().empty()) return {};
             return {ValueKind::Text, 0, value.GetText()};
-        case LIST_T:
-        case RADIO_T:
+        case TbValueKind::ItemText:
             return ListItemOf(value, field, scratch);
-        case INTEGER_T:
+        case TbValueKind::Short:
             return value.HasValue() ? Number(value.GetShort()) : InValue{};
-        case LONG_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
             return value.HasValue() ? Number(value.GetLong()) : InValue{};
-        case FLOATING_T:
+        case TbValueKind::Float:
             return value.HasValue() ? Number(value.GetFloat()) : InValue{};
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return Number(value.GetChecked() ? 1 : 0);
-        case KEY_T:
+        case TbValueKind::Key:
             return Number(static_cast<double>(keyOfRecord));
-        case DATE_T:
+        case TbValueKind::Date:
             return value.HasValue() ? DateOf(value) : InValue{};
-        case TIME_T:
+        case TbValueKind::Time:
             return TimeOf(value);
         default:
             return {};
@@ -100,7 +92,7 @@ void TbObjExprEvaluator::BuildFieldTypes(FieldTypes* types) const {
     for (int slot = 0; slot < MaxUserFields; ++slot) {
         const CTbObjField* field = m_db.Field(slot);
         int type = field ? field->GetType() : NOTUSED_T;
-        if (IsJoin(type)) type = field->JoinProps()->GetResolvedType();
+        if (TbIsJoinType(type)) type = field->JoinProps()->GetResolvedType();
         (*types)[slot] = static_cast<uint8_t>(type);
     }
 }

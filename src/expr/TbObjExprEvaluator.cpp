@@ -65,13 +65,9 @@ int TbObjExprEvaluator::SetExpression(CTbObjField& field, const std::string& tex
     std::vector<uint8_t> types;
     std::vector<std::string> values;
     int position = -1;
-    int32_t hr = ParseText(text, &types, &values, error, &position);
+    int prepared = PrepareTokens(text, &types, &values, error, &position);
     if (errorPosition) *errorPosition = position;
-    if (hr != expression::kOk) return -1;
-    if (std::string tooLong = TooLongConstant(values); !tooLong.empty()) {
-        *error = tooLong;
-        return -1;
-    }
+    if (prepared != 0) return -1;
 
     std::vector<uint8_t> oldTypes = props->GetTokenTypes();
     std::vector<std::string> oldValues = props->GetTokenValues();
@@ -86,6 +82,17 @@ int TbObjExprEvaluator::SetExpression(CTbObjField& field, const std::string& tex
         return -1;
     }
     m_db.SetModified(true);
+    return 0;
+}
+
+int TbObjExprEvaluator::PrepareTokens(const std::string& text, std::vector<uint8_t>* tokenTypes,
+                                      std::vector<std::string>* tokenValues, std::string* error,
+                                      int* errorPosition) const {
+    if (ParseText(text, tokenTypes, tokenValues, error, errorPosition) != expression::kOk) return -1;
+    if (std::string tooLong = TooLongConstant(*tokenValues); !tooLong.empty()) {
+        *error = tooLong;
+        return -1;
+    }
     return 0;
 }
 

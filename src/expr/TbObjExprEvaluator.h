@@ -67,6 +67,10 @@ public:
     // component's failure with *error and the 0-based *errorPosition (-1 when it has none).
     int32_t ParseText(const std::string& text, std::vector<uint8_t>* tokenTypes,
                       std::vector<std::string>* tokenValues, std::string* error, int* errorPosition) const;
+    // What SetExpression would store: ParseText, then the length limit of constants (10
+    // characters). 0 with the tokens, else -1 with *error (and *errorPosition, -1 when none).
+    int PrepareTokens(const std::string& text, std::vector<uint8_t>* tokenTypes,
+                      std::vector<std::string>* tokenValues, std::string* error, int* errorPosition) const;
     // A token list turned back into text; "" when the component fails.
     std::string TokensAsText(const std::vector<uint8_t>& tokenTypes,
                              const std::vector<std::string>& tokenValues) const;

@@ -25,7 +25,7 @@ TbTypedValue JoinedValueOf(const CTbObjRecordValue& own, const CTbObjField& fiel
 TbTypedValue TypedValueOf(const CTbObjRecord& record, const CTbObjField& field) {
     const CTbObjRecordValue* own = record.Value(field.GetSlot());
     if (!own) return {&EmptyValue(), NOTUSED_T, 0, false};
-    if (field.GetType() == DB_JOIN_T || field.GetType() == DB_LOOKUP_T) return JoinedValueOf(*own, field);
+    if (TbIsJoinType(field.GetType())) return JoinedValueOf(*own, field);
     return {own, field.GetValueType(), record.GetKey(), false};
 }
 
@@ -37,30 +37,24 @@ std::string ListItemText(const CTbObjRecordValue& value, const CTbObjField* list
 
 std::string TypedValueAsText(const TbTypedValue& typed, const CTbObjField* listField) {
     const CTbObjRecordValue& value = *typed.value;
-    switch (typed.type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
+    switch (TbValueKindOf(typed.type)) {
+        case TbValueKind::Text:
             return std::string(value.GetText());
-        case INTEGER_T:
+        case TbValueKind::Short:
             return std::to_string(value.GetShort());
-        case LONG_T:
-        case AUTO_INC_T:
+        case TbValueKind::Long:
             return std::to_string(value.GetLong());
-        case FLOATING_T:
+        case TbValueKind::Float:
             return orvanta::platform::VarTextFromR4(value.GetFloat());
-        case LIST_T:
-        case RADIO_T:
+        case TbValueKind::ItemText:
             return ListItemText(value, listField);
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return value.GetChecked() ? "true" : "false";
-        case DATE_T:
+        case TbValueKind::Date:
             return CTbObjRecordValue(value).DateAsText();
-        case TIME_T:
+        case TbValueKind::Time:
             return CTbObjRecordValue(value).TimeAsText();
-        case KEY_T:
+        case TbValueKind::Key:
             return std::to_string(typed.key);
         default:
             return {};

@@ -116,6 +116,13 @@ TbResult CTbObjDB::Load(bool headerOnly, IProgressIndicator* progress) {
     return result;
 }
 
+TbResult CTbObjDB::LoadDesign(IProgressIndicator* progress) {
+    if (m_loadState != TB_LOAD_EMPTY) return TB_E_FAIL;
+    TbResult result = m_reader->Read(*this, FullPath(), CTbPDBReader::TB_READ_DESIGN_ONLY, progress);
+    m_loadState = result < 0 ? TB_LOAD_FAILED : TB_LOAD_DESIGN;
+    return result;
+}
+
 TbResult CTbObjDB::Reload(IProgressIndicator* progress) {
     if (m_loadState <= TB_LOAD_EMPTY) return TB_E_FAIL;
     std::string folder = m_folder, fileName = m_fileName, pdbName = m_pdbName;

@@ -30,6 +30,9 @@ public:
     void Clear();
     // States 0 and 1 only: a header-only or full read of the file at FullPath().
     TbResult Load(bool headerOnly, IProgressIndicator* progress = nullptr);
+    // State 0 only: the header and the design records of the file at FullPath(), no data
+    // records (RecordCount() is the header's); the Tabulon can then be neither loaded further nor saved.
+    TbResult LoadDesign(IProgressIndicator* progress = nullptr);
     TbResult Reload(IProgressIndicator* progress = nullptr);
     // States 2 and 3 only: writes the whole Tabulon to FullPath().
     TbResult Save(IProgressIndicator* progress = nullptr);

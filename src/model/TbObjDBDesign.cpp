@@ -55,7 +55,7 @@ int CTbObjDB::FindField(const std::string& name, TbFieldType type) const {
 }
 
 int CTbObjDB::RecordCount() const {
-    if (m_loadState == TB_LOAD_HEADER)
+    if (m_loadState == TB_LOAD_HEADER || m_loadState == TB_LOAD_DESIGN)
         return m_pdbRecordCount > static_cast<uint32_t>(DesignRecordCount)
                    ? static_cast<int>(m_pdbRecordCount) - DesignRecordCount
                    : 0;

@@ -55,7 +55,7 @@ struct Survivors {
     std::string defaultText;
     uint16_t autoWriter = 0;
     bool autoShift = false;
-    std::vector<std::string> words;
+    std::vector<CTbObjListItems::Item> words;
     uint8_t incDec = 0;
     uint32_t defaultDateTime = 0;
 };
@@ -90,8 +90,8 @@ void CTbObjField::SetType(TbFieldType type) {
     Survivors kept;
     if (IsTextFamily(m_type) && IsTextFamily(type)) {
         const CTbObjFieldText* text = TextProps();
-        kept = {1, text->GetDefaultValue(), text->GetAutoWriter(), text->GetAutoShift(),
-                text->GetAutoWriterWords()};
+        kept = {1, text->GetDefaultValue(), text->GetAutoWriter(), text->GetAutoShift(), {}};
+        for (int i = 0; i < text->Words().Count(); ++i) kept.words.push_back(*text->Words().ItemAt(i));
     } else if (IsWholeNumberFamily(m_type) && IsWholeNumberFamily(type)) {
         kept.family = 2;
         kept.defaultText = NumberProps()->GetDefaultValue();
@@ -111,7 +111,8 @@ void CTbObjField::SetType(TbFieldType type) {
         TextProps()->SetDefaultValue(kept.defaultText);
         TextProps()->SetAutoWriter(kept.autoWriter);
         TextProps()->SetAutoShift(kept.autoShift);
-        TextProps()->SetAutoWriterWords(kept.words);
+        for (CTbObjListItems::Item& word : kept.words)
+            TextProps()->Words().AddItemWithIndex(word.index, std::move(word.text));
     } else if (kept.family == 2) {
         NumberProps()->SetDefaultValue(kept.defaultText);
         NumberProps()->SetIncDec(kept.incDec);

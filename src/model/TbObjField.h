@@ -24,61 +24,6 @@ protected:
     CTbObjDB* m_db;
 };
 
-// Text and Memo.
-class CTbObjFieldText : public CTbObjFieldAdvProp {
-public:
-    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
-    const std::string& GetDefaultValue() const { return m_defaultValue; }
-    void SetDefaultValue(std::string value);
-    // 0 not using the auto-writer, 1 comma, 2 space, 3 semicolon, 4 slash, 5 backslash,
-    // 6 dash, 7 no separator; other codes store 0.
-    uint16_t GetAutoWriter() const { return m_autoWriter; }
-    void SetAutoWriter(uint16_t code);
-    bool GetAutoShift() const { return m_autoShift; }
-    void SetAutoShift(bool on);
-    // The auto-writer's word list as the handheld stores it with the field.
-    const std::vector<std::string>& GetAutoWriterWords() const { return m_words; }
-    void SetAutoWriterWords(std::vector<std::string> words);
-
-private:
-    std::string m_defaultValue;
-    uint16_t m_autoWriter = 0;
-    bool m_autoShift = false;
-    std::vector<std::string> m_words;
-};
-
-// Integer, Long, Float and Auto Incremental.
-class CTbObjFieldNumber : public CTbObjFieldAdvProp {
-public:
-    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
-    int32_t GetNextValue() const { return m_nextValue; }
-    // With raiseOnly a value not above the current one changes nothing.
-    void SetNextValue(int32_t value, bool raiseOnly = false);
-    uint16_t GetDecimals() const { return m_decimals; }
-    void SetDecimals(uint16_t decimals);
-    const std::string& GetDefaultValue() const { return m_defaultValue; }
-    void SetDefaultValue(std::string value);
-    uint8_t GetIncDec() const { return m_incDec; }
-    void SetIncDec(uint8_t value);
-
-private:
-    int32_t m_nextValue = 1;
-    uint16_t m_decimals = 3;
-    std::string m_defaultValue;
-    uint8_t m_incDec = 0;
-};
-
-// Date and Time. For both, a default value of 1 or 2 gives new records today or now.
-class CTbObjFieldDateTime : public CTbObjFieldAdvProp {
-public:
-    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
-    uint32_t GetDefaultValue() const { return m_defaultValue; }
-    void SetDefaultValue(uint32_t value);
-
-private:
-    uint32_t m_defaultValue = 0;
-};
-
 // The items of a List or Radio Button field (and of the "Categories" field): each carries a
 // fixed index handed out once, so that records keep their selection when items move.
 class CTbObjListItems {
@@ -119,6 +64,63 @@ private:
     uint16_t m_nextIndex = 1;
     uint16_t m_defaultIndex = 0;
     CTbObjDB* m_db;
+};
+
+// Text and Memo.
+class CTbObjFieldText : public CTbObjFieldAdvProp {
+public:
+    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
+    const std::string& GetDefaultValue() const { return m_defaultValue; }
+    void SetDefaultValue(std::string value);
+    // 0 not using the auto-writer, 1 comma, 2 space, 3 semicolon, 4 slash, 5 backslash,
+    // 6 dash, 7 no separator; other codes store 0.
+    uint16_t GetAutoWriter() const { return m_autoWriter; }
+    void SetAutoWriter(uint16_t code);
+    bool GetAutoShift() const { return m_autoShift; }
+    void SetAutoShift(bool on);
+    // The auto-writer's word list with the item indexes the handheld stored.
+    CTbObjListItems& Words() { return m_words; }
+    const CTbObjListItems& Words() const { return m_words; }
+    // Replaces the words by these, numbered from 1 in their order.
+    void SetAutoWriterWords(const std::vector<std::string>& words);
+
+private:
+    std::string m_defaultValue;
+    uint16_t m_autoWriter = 0;
+    bool m_autoShift = false;
+    CTbObjListItems m_words{m_db};
+};
+
+// Integer, Long, Float and Auto Incremental.
+class CTbObjFieldNumber : public CTbObjFieldAdvProp {
+public:
+    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
+    int32_t GetNextValue() const { return m_nextValue; }
+    // With raiseOnly a value not above the current one changes nothing.
+    void SetNextValue(int32_t value, bool raiseOnly = false);
+    uint16_t GetDecimals() const { return m_decimals; }
+    void SetDecimals(uint16_t decimals);
+    const std::string& GetDefaultValue() const { return m_defaultValue; }
+    void SetDefaultValue(std::string value);
+    uint8_t GetIncDec() const { return m_incDec; }
+    void SetIncDec(uint8_t value);
+
+private:
+    int32_t m_nextValue = 1;
+    uint16_t m_decimals = 3;
+    std::string m_defaultValue;
+    uint8_t m_incDec = 0;
+};
+
+// Date and Time. For both, a default value of 1 or 2 gives new records today or now.
+class CTbObjFieldDateTime : public CTbObjFieldAdvProp {
+public:
+    using CTbObjFieldAdvProp::CTbObjFieldAdvProp;
+    uint32_t GetDefaultValue() const { return m_defaultValue; }
+    void SetDefaultValue(uint32_t value);
+
+private:
+    uint32_t m_defaultValue = 0;
 };
 
 // List and Radio Button.

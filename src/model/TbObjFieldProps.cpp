@@ -15,7 +15,6 @@ void CTbObjFieldAdvProp::MarkModified() { TbMarkModified(m_db); }
 
 TB_SETTER(CTbObjFieldText, DefaultValue, std::string, m_defaultValue)
 TB_SETTER(CTbObjFieldText, AutoShift, bool, m_autoShift)
-TB_SETTER(CTbObjFieldText, AutoWriterWords, std::vector<std::string>, m_words)
 TB_SETTER(CTbObjFieldNumber, Decimals, uint16_t, m_decimals)
 TB_SETTER(CTbObjFieldNumber, DefaultValue, std::string, m_defaultValue)
 TB_SETTER(CTbObjFieldNumber, IncDec, uint8_t, m_incDec)
@@ -85,6 +84,12 @@ void CTbObjFieldImage::SetBitsPerPixel(uint32_t n) {
 void CTbObjFieldImage::SetSecondSetting(uint32_t n) {
     m_second = n;
     m_bitsPerPixel = PairedDepth(n);
+}
+
+void CTbObjFieldText::SetAutoWriterWords(const std::vector<std::string>& words) {
+    m_words.Clear();
+    m_words.SetNextIndex(1);
+    for (const std::string& word : words) m_words.AddItem(word);
 }
 
 void CTbObjListItems::MarkModified() { TbMarkModified(m_db); }

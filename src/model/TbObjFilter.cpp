@@ -19,29 +19,21 @@ struct Operand {
     uint32_t packed = 0;
 };
 
-bool IsJoinType(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
-
 OperandKind KindOfValueType(int type) {
-    switch (type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
-        case LIST_T:
-        case RADIO_T:
+    switch (TbValueKindOf(type)) {
+        case TbValueKind::Text:
+        case TbValueKind::ItemText:
             return OperandKind::Text;
-        case INTEGER_T:
-        case LONG_T:
-        case AUTO_INC_T:
-        case CHECKBOX_T:
-        case KEY_T:
+        case TbValueKind::Short:
+        case TbValueKind::Long:
+        case TbValueKind::Checked:
+        case TbValueKind::Key:
             return OperandKind::Whole;
-        case FLOATING_T:
+        case TbValueKind::Float:
             return OperandKind::Floating;
-        case DATE_T:
+        case TbValueKind::Date:
             return OperandKind::Date;
-        case TIME_T:
+        case TbValueKind::Time:
             return OperandKind::Time;
         default:
             return OperandKind::None;
@@ -56,7 +48,7 @@ struct Subject {
 
 Subject SubjectOf(const CTbObjField& field, const CTbObjRecord& record) {
     const CTbObjRecordValue* value = record.Value(field.GetSlot());
-    if (IsJoinType(field.GetType()))
+    if (TbIsJoinType(field.GetType()))
         if (const CTbObjRecordValue* joined = value->JoinedValueIfAny()) return {joined, joined->GetType()};
     // Expression results of every format from Days onwards, Time included, compare as numbers.
     if ((field.GetType() == EXPRESSION_T || field.GetType() == ADV_EXPRESSION_T) &&
@@ -67,7 +59,7 @@ Subject SubjectOf(const CTbObjField& field, const CTbObjRecord& record) {
 
 std::string_view TextOf(const Subject& subject, const CTbObjField& field, std::string& scratch) {
     std::string_view text = subject.value->GetText();
-    if (text.empty() && (subject.type == LIST_T || subject.type == RADIO_T) && field.ListProps()) {
+    if (text.empty() && TbValueKindOf(subject.type) == TbValueKind::ItemText && field.ListProps()) {
         scratch = field.ListProps()->Items().TextOfIndex(subject.value->GetShort());
         return scratch;
     }
@@ -76,14 +68,14 @@ std::string_view TextOf(const Subject& subject, const CTbObjField& field, std::s
 
 // Any numeric value as a number, so that a second field of another numeric type compares too.
 double NumberOf(const Subject& subject, const CTbObjRecord& record, bool joined) {
-    switch (subject.type) {
-        case INTEGER_T:
+    switch (TbValueKindOf(subject.type)) {
+        case TbValueKind::Short:
             return subject.value->GetShort();
-        case FLOATING_T:
+        case TbValueKind::Float:
             return subject.value->GetFloat();
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return subject.value->GetChecked() ? 1 : 0;
-        case KEY_T:
+        case TbValueKind::Key:
             return joined ? subject.value->GetLong() : static_cast<int32_t>(record.GetKey());
         default:
             return subject.value->GetLong();
@@ -195,6 +187,9 @@ uint32_t Pack(int a, int b, int c) {
 
 }  // namespace
 
+// Filters read "today" and "now" on the UTC clock, as the handheld's filters do; a conditional
+// expression's "today" is the local date on purpose (CCondExpEvaluator), so near midnight the
+// two can name different days.
 TbFilterClock TbFilterClock::UtcNow() {
     auto date = orvanta::platform::UtcToday();
     auto time = orvanta::platform::UtcNow();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/TbText.h"
+#include "model/TbTextArena.h"
 #include "model/TbTypes.h"
 
 #include <array>
@@ -16,8 +17,9 @@ class CTbObjField;
 
 // One value. Values are packed (a Tabulon may hold 65,448 records of 81 values): the numeric
 // members share storage, and a getter of a member that was not the one stored gives 0, as
-// separate members would. Image bytes, a joined value and the file's further word live in
-// an extension that only values using them allocate.
+// separate members would. The text is one word: a text of the value's own, a text shared
+// from the Tabulon's text arena (what the reader stores), or an extension that only values
+// with image bytes, a joined value or the file's further word allocate, holding the text too.
 class CTbObjRecordValue {
 public:
     CTbObjRecordValue();
@@ -36,8 +38,13 @@ public:
     bool HasValue() const { return m_bits & kHasValue; }
     void SetHasValue(bool on) { SetBit(kHasValue, on); }
 
-    std::string_view GetText() const { return m_text.View(); }
+    std::string_view GetText() const;
+    // Stores a copy of the text (up to its first NUL) and sets has value.
     void SetText(std::string_view text);
+    // Refers to a text stored in the Tabulon's text arena (nullptr: empty) instead of a copy,
+    // and sets has value. The arena must outlive the value, as a record list's arena does its
+    // records; copies and moves of the value take a copy of their own.
+    void ShareText(const char* stored);
     int16_t GetShort() const { return StoredKind() == KindShort ? m_parts[0] : 0; }
     void SetShort(int16_t value);
     int32_t GetLong() const;
@@ -82,6 +89,7 @@ public:
 private:
     struct Extension;
     enum Kind : uint8_t { KindNone = 0, KindShort, KindLong, KindFloat, KindParts };
+    enum Tag : uintptr_t { TagOwnText = 0, TagSharedText = 1, TagExtension = 2, TagMask = 3 };
     static constexpr uint8_t kHasValue = 1, kChecked = 2, kColourShift = 2, kKindShift = 5;
 
     void SetBit(uint8_t bit, bool on) {
@@ -91,13 +99,29 @@ private:
     void SetKind(Kind kind) { m_bits = static_cast<uint8_t>((m_bits & 0x1F) | (kind << kKindShift)); }
     void StoreParts(int a, int b, int c);
     Extension& Ext();
+    Tag StoreKind() const { return static_cast<Tag>(m_store & TagMask); }
+    const char* StoredText() const { return reinterpret_cast<const char*>(m_store & ~uintptr_t{TagMask}); }
+    // The extension, when the value has one.
+    Extension* ExtIfAny() const {
+        return StoreKind() == TagExtension ? reinterpret_cast<Extension*>(m_store & ~uintptr_t{TagMask})
+                                           : nullptr;
+    }
+    std::string_view ExtensionText() const;
+    void TakeStore(const CTbObjRecordValue& other);
+    void ReleaseStore();
+    void StoreOwnText(std::string_view text);
 
     int16_t m_parts[3] = {0, 0, 0};  // short; long or float bits in the first four bytes; date or time
     uint8_t m_type = NOTUSED_T;
-    uint8_t m_bits = 0;  // has value, checked, colour code (3 bits), stored kind (3 bits)
-    TbCompactText m_text;
-    std::unique_ptr<Extension> m_ext;
+    uint8_t m_bits = 0;     // has value, checked, colour code (3 bits), stored kind (3 bits)
+    uintptr_t m_store = 0;  // 0: no text and no extension; else a pointer tagged with its Store kind
 };
+
+inline std::string_view CTbObjRecordValue::GetText() const {
+    if (m_store == 0) return {};
+    if (StoreKind() == TagExtension) return ExtensionText();
+    return TbStoredTextView(StoredText());
+}
 
 class CTbObjRecord {
 public:
@@ -141,6 +165,8 @@ public:
     void RemoveRecord(CTbObjRecord* record);
     void DeleteAllRecords();
     void Reserve(size_t count) { m_records.reserve(count); }
+    // Where the reader keeps the texts of the records it adds; freed with the records.
+    TbTextArena& Texts() { return m_texts; }
 
     uint32_t GetNextKey() const { return m_nextKey; }
     void SetNextKey(uint32_t key) { m_nextKey = key; }
@@ -171,6 +197,7 @@ private:
     void MarkModified();
 
     CTbObjDB* m_db;
+    TbTextArena m_texts;  // declared before the records, which may share its texts, so it goes after them
     uint32_t m_nextKey = 0;
     bool m_subsetActive = false;
     std::vector<std::unique_ptr<CTbObjRecord>> m_records;

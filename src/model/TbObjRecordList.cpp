@@ -74,6 +74,7 @@ void CTbObjRecordList::RemoveRecord(CTbObjRecord* record) {
 void CTbObjRecordList::DeleteAllRecords() {
     ClearSubset();
     m_records.clear();
+    m_texts.Clear();
     MarkModified();
 }
 

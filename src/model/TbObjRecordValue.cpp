@@ -7,8 +7,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+
+static_assert(sizeof(CTbObjRecordValue) == 16, "a value is packed into two words");
 
 struct CTbObjRecordValue::Extension {
+    std::string text;
     std::vector<uint8_t> data;
     std::unique_ptr<CTbObjRecordValue> joined;
     uint32_t extraWord = 0;
@@ -31,42 +35,114 @@ uint32_t Pack(int a, int b, int c) {
 
 }  // namespace
 
+CTbObjRecordValue::CTbObjRecordValue() = default;
+
 CTbObjRecordValue::CTbObjRecordValue(const CTbObjRecordValue& other)
-    : m_type(other.m_type), m_bits(other.m_bits), m_text(other.m_text) {
+    : m_type(other.m_type), m_bits(other.m_bits) {
     std::memcpy(m_parts, other.m_parts, sizeof m_parts);
-    if (other.m_ext) {
-        m_ext = std::make_unique<Extension>();
-        m_ext->data = other.m_ext->data;
-        m_ext->extraWord = other.m_ext->extraWord;
-        if (other.m_ext->joined) m_ext->joined = std::make_unique<CTbObjRecordValue>(*other.m_ext->joined);
-    }
+    TakeStore(other);
 }
 
 CTbObjRecordValue& CTbObjRecordValue::operator=(const CTbObjRecordValue& other) {
-    if (this != &other) *this = CTbObjRecordValue(other);
+    if (this == &other) return *this;
+    std::memcpy(m_parts, other.m_parts, sizeof m_parts);
+    m_type = other.m_type;
+    m_bits = other.m_bits;
+    ReleaseStore();
+    TakeStore(other);
     return *this;
 }
 
-CTbObjRecordValue::CTbObjRecordValue(CTbObjRecordValue&&) noexcept = default;
-CTbObjRecordValue& CTbObjRecordValue::operator=(CTbObjRecordValue&&) noexcept = default;
-CTbObjRecordValue::CTbObjRecordValue() = default;
-CTbObjRecordValue::~CTbObjRecordValue() = default;
+// A value's own text and extension move with it; a shared text is copied, so that a value
+// moved out of its record never refers to an arena that may go before it.
+CTbObjRecordValue::CTbObjRecordValue(CTbObjRecordValue&& other) noexcept
+    : m_type(other.m_type), m_bits(other.m_bits) {
+    std::memcpy(m_parts, other.m_parts, sizeof m_parts);
+    if (other.StoreKind() == TagSharedText) {
+        TakeStore(other);
+    } else {
+        m_store = other.m_store;
+        other.m_store = 0;
+    }
+}
+
+CTbObjRecordValue& CTbObjRecordValue::operator=(CTbObjRecordValue&& other) noexcept {
+    if (this == &other) return *this;
+    std::memcpy(m_parts, other.m_parts, sizeof m_parts);
+    m_type = other.m_type;
+    m_bits = other.m_bits;
+    ReleaseStore();
+    if (other.StoreKind() == TagSharedText) {
+        TakeStore(other);
+    } else {
+        m_store = other.m_store;
+        other.m_store = 0;
+    }
+    return *this;
+}
+
+CTbObjRecordValue::~CTbObjRecordValue() { ReleaseStore(); }
+
+// Copies the text and extension of another value as this value's own (the store is empty).
+void CTbObjRecordValue::TakeStore(const CTbObjRecordValue& other) {
+    if (const Extension* ext = other.ExtIfAny()) {
+        auto copy = std::make_unique<Extension>();
+        copy->text = ext->text;
+        copy->data = ext->data;
+        copy->extraWord = ext->extraWord;
+        if (ext->joined) copy->joined = std::make_unique<CTbObjRecordValue>(*ext->joined);
+        m_store = reinterpret_cast<uintptr_t>(copy.release()) | TagExtension;
+    } else {
+        StoreOwnText(other.GetText());
+    }
+}
+
+void CTbObjRecordValue::ReleaseStore() {
+    if (Extension* ext = ExtIfAny())
+        delete ext;
+    else if (m_store != 0 && StoreKind() == TagOwnText)
+        std::free(const_cast<char*>(StoredText()));
+    m_store = 0;
+}
+
+// The text (up to its first NUL) as the value's own: in the extension when there is one,
+// else in one block laid out as an arena's stored text.
+void CTbObjRecordValue::StoreOwnText(std::string_view text) {
+    text = TbTextBeforeNul(text);
+    if (Extension* ext = ExtIfAny()) {
+        ext->text.assign(text);
+        return;
+    }
+    ReleaseStore();
+    if (text.empty()) return;
+    auto length = static_cast<uint32_t>(text.size());
+    auto* block = static_cast<char*>(std::malloc(sizeof length + text.size()));
+    if (!block) throw std::bad_alloc();
+    std::memcpy(block, &length, sizeof length);
+    std::memcpy(block + sizeof length, text.data(), text.size());
+    m_store = reinterpret_cast<uintptr_t>(block) | TagOwnText;
+}
+
+std::string_view CTbObjRecordValue::ExtensionText() const { return ExtIfAny()->text; }
 
 CTbObjRecordValue::Extension& CTbObjRecordValue::Ext() {
-    if (!m_ext) m_ext = std::make_unique<Extension>();
-    return *m_ext;
+    if (Extension* ext = ExtIfAny()) return *ext;
+    auto ext = std::make_unique<Extension>();
+    ext->text.assign(GetText());
+    ReleaseStore();
+    m_store = reinterpret_cast<uintptr_t>(ext.release()) | TagExtension;
+    return *ExtIfAny();
 }
 
 void CTbObjRecordValue::Reset(const CTbObjField* field, bool applyDefaults) {
     std::memset(m_parts, 0, sizeof m_parts);
     m_bits = 0;
-    m_text.Clear();
-    m_ext.reset();
+    ReleaseStore();
     if (!applyDefaults || !field) return;
     switch (field->GetType()) {
         case TEXT_T:
         case MEMO_T:
-            m_text.Assign(field->TextProps()->GetDefaultValue());
+            StoreOwnText(field->TextProps()->GetDefaultValue());
             break;
         case INTEGER_T:
             SetShort(static_cast<int16_t>(ParseWhole(field->NumberProps()->GetDefaultValue())));
@@ -83,7 +159,7 @@ void CTbObjRecordValue::Reset(const CTbObjField* field, bool applyDefaults) {
             const CTbObjListItems& items = field->ListProps()->Items();
             std::string text = items.TextOfIndex(items.GetDefaultIndex());
             SetShort(text.empty() ? 0 : static_cast<int16_t>(items.GetDefaultIndex()));
-            m_text.Assign(text);
+            StoreOwnText(text);
             break;
         }
         case DATE_T:
@@ -101,7 +177,17 @@ void CTbObjRecordValue::Reset(const CTbObjField* field, bool applyDefaults) {
 }
 
 void CTbObjRecordValue::SetText(std::string_view text) {
-    m_text.Assign(text);
+    StoreOwnText(text);
+    SetHasValue(true);
+}
+
+void CTbObjRecordValue::ShareText(const char* stored) {
+    if (ExtIfAny()) {
+        StoreOwnText(stored ? TbStoredTextView(stored) : std::string_view());
+    } else {
+        ReleaseStore();
+        m_store = reinterpret_cast<uintptr_t>(stored) | (stored ? TagSharedText : TagOwnText);
+    }
     SetHasValue(true);
 }
 
@@ -155,10 +241,13 @@ void CTbObjRecordValue::SetColour(uint32_t colour) {
     m_bits = static_cast<uint8_t>((m_bits & ~(7u << kColourShift)) | (code << kColourShift));
 }
 
-uint32_t CTbObjRecordValue::GetExtraWord() const { return m_ext ? m_ext->extraWord : 0; }
+uint32_t CTbObjRecordValue::GetExtraWord() const {
+    const Extension* ext = ExtIfAny();
+    return ext ? ext->extraWord : 0;
+}
 
 void CTbObjRecordValue::SetExtraWord(uint32_t word) {
-    if (word != 0 || m_ext) Ext().extraWord = word;
+    if (word != 0 || ExtIfAny()) Ext().extraWord = word;
 }
 
 void CTbObjRecordValue::SetDate(int year, int month, int day) {
@@ -225,11 +314,12 @@ std::string CTbObjRecordValue::TimeAsText() {
 
 const std::vector<uint8_t>& CTbObjRecordValue::GetData() const {
     static const std::vector<uint8_t> kNone;
-    return m_ext ? m_ext->data : kNone;
+    const Extension* ext = ExtIfAny();
+    return ext ? ext->data : kNone;
 }
 
 void CTbObjRecordValue::SetData(std::vector<uint8_t> data) {
-    if (data.empty() && !m_ext) return;
+    if (data.empty() && !ExtIfAny()) return;
     Ext().data = std::move(data);
 }
 
@@ -240,7 +330,8 @@ CTbObjRecordValue& CTbObjRecordValue::JoinedValue() {
 }
 
 const CTbObjRecordValue* CTbObjRecordValue::JoinedValueIfAny() const {
-    return m_ext ? m_ext->joined.get() : nullptr;
+    const Extension* ext = ExtIfAny();
+    return ext ? ext->joined.get() : nullptr;
 }
 
 void CTbObjRecordValue::SaveData(const std::string& path) const {

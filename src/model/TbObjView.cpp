@@ -89,7 +89,7 @@ void CTbObjView::RemoveColumnOfField(uint16_t field) {
 
 void CTbObjView::CheckSortKeys() {
     for (SortKey& key : m_sortKeys)
-        if (key.field != 0 && !HasColumn(key.field)) key = {};
+        if (!HasColumn(key.field)) key = {};
 }
 
 void CTbObjTabRow::MarkModified() { ::TbMarkModified(m_db); }

@@ -11,31 +11,23 @@ int Sign(T a, T b) {
 
 using Order = TbOrder;
 
-bool TbIsJoinType(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
-
 TbOrder TbOrderOfValueType(int type) {
-    switch (type) {
-        case TEXT_T:
-        case MEMO_T:
-        case ADDR_BK_JOIN_T:
-        case ADDR_BK_LOOKUP_T:
-        case COND_EXP_T:
+    switch (TbValueKindOf(type)) {
+        case TbValueKind::Text:
             return Order::Text;
-        case LIST_T:
-        case RADIO_T:
+        case TbValueKind::ItemText:
             return Order::ItemText;
-        case INTEGER_T:
+        case TbValueKind::Short:
             return Order::Short;
-        case LONG_T:
-        case AUTO_INC_T:
-        case KEY_T:
+        case TbValueKind::Long:
+        case TbValueKind::Key:
             return Order::Long;
-        case FLOATING_T:
+        case TbValueKind::Float:
             return Order::Float;
-        case CHECKBOX_T:
+        case TbValueKind::Checked:
             return Order::Checked;
-        case DATE_T:
-        case TIME_T:
+        case TbValueKind::Date:
+        case TbValueKind::Time:
             return Order::Packed;
         default:
             return Order::Equal;

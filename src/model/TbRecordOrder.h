@@ -9,7 +9,6 @@
 
 enum class TbOrder { Equal, ItemText, Text, Short, Long, Float, Checked, Packed, Key };
 
-bool TbIsJoinType(int type);
 // How values of a value type are ordered.
 TbOrder TbOrderOfValueType(int type);
 // How a field's values are ordered: by its own type first, then by its value type.

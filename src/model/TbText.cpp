@@ -1,27 +1,12 @@
 #include "model/TbText.h"
 
+#include "platform/CodePage.h"
+
 #include <algorithm>
 
 namespace {
 
-// Windows-1252 upper-case letters above ASCII and their lower-case partners.
-struct FoldTable {
-    unsigned char lower[256];
-    FoldTable() {
-        for (int c = 0; c < 256; ++c) lower[c] = static_cast<unsigned char>(c);
-        for (int c = 'A'; c <= 'Z'; ++c) lower[c] = static_cast<unsigned char>(c + 32);
-        for (int c = 0xC0; c <= 0xDE; ++c)
-            if (c != 0xD7) lower[c] = static_cast<unsigned char>(c + 32);
-        lower[0x8A] = 0x9A;  // Š
-        lower[0x8C] = 0x9C;  // Œ
-        lower[0x8E] = 0x9E;  // Ž
-        lower[0x9F] = 0xFF;  // Ÿ
-    }
-};
-
-const FoldTable kFold;
-
-unsigned char Fold(char c) { return kFold.lower[static_cast<unsigned char>(c)]; }
+unsigned char Fold(char c) { return orvanta::platform::LowerWindows1252(c); }
 
 }  // namespace
 
@@ -50,17 +35,4 @@ bool Contains(std::string_view text, std::string_view part, bool ignoreCase) {
     if (!ignoreCase) return text.find(part) != std::string_view::npos;
     auto same = [](char x, char y) { return Fold(x) == Fold(y); };
     return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
-}
-
-void TbCompactText::Assign(std::string_view text) {
-    size_t length = text.find('\0');
-    if (length == std::string_view::npos) length = text.size();
-    if (length == 0) {
-        m_text.reset();
-        return;
-    }
-    auto block = std::make_unique_for_overwrite<char[]>(length + 1);
-    std::memcpy(block.get(), text.data(), length);
-    block[length] = '\0';
-    m_text = std::move(block);
 }

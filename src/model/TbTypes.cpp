@@ -66,6 +66,41 @@ std::string_view ExprResultLabel(int format) {
     return format >= 0 && format < TbExprResultCount ? kResultLabels[format] : "Unknown";
 }
 
+TbValueKind TbValueKindOf(int type) {
+    switch (type) {
+        case TEXT_T:
+        case MEMO_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+        case COND_EXP_T:
+            return TbValueKind::Text;
+        case LIST_T:
+        case RADIO_T:
+            return TbValueKind::ItemText;
+        case INTEGER_T:
+            return TbValueKind::Short;
+        case LONG_T:
+        case AUTO_INC_T:
+            return TbValueKind::Long;
+        case KEY_T:
+            return TbValueKind::Key;
+        case FLOATING_T:
+            return TbValueKind::Float;
+        case CHECKBOX_T:
+            return TbValueKind::Checked;
+        case DATE_T:
+            return TbValueKind::Date;
+        case TIME_T:
+            return TbValueKind::Time;
+        case IMAGE_T:
+            return TbValueKind::Data;
+        default:
+            return TbValueKind::None;
+    }
+}
+
+bool TbIsJoinType(int type) { return type == DB_JOIN_T || type == DB_LOOKUP_T; }
+
 TbFieldType ExprResultValueType(int format) {
     switch (format) {
         case EXPR_RESULT_DATE_DAYS:

@@ -49,6 +49,16 @@ enum TbFieldType : int32_t {
 };
 inline constexpr int TbFieldTypeCount = 23;
 
+// What a value of a (value) type holds, which decides how it is compared, filtered, turned
+// into text and exported: Text for Text, Memo, Address Join, Address Lookup and Conditional
+// Expression; ItemText for List and Radio Button (an item index standing for its text); Short
+// for Integer; Long for Long and Auto Incremental; Key; Float; Checked for Checkbox; Date; Time;
+// Data for Image; None for types that hold no value of their own.
+enum class TbValueKind { None, Text, ItemText, Short, Long, Key, Float, Checked, Date, Time, Data };
+TbValueKind TbValueKindOf(int type);
+// DB Join and DB Lookup: fields that show a value of a record in another Tabulon.
+bool TbIsJoinType(int type);
+
 // "TEXT_T" and so on for the dump report; "UNKNOWN" for other values.
 std::string_view FieldTypeName(int type);
 // "Text", "Date", "Advanced Expression" ... as the user sees them; "Unknown" for other values.
@@ -89,6 +99,8 @@ enum TbLoadState : int32_t {
     TB_LOAD_HEADER = 1,
     TB_LOAD_FULL = 2,
     TB_LOAD_NEW = 3,
+    TB_LOAD_DESIGN =
+        4,  // the header and the design without the records: to be looked at, not loaded further or saved
 };
 
 enum TbPasswordKind : int32_t {

@@ -201,7 +201,7 @@ void CTbPDBDump::RecordValue(std::string_view label, int type, const CTbObjRecor
 
 namespace {
 
-std::string Bracketed(std::string_view name) { return "(" + std::string(name) + ")"; }
+std::string Bracketed(std::string_view name) { return std::string("(").append(name).append(")"); }
 
 template <size_t N>
 std::string FromTable(const char* const (&names)[N], int64_t value, const char* otherwise) {

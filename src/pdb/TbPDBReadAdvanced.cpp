@@ -96,9 +96,8 @@ void CTbPDBReader::ReadWordList(CTbObjField& field, int record) {
     CTbObjFieldText* text = field.TextProps();
     Check(text != nullptr, "Attempting to read list data for non-list type.");
     if (text->GetAutoWriter() == 0 || RecordLength(record) <= kEmptyRecordLength) return;
-    std::vector<std::string> words;
-    for (ListEntry& item : ReadListBlock(record)) words.push_back(std::move(item.text));
-    text->SetAutoWriterWords(std::move(words));
+    for (ListEntry& item : ReadListBlock(record))
+        text->Words().AddItemWithIndex(item.index, std::move(item.text));
 }
 
 void CTbPDBReader::ReadChoices(CTbObjField& field, int record) {

@@ -43,7 +43,7 @@ uint32_t CTbPDBReader::ReadU32(const char* label, TbDumpNamer namer) {
 
 std::string CTbPDBReader::ReadNulString(const char* label) {
     std::string text;
-    for (uint32_t room = RoomInRecord();; --room) {
+    for (uint32_t room = RoomInRecord(m_InFile.GetPosition());; --room) {
         if (room == 0) {
             NoteUnterminated(label);
             break;
@@ -65,8 +65,9 @@ std::string CTbPDBReader::ReadFixedText(uint32_t size, const char* label) {
 }
 
 std::string_view CTbPDBReader::ReadCountedText(uint32_t length) {
-    m_textCut = length > RoomInRecord();
-    if (m_textCut) length = RoomInRecord();
+    uint32_t room = RoomInRecord(m_InFile.GetPosition());
+    m_textCut = length > room;
+    if (m_textCut) length = room;
     RequireBytes(length);
     m_scratch.resize(length);
     if (length > 0) m_InFile.ReadN(m_scratch.data(), length);
@@ -83,8 +84,7 @@ void CTbPDBReader::RequireBytes(uint32_t n) {
 }
 
 uint32_t CTbPDBReader::SeekRecord(int record) {
-    m_record = record;
-    m_recordEnd = RecordEnd(record);
+    EnterRecord(record);
     m_InFile.SetPosition(m_offsets[record]);
     return m_offsets[record];
 }
@@ -92,13 +92,14 @@ uint32_t CTbPDBReader::SeekRecord(int record) {
 // The distance to the next record's offset, as the record list gives it.
 uint32_t CTbPDBReader::RecordLength(int record) const { return m_offsets[record + 1] - m_offsets[record]; }
 
-void CTbPDBReader::ClaimRecordBytes(uint32_t start) {
-    uint32_t end = m_InFile.GetPosition();
+void CTbPDBReader::ClaimRecordBytes(uint32_t start) { ClaimRecordBytes(start, m_InFile.GetPosition()); }
+
+void CTbPDBReader::ClaimRecordBytes(uint32_t start, uint32_t end) {
     uint32_t used = end > start ? end - start : 0;
     Check(used <= m_unclaimedBytes, kOverlap);
     m_unclaimedBytes -= used;
     // A value cut at the record's end read one byte on; the next record still starts there.
-    if (used > 0) m_claimed.emplace(start, RoomInRecord() == 0 ? std::min(end, m_recordEnd) : end);
+    if (used > 0) m_claimed.emplace(start, m_recordEnd < m_fileLength ? std::min(end, m_recordEnd) : end);
 }
 
 CTbObjField& CTbPDBReader::FieldOfRecord(int record) const {

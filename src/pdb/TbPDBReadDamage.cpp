@@ -23,10 +23,21 @@ uint32_t CTbPDBReader::RecordEnd(int record) const {
     return next > m_offsets[record] && next < m_fileLength ? next : m_fileLength;
 }
 
-uint32_t CTbPDBReader::RoomInRecord() {
+void CTbPDBReader::EnterRecord(int record) {
+    m_record = record;
+    m_recordEnd = RecordEnd(record);
+}
+
+uint32_t CTbPDBReader::RoomInRecord(uint32_t position) const {
     if (m_recordEnd >= m_fileLength) return std::numeric_limits<uint32_t>::max();
-    uint32_t position = m_InFile.GetPosition();
     return position < m_recordEnd ? m_recordEnd - position : 0;
+}
+
+std::string_view CTbPDBReader::ReadRecordText(uint32_t length) {
+    uint32_t room = RoomInRecord(m_window.GetPosition());
+    m_textCut = length > room;
+    m_cutLength = room;
+    return m_window.ReadBytes(m_textCut ? room : length);
 }
 
 // A data record starts after the record list, inside the file, and not inside the bytes of a
@@ -57,7 +68,7 @@ bool CTbPDBReader::EndAtRecordEnd(int slot, CTbObjRecordValue& value) {
     if (m_textCut) {
         Warn(TbLoadWarningKind::TextCut, where + "text of field " + std::to_string(slot) +
                                              " ran past the record's end and was cut to " +
-                                             std::to_string(m_scratch.size()) + " bytes.");
+                                             std::to_string(m_cutLength) + " bytes.");
     } else {
         value.Reset(m_db->Field(slot), false);
         Warn(TbLoadWarningKind::ValuePastEnd, where + "value of field " + std::to_string(slot) +

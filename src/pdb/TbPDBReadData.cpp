@@ -1,5 +1,6 @@
 // CTbPDBReader: records 87 onward, one per data record: category, key, then field entries
-// each decoded by the type byte of its head, until a head of two zero bytes.
+// each decoded by the type byte of its head, until a head of two zero bytes. The records are
+// decoded from a large window of the file; their texts go to the Tabulon's text arena.
 #include "pdb/TbPDBReader.h"
 
 #include "model/TbObjDB.h"
@@ -20,20 +21,25 @@ bool CarriesValue(int type) {
 
 void CTbPDBReader::ReadDataRecords() {
     m_db->Records().Reserve(m_db->GetPdbRecordCount() - TbPdb::kDesignRecords);
+    m_itemTexts.assign(size_t{MaxFieldSlots} * kItemIndexes, nullptr);
+    m_itemTextKnown.assign(m_itemTexts.size(), false);
     for (int record = TbPdb::kDesignRecords; record < m_recordCount; ++record) {
         ReadDataRecord(record);
         Step();
     }
 }
 
-// A deleted or archived record, one beyond the end of the file and one of another type are
-// passed over without complaint.
+// A deleted or archived record is passed over; one outside the file's records, one starting
+// inside another record and one of another type are passed over with a warning.
 void CTbPDBReader::ReadDataRecord(int record) {
     if (m_dump.IsOn()) m_dump.Banner("Record " + std::to_string(record) + ":  Data Record");
     const uint32_t start = m_offsets[record];
     const bool readable = m_valid[record] && CanReadDataRecordAt(record);
-    if (readable) SeekRecord(record);
-    uint8_t type = readable ? ReadU8("Record Type") : 0;
+    if (readable) {
+        EnterRecord(record);
+        m_window.SetPosition(start);
+    }
+    uint8_t type = readable ? Dumped("Record Type", m_window.ReadU8()) : 0;
     if (type == TbPdb::kDataRecordType)
         ReadDataBody(record);
     else
@@ -42,29 +48,29 @@ void CTbPDBReader::ReadDataRecord(int record) {
         Warn(TbLoadWarningKind::RecordWrongType, "Record " + std::to_string(record) +
                                                      " passed over: its type byte is " +
                                                      std::to_string(type) + ", not 87.");
-    if (readable) ClaimRecordBytes(start);
+    if (readable) ClaimRecordBytes(start, m_window.GetPosition());
 }
 
 void CTbPDBReader::ReadDataBody(int record) {
     CTbObjRecord* data = m_db->Records().AddRecord(false, false);
     Check(data != nullptr, "Data Model error - failed to create new record");
     data->SetUniqueId(m_db->UniqueIds()[record]);
-    data->Value(0)->SetShort(ReadU8("Category"));
-    data->SetKey(ReadU32("Key"));
+    data->Value(0)->SetShort(Dumped("Category", m_window.ReadU8()));
+    data->SetKey(Dumped("Key", m_window.ReadU32()));
     while (ReadEntry(*data)) {
     }
 }
 
 // Reads one entry into its slot; false at the end mark.
 bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
-    if (RoomInRecord() == 0) {
+    if (RoomInRecord(m_window.GetPosition()) == 0) {
         Warn(TbLoadWarningKind::ValuePastEnd,
              "Record " + std::to_string(m_record) +
                  ": no end mark; the values up to the record's end were kept.");
         return false;
     }
-    uint8_t type = ReadU8();
-    uint8_t slot = ReadU8();
+    uint8_t type = m_window.ReadU8();
+    uint8_t slot = m_window.ReadU8();
     if (type == 0 && slot == 0) return false;
     std::string label =
         m_dump.IsOn() ? "Field " + std::to_string(slot) + " " + TbDumpFieldType(type) : std::string();
@@ -81,36 +87,36 @@ bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
     m_textCut = false;
     ReadValue(type, slot, value);
     m_dump.RecordValue(label, type, value);
-    return m_InFile.GetPosition() <= m_recordEnd || EndAtRecordEnd(slot, value);
+    return m_window.GetPosition() <= m_recordEnd || EndAtRecordEnd(slot, value);
 }
 
 void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {
     switch (type) {
         case TEXT_T:
-            value.SetText(WithCrLf(ReadEntryText()));
+            StoreText(value, WithCrLf(ReadEntryText()));
             break;
         case MEMO_T: {
-            std::string_view text = ReadCountedText(ReadU16());
-            ReadU8();  // the NUL after the text
-            value.SetText(WithCrLf(text));
+            std::string_view text = ReadRecordText(m_window.ReadU16());
+            m_window.ReadU8();  // the NUL after the text
+            StoreText(value, WithCrLf(text));
             break;
         }
         case INTEGER_T:
-            value.SetShort(static_cast<int16_t>(ReadU16()));
+            value.SetShort(static_cast<int16_t>(m_window.ReadU16()));
             break;
         case LONG_T:
         case AUTO_INC_T:
-            value.SetLong(static_cast<int32_t>(ReadU32()));
+            value.SetLong(static_cast<int32_t>(m_window.ReadU32()));
             break;
         case FLOATING_T:
-            value.SetFloat(std::bit_cast<float>(ReadU32()));
+            value.SetFloat(std::bit_cast<float>(m_window.ReadU32()));
             break;
         case LIST_T:
         case RADIO_T:
             ReadChoice(slot, value);
             break;
         case CHECKBOX_T:
-            value.SetChecked(ReadU8() != 0);
+            value.SetChecked(m_window.ReadU8() != 0);
             break;
         case DATE_T:
             ReadDate(value);
@@ -125,18 +131,18 @@ void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {
             ReadAdvancedValue(slot, value);
             break;
         case COND_EXP_T:
-            value.SetColour(ReadU8());
-            value.SetText(ReadEntryText());
+            value.SetColour(m_window.ReadU8());
+            StoreText(value, ReadEntryText());
             break;
         case DB_JOIN_T:
             ReadJoinValue(value);
             break;
         case ADDR_BK_JOIN_T:
-            value.SetExtraWord(ReadU32());  // the linked address-book record's ID
-            value.SetText(ReadEntryText());
+            value.SetExtraWord(m_window.ReadU32());  // the linked address-book record's ID
+            StoreText(value, ReadEntryText());
             break;
         case ADDR_BK_LOOKUP_T:
-            value.SetText(ReadEntryText());
+            StoreText(value, ReadEntryText());
             break;
         case IMAGE_T:
             ReadImage(value);
@@ -146,11 +152,16 @@ void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {
     }
 }
 
-// A byte length, the text, and its NUL (present even after a length of 0).
+// A byte length, the text, and its NUL (present even after a length of 0). The view lasts
+// until the next read from the window.
 std::string_view CTbPDBReader::ReadEntryText() {
-    std::string_view text = ReadCountedText(ReadU8());
-    ReadU8();
+    std::string_view text = ReadRecordText(m_window.ReadU8());
+    m_window.ReadU8();
     return text;
+}
+
+void CTbPDBReader::StoreText(CTbObjRecordValue& value, std::string_view text) {
+    value.ShareText(m_db->Records().Texts().Store(text));
 }
 
 // The handheld ends lines with LF alone; the desktop's texts use CR LF.
@@ -164,26 +175,32 @@ std::string_view CTbPDBReader::WithCrLf(std::string_view text) {
     return m_converted;
 }
 
-// The selected item's index, sign-extended, and that item's text from the field's list.
+// The selected item's index, sign-extended, and that item's text from the field's list. Each
+// item's text is stored once per read and shared by every value that selects it.
 void CTbPDBReader::ReadChoice(int slot, CTbObjRecordValue& value) {
-    int16_t index = ReadI8();
+    auto index = static_cast<int8_t>(m_window.ReadU8());
     value.SetShort(index);
-    const CTbObjFieldList* list = m_db->Field(slot)->ListProps();
-    value.SetText(list ? list->Items().TextOfIndex(index) : std::string());
+    size_t at = static_cast<size_t>(slot) * kItemIndexes + static_cast<uint8_t>(index);
+    if (!m_itemTextKnown[at]) {
+        const CTbObjFieldList* list = m_db->Field(slot)->ListProps();
+        m_itemTexts[at] = list ? m_db->Records().Texts().Store(list->Items().TextOfIndex(index)) : nullptr;
+        m_itemTextKnown[at] = true;
+    }
+    value.ShareText(m_itemTexts[at]);
 }
 
 void CTbPDBReader::ReadDate(CTbObjRecordValue& value) {
-    uint16_t year = ReadU16();
-    int8_t month = ReadI8();
-    int8_t day = ReadI8();
+    uint16_t year = m_window.ReadU16();
+    auto month = static_cast<int8_t>(m_window.ReadU8());
+    auto day = static_cast<int8_t>(m_window.ReadU8());
     value.SetDate(year, month, day);
 }
 
 void CTbPDBReader::ReadTime(CTbObjRecordValue& value) {
-    ReadU8();  // always 0
-    int8_t hour = ReadI8();
-    int8_t minute = ReadI8();
-    int8_t second = ReadI8();
+    m_window.ReadU8();  // always 0
+    auto hour = static_cast<int8_t>(m_window.ReadU8());
+    auto minute = static_cast<int8_t>(m_window.ReadU8());
+    auto second = static_cast<int8_t>(m_window.ReadU8());
     value.SetTime(hour, minute, second);
 }
 
@@ -192,7 +209,7 @@ void CTbPDBReader::ReadTime(CTbObjRecordValue& value) {
 void CTbPDBReader::ReadResult(int format, CTbObjRecordValue& value) {
     switch (ExprResultValueType(format)) {
         case FLOATING_T:
-            value.SetFloat(std::bit_cast<float>(ReadU32()));
+            value.SetFloat(std::bit_cast<float>(m_window.ReadU32()));
             break;
         case DATE_T:
             ReadDate(value);
@@ -201,7 +218,7 @@ void CTbPDBReader::ReadResult(int format, CTbObjRecordValue& value) {
             ReadTime(value);
             break;
         default:
-            ReadU32();
+            m_window.ReadU32();
             break;
     }
 }
@@ -217,29 +234,29 @@ void CTbPDBReader::ReadExpressionValue(int slot, CTbObjRecordValue& value) {
 void CTbPDBReader::ReadAdvancedValue(int slot, CTbObjRecordValue& value) {
     const CTbObjFieldExpr* expr = m_db->Field(slot)->ExprProps();
     Check(expr != nullptr, "Could not read expression object from internal object model.");
-    value.SetColour(ReadU8());
+    value.SetColour(m_window.ReadU8());
     ReadResult(expr->GetResultFormat(), value);
     // Unlike the other texts, an empty result text has no NUL after its length.
-    uint8_t length = ReadU8();
-    std::string_view text = ReadCountedText(length);
-    if (length > 0) ReadU8();
-    value.SetText(text);
+    uint8_t length = m_window.ReadU8();
+    std::string_view text = ReadRecordText(length);
+    if (length > 0) m_window.ReadU8();
+    StoreText(value, text);
 }
 
 void CTbPDBReader::ReadJoinValue(CTbObjRecordValue& value) {
-    uint8_t original = ReadU8();
+    uint8_t original = m_window.ReadU8();
     value.SetType(original);
     switch (original) {
         case TEXT_T:
-            value.SetText(ReadEntryText());
+            StoreText(value, ReadEntryText());
             break;
         case INTEGER_T:
-            value.SetShort(static_cast<int16_t>(ReadU16()));
+            value.SetShort(static_cast<int16_t>(m_window.ReadU16()));
             break;
         case LONG_T:
         case KEY_T:
         case AUTO_INC_T:
-            value.SetLong(static_cast<int32_t>(ReadU32()));
+            value.SetLong(static_cast<int32_t>(m_window.ReadU32()));
             break;
         case DATE_T:
             ReadDate(value);
@@ -250,11 +267,10 @@ void CTbPDBReader::ReadJoinValue(CTbObjRecordValue& value) {
 }
 
 void CTbPDBReader::ReadImage(CTbObjRecordValue& value) {
-    uint16_t size = ReadU16();
-    ReadU8("Image State", TbDumpImageState);
-    RequireBytes(size);
-    std::vector<uint8_t> data(size);
-    if (size > 0) m_InFile.ReadN(data.data(), size);
-    value.SetData(std::move(data));
+    uint16_t size = m_window.ReadU16();
+    uint8_t state = m_window.ReadU8();
+    if (m_dump.IsOn()) m_dump.Value("Image State", state, TbDumpImageState);
+    std::string_view bytes = m_window.ReadBytes(size);
+    value.SetData(std::vector<uint8_t>(bytes.begin(), bytes.end()));
     value.SetHasValue(size > 0);
 }

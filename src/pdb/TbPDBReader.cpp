@@ -104,7 +104,7 @@ void CTbPDBReader::SetupDumpFile(const std::string& path) {
 
 void CTbPDBReader::ReadFile() {
     ReadPdbHeader();
-    if (m_progress) m_progress->SetRange(m_mode == TB_READ_HEADER_ONLY ? 2 : m_recordCount + 1);
+    if (m_progress) m_progress->SetRange(ProgressRange());
     ShowText(kHeaderText);
     ReadRecordList();
     NoteAppInfo();
@@ -116,6 +116,10 @@ void CTbPDBReader::ReadFile() {
         return;
     }
     ReadDesignRecords();
+    if (m_mode == TB_READ_DESIGN_ONLY) {
+        m_dump.Banner("End Read (design only)");
+        return;
+    }
     ShowText(kDataText);
     ReadDataRecords();
     m_dump.Banner("End Read (full read)");
@@ -147,8 +151,22 @@ void CTbPDBReader::CleanUp() {
     m_offsets = {};
     m_valid = {};
     m_claimed = {};
+    m_window.Release();
     m_scratch = {};
     m_converted = {};
+    m_itemTexts = {};
+    m_itemTextKnown = {};
+}
+
+int CTbPDBReader::ProgressRange() const {
+    switch (m_mode) {
+        case TB_READ_HEADER_ONLY:
+            return 2;
+        case TB_READ_DESIGN_ONLY:
+            return TbPdb::kDesignRecords + 1;
+        default:
+            return m_recordCount + 1;
+    }
 }
 
 void CTbPDBReader::Step() {

@@ -7,6 +7,7 @@
 #include "model/TbLoadWarning.h"
 #include "model/TbTypes.h"
 #include "pdb/TbPDBDump.h"
+#include "pdb/TbReadWindow.h"
 
 #include <map>
 #include <string>
@@ -27,8 +28,14 @@ class IProgressIndicator;
 class CTbPDBReader {
 public:
     // TB_READ_HEADER_ONLY reads the PDB header, the record list and record 0;
-    // TB_READ_CONTINUE reads everything but keeps record 0's values from that earlier read.
-    enum Mode : int { TB_READ_FULL = 0, TB_READ_HEADER_ONLY = 1, TB_READ_CONTINUE = 2 };
+    // TB_READ_CONTINUE reads everything but keeps record 0's values from that earlier read;
+    // TB_READ_DESIGN_ONLY reads everything but the data records.
+    enum Mode : int {
+        TB_READ_FULL = 0,
+        TB_READ_HEADER_ONLY = 1,
+        TB_READ_CONTINUE = 2,
+        TB_READ_DESIGN_ONLY = 3
+    };
 
     CTbPDBReader() = default;
     virtual ~CTbPDBReader() = default;
@@ -59,6 +66,7 @@ private:
     void ReadFile();
     void ReadDesignRecords();
     void CleanUp();
+    int ProgressRange() const;
     void Step();
     void ShowText(const char* text);
 
@@ -83,12 +91,23 @@ private:
     // one in the list begins; a value read on past that point would take its neighbour's bytes.
     void Warn(TbLoadWarningKind kind, const std::string& text);
     uint32_t RecordEnd(int record) const;
-    // Bytes left before the current record's end; unlimited when the record ends with the file,
-    // where a short read fails the load instead.
-    uint32_t RoomInRecord();
+    // Makes record the one being read, ending at RecordEnd(record).
+    void EnterRecord(int record);
+    // Bytes left from position to the current record's end; unlimited when the record ends with
+    // the file, where a short read fails the load instead.
+    uint32_t RoomInRecord(uint32_t position) const;
+    // length bytes of a data record's text from the window, cut where the record ends.
+    std::string_view ReadRecordText(uint32_t length);
     bool CanReadDataRecordAt(int record);
     bool EndAtRecordEnd(int slot, CTbObjRecordValue& value);
     void NoteUnterminated(const char* label);
+    void ClaimRecordBytes(uint32_t start, uint32_t end);
+    // A value read for the dump: shown under the label when the dump is on, and returned.
+    template <typename T>
+    T Dumped(const char* label, T value) {
+        if (m_dump.IsOn()) m_dump.Value(label, value);
+        return value;
+    }
     CTbObjField& FieldOfRecord(int record) const;
 
     // The PDB header, record list and record 0 (TbPDBReadHeader.cpp).
@@ -148,6 +167,7 @@ private:
     bool ReadEntry(CTbObjRecord& record);
     void ReadValue(int type, int slot, CTbObjRecordValue& value);
     std::string_view ReadEntryText();
+    void StoreText(CTbObjRecordValue& value, std::string_view text);
     std::string_view WithCrLf(std::string_view text);
     void ReadChoice(int slot, CTbObjRecordValue& value);
     void ReadDate(CTbObjRecordValue& value);
@@ -178,8 +198,14 @@ private:
     uint32_t m_recordEnd = 0;                // see RecordEnd()
     uint32_t m_listEnd = 0;                  // the first byte after the record list
     bool m_textCut = false;                  // the last counted text was cut at its record's end
+    uint32_t m_cutLength = 0;                // to this length
     std::map<uint32_t, uint32_t> m_claimed;  // start and end of the bytes each record read used
-    // Reused for the texts of data records, so that a value costs only its own allocation.
-    std::string m_scratch;
-    std::string m_converted;
+    // Data records are decoded from this window of m_InFile.
+    TbReadWindow m_window{m_InFile, m_error};
+    std::string m_scratch;    // the counted texts of the design records
+    std::string m_converted;  // a data record text with CR LF line ends
+    // The stored text of each list item by slot and item index (as a byte), looked up on first use.
+    static constexpr size_t kItemIndexes = 256;
+    std::vector<const char*> m_itemTexts;
+    std::vector<bool> m_itemTextKnown;
 };

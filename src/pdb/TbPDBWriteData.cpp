@@ -46,19 +46,19 @@ void CTbPDBWriter::WriteDataRecords() {
 }
 
 void CTbPDBWriter::WriteDataRecord(const CTbObjRecord& record) {
-    m_OutFile.WriteU8(TbPdb::kDataRecordType);
-    m_OutFile.WriteU8(static_cast<uint8_t>(record.GetCategory()));
-    m_OutFile.WriteU32(record.GetKey());
+    m_out.WriteU8(TbPdb::kDataRecordType);
+    m_out.WriteU8(static_cast<uint8_t>(record.GetCategory()));
+    m_out.WriteU32(record.GetKey());
     for (const DataField& field : m_dataFields) WriteDataValue(field, *record.Value(field.slot));
-    m_OutFile.WriteU16(0);  // end mark: type 0, field 0
+    m_out.WriteU16(0);  // end mark: type 0, field 0
 }
 
 void CTbPDBWriter::WriteDataValue(const DataField& field, const CTbObjRecordValue& value) {
     // A list without a selection and an image without bytes are left out.
     if (field.type == LIST_T && value.GetShort() <= 0) return;
     if (field.type == IMAGE_T && value.GetData().empty()) return;
-    m_OutFile.WriteU8(static_cast<uint8_t>(field.type));
-    m_OutFile.WriteU8(field.slot);
+    m_out.WriteU8(static_cast<uint8_t>(field.type));
+    m_out.WriteU8(field.slot);
     switch (field.type) {
         case TEXT_T:
             WriteRecordText(value.GetText(), kMaxText, false);
@@ -67,21 +67,21 @@ void CTbPDBWriter::WriteDataValue(const DataField& field, const CTbObjRecordValu
             WriteRecordText(value.GetText(), kMaxMemo, true);
             break;
         case INTEGER_T:
-            m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort()));
+            m_out.WriteU16(static_cast<uint16_t>(value.GetShort()));
             break;
         case LONG_T:
         case AUTO_INC_T:
-            m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong()));
+            m_out.WriteU32(static_cast<uint32_t>(value.GetLong()));
             break;
         case FLOATING_T:
             WriteFloat(value.GetFloat());
             break;
         case LIST_T:
         case RADIO_T:
-            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetShort()));
+            m_out.WriteU8(static_cast<uint8_t>(value.GetShort()));
             break;
         case CHECKBOX_T:
-            m_OutFile.WriteU8(value.GetChecked() ? 1 : 0);
+            m_out.WriteU8(value.GetChecked() ? 1 : 0);
             break;
         case DATE_T:
             WriteDate(value);
@@ -93,19 +93,19 @@ void CTbPDBWriter::WriteDataValue(const DataField& field, const CTbObjRecordValu
             WriteExprResult(field.resultFormat, value, true);
             break;
         case ADV_EXPRESSION_T:
-            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
+            m_out.WriteU8(static_cast<uint8_t>(value.GetColour()));
             WriteExprResult(field.resultFormat, value, false);
             WriteShortText(value.GetText(), false);
             break;
         case COND_EXP_T:
-            m_OutFile.WriteU8(static_cast<uint8_t>(value.GetColour()));
+            m_out.WriteU8(static_cast<uint8_t>(value.GetColour()));
             WriteShortText(value.GetText(), true);
             break;
         case DB_JOIN_T:
             WriteJoinValue(field, value);
             break;
         case ADDR_BK_JOIN_T:
-            m_OutFile.WriteU32(value.GetExtraWord());  // the linked address-book record
+            m_out.WriteU32(value.GetExtraWord());  // the linked address-book record
             WriteShortText(value.GetText(), true);
             break;
         case ADDR_BK_LOOKUP_T:
@@ -130,31 +130,31 @@ void CTbPDBWriter::WriteRecordText(std::string_view text, uint32_t limit, bool w
     }
     uint32_t n = static_cast<uint32_t>(std::min<size_t>(text.size(), limit));
     if (wideLength)
-        m_OutFile.WriteU16(static_cast<uint16_t>(n));
+        m_out.WriteU16(static_cast<uint16_t>(n));
     else
-        m_OutFile.WriteU8(static_cast<uint8_t>(n));
-    m_OutFile.WriteN(text.data(), n);
-    m_OutFile.WriteU8(0);
+        m_out.WriteU8(static_cast<uint8_t>(n));
+    m_out.WriteN(text.data(), n);
+    m_out.WriteU8(0);
 }
 
 void CTbPDBWriter::WriteDate(const CTbObjRecordValue& value) {
     int16_t year, month, day;
     value.GetDate(&year, &month, &day);
-    m_OutFile.WriteU16(static_cast<uint16_t>(year));
-    m_OutFile.WriteU8(static_cast<uint8_t>(month));
-    m_OutFile.WriteU8(static_cast<uint8_t>(day));
+    m_out.WriteU16(static_cast<uint16_t>(year));
+    m_out.WriteU8(static_cast<uint8_t>(month));
+    m_out.WriteU8(static_cast<uint8_t>(day));
 }
 
 void CTbPDBWriter::WriteTime(const CTbObjRecordValue& value) {
     int16_t hour, minute, second;
     value.GetTime(&hour, &minute, &second);
-    m_OutFile.WriteU8(0);
-    m_OutFile.WriteU8(static_cast<uint8_t>(hour));
-    m_OutFile.WriteU8(static_cast<uint8_t>(minute));
-    m_OutFile.WriteU8(static_cast<uint8_t>(second));
+    m_out.WriteU8(0);
+    m_out.WriteU8(static_cast<uint8_t>(hour));
+    m_out.WriteU8(static_cast<uint8_t>(minute));
+    m_out.WriteU8(static_cast<uint8_t>(second));
 }
 
-void CTbPDBWriter::WriteFloat(float value) { m_OutFile.WriteU32(std::bit_cast<uint32_t>(value)); }
+void CTbPDBWriter::WriteFloat(float value) { m_out.WriteU32(std::bit_cast<uint32_t>(value)); }
 
 // The 4-byte result of an expression, by the field's result format. An old Expression cannot
 // hold a text (or unknown) result; an Advanced Expression writes 4 zero bytes before its text.
@@ -173,7 +173,7 @@ void CTbPDBWriter::WriteExprResult(int32_t format, const CTbObjRecordValue& valu
             break;
     }
     m_error.Assert(!oldExpression, "Invalid expression return type for (old) expressions.", QN_E_ASSERT);
-    m_OutFile.WriteU32(0);
+    m_out.WriteU32(0);
 }
 
 // The join value, behind the type of the joined field: the type the value was given when it
@@ -181,18 +181,18 @@ void CTbPDBWriter::WriteExprResult(int32_t format, const CTbObjRecordValue& valu
 void CTbPDBWriter::WriteJoinValue(const DataField& field, const CTbObjRecordValue& value) {
     uint16_t original = value.GetType();
     if (original == DB_JOIN_T || original == NOTUSED_T) original = field.joinFieldType;
-    m_OutFile.WriteU8(static_cast<uint8_t>(original));
+    m_out.WriteU8(static_cast<uint8_t>(original));
     switch (original) {
         case TEXT_T:
             WriteShortText(value.GetText(), true);
             break;
         case INTEGER_T:
-            m_OutFile.WriteU16(static_cast<uint16_t>(value.GetShort()));
+            m_out.WriteU16(static_cast<uint16_t>(value.GetShort()));
             break;
         case LONG_T:
         case KEY_T:
         case AUTO_INC_T:
-            m_OutFile.WriteU32(static_cast<uint32_t>(value.GetLong()));
+            m_out.WriteU32(static_cast<uint32_t>(value.GetLong()));
             break;
         case DATE_T:
             WriteDate(value);
@@ -206,7 +206,7 @@ void CTbPDBWriter::WriteImage(const CTbObjRecordValue& value) {
     const std::vector<uint8_t>& data = value.GetData();
     m_error.Assert(data.size() <= kMaxImage, "Image too large: an image value holds at most 65,535 bytes.",
                    QN_E_ASSERT);
-    m_OutFile.WriteU16(static_cast<uint16_t>(data.size()));
-    m_OutFile.WriteU8(0);  // synchronized
-    m_OutFile.WriteN(data.data(), static_cast<uint32_t>(data.size()));
+    m_out.WriteU16(static_cast<uint16_t>(data.size()));
+    m_out.WriteU8(0);  // synchronized
+    m_out.WriteN(data.data(), static_cast<uint32_t>(data.size()));
 }

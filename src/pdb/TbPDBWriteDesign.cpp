@@ -59,19 +59,19 @@ void CTbPDBWriter::WriteDesignRecords() {
 
 void CTbPDBWriter::WriteHeaderRecord() {
     const CTbObjDB& db = *m_db;
-    m_OutFile.WriteU8(TbPdb::kHeaderRecord);
-    m_OutFile.WriteU8(db.GetCurrentCategory());
-    m_OutFile.WriteU8(db.GetCurrentView());
-    m_OutFile.WriteU8(db.GetReportAmountType() ? 1 : 0);
-    m_OutFile.WriteU16(db.GetCurrentFilter());
-    m_OutFile.WriteU8(db.GetReportGraphMode() ? 1 : 0);
-    m_OutFile.WriteU8(TbPdb::kDbVersion);
-    m_OutFile.WriteU8(db.GetDbCategory());
-    m_OutFile.WriteU8(db.GetDoNotBackup() ? 1 : 0);
-    m_OutFile.WriteU8(db.GetReadOnly() ? 1 : 0);
-    m_OutFile.WriteU8(db.GetUseStartupScreen() ? 1 : 0);
-    m_OutFile.WriteU16(db.GetCurrentMultiFilter());
-    m_OutFile.WriteU8(db.GetIncludeInGlobalFind() ? kIncludeInGlobalFind : 0);
+    m_out.WriteU8(TbPdb::kHeaderRecord);
+    m_out.WriteU8(db.GetCurrentCategory());
+    m_out.WriteU8(db.GetCurrentView());
+    m_out.WriteU8(db.GetReportAmountType() ? 1 : 0);
+    m_out.WriteU16(db.GetCurrentFilter());
+    m_out.WriteU8(db.GetReportGraphMode() ? 1 : 0);
+    m_out.WriteU8(TbPdb::kDbVersion);
+    m_out.WriteU8(db.GetDbCategory());
+    m_out.WriteU8(db.GetDoNotBackup() ? 1 : 0);
+    m_out.WriteU8(db.GetReadOnly() ? 1 : 0);
+    m_out.WriteU8(db.GetUseStartupScreen() ? 1 : 0);
+    m_out.WriteU16(db.GetCurrentMultiFilter());
+    m_out.WriteU8(db.GetIncludeInGlobalFind() ? kIncludeInGlobalFind : 0);
     WriteZeros(9);
     for (int kind : kPasswordOrder) WriteFixedText(db.GetStoredPassword(kind), kPasswordSize);
     WriteZeros(40);
@@ -81,8 +81,8 @@ void CTbPDBWriter::WriteHeaderRecord() {
 void CTbPDBWriter::WriteFieldRecord() {
     int used = 0;
     for (int slot = 0; slot < MaxFieldSlots; ++slot) used += m_db->Field(slot)->IsUsed() ? 1 : 0;
-    m_OutFile.WriteU8(TbPdb::kFieldRecord);
-    m_OutFile.WriteU8(static_cast<uint8_t>(used));
+    m_out.WriteU8(TbPdb::kFieldRecord);
+    m_out.WriteU8(static_cast<uint8_t>(used));
     for (int slot = 0; slot < MaxFieldSlots; ++slot)
         if (m_db->Field(slot)->IsUsed()) WriteFieldEntry(slot);
 }
@@ -114,7 +114,9 @@ void CTbPDBWriter::WriteFieldEntry(int slot) {
         case DATE_T:
         case TIME_T: {
             uint32_t kind = Need(field.DateTimeProps(), kMissingProps).GetDefaultValue();
-            defaultValue = kind == 1 ? "A" : kind == 2 ? "U" : "";  // set when added / when updated
+            defaultValue = std::string(kind == 1   ? "A"
+                                       : kind == 2 ? "U"
+                                                   : "");  // set when added / when updated
             break;
         }
         case LIST_T: {
@@ -139,13 +141,13 @@ void CTbPDBWriter::WriteFieldEntry(int slot) {
         default:
             break;
     }
-    m_OutFile.WriteU8(static_cast<uint8_t>(slot));
-    m_OutFile.WriteU8(slot == 0 ? 0 : static_cast<uint8_t>(type));  // the categories field travels as 0
-    m_OutFile.WriteU8(static_cast<uint8_t>(field.GetPrintSequence()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(extra));
-    m_OutFile.WriteU8(autoWriter);
-    m_OutFile.WriteU8(incDec);
-    m_OutFile.WriteU8(field.GetAttributes() & kIncludeInGlobalFind);
+    m_out.WriteU8(static_cast<uint8_t>(slot));
+    m_out.WriteU8(slot == 0 ? 0 : static_cast<uint8_t>(type));  // the categories field travels as 0
+    m_out.WriteU8(static_cast<uint8_t>(field.GetPrintSequence()));
+    m_out.WriteU8(static_cast<uint8_t>(extra));
+    m_out.WriteU8(autoWriter);
+    m_out.WriteU8(incDec);
+    m_out.WriteU8(field.GetAttributes() & kIncludeInGlobalFind);
     WriteZeros(5);
     WriteNulString(field.GetName());
     WriteNulString(defaultValue);
@@ -153,7 +155,7 @@ void CTbPDBWriter::WriteFieldEntry(int slot) {
 
 void CTbPDBWriter::WriteAdvancedRecord(int slot) {
     const CTbObjField& field = *m_db->Field(slot);
-    m_OutFile.WriteU8(static_cast<uint8_t>(TbPdb::kFirstAdvancedRecord + slot));
+    m_out.WriteU8(static_cast<uint8_t>(TbPdb::kFirstAdvancedRecord + slot));
     switch (field.GetType()) {
         case TEXT_T:
         case MEMO_T:
@@ -182,8 +184,7 @@ void CTbPDBWriter::WriteAdvancedRecord(int slot) {
             WriteCondExprBlock(slot);
             break;
         case AUTO_INC_T:
-            m_OutFile.WriteU32(
-                static_cast<uint32_t>(Need(field.NumberProps(), kMissingProps).GetNextValue()));
+            m_out.WriteU32(static_cast<uint32_t>(Need(field.NumberProps(), kMissingProps).GetNextValue()));
             break;
         case PLUGIN_T:
             WritePlugInBlock(slot);
@@ -193,41 +194,39 @@ void CTbPDBWriter::WriteAdvancedRecord(int slot) {
     }
 }
 
-// The auto-writer's words as a list block; the words are numbered from 1 in their order.
+// The auto-writer's words and the list's choices are both list blocks of indexed items.
 void CTbPDBWriter::WriteWordList(int slot) {
-    const std::vector<std::string>& words =
-        Need(m_db->Field(slot)->TextProps(), kMissingProps).GetAutoWriterWords();
-    int count = std::min<int>(static_cast<int>(words.size()), kMaxListItems);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
-    for (int i = 0; i < count; ++i) m_OutFile.WriteU8(static_cast<uint8_t>(i + 1));
-    for (int i = 0; i < count; ++i) WriteNulString(words[i]);
+    WriteListBlock(Need(m_db->Field(slot)->TextProps(), kMissingProps).Words());
 }
 
 void CTbPDBWriter::WriteListItems(int slot) {
-    const CTbObjListItems& items = Need(m_db->Field(slot)->ListProps(), kMissingProps).Items();
+    WriteListBlock(Need(m_db->Field(slot)->ListProps(), kMissingProps).Items());
+}
+
+void CTbPDBWriter::WriteListBlock(const CTbObjListItems& items) {
     int count = std::min(items.Count(), kMaxListItems);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
-    for (int i = 0; i < count; ++i) m_OutFile.WriteU8(static_cast<uint8_t>(items.ItemAt(i)->index));
+    m_out.WriteU8(static_cast<uint8_t>(count));
+    for (int i = 0; i < count; ++i) m_out.WriteU8(static_cast<uint8_t>(items.ItemAt(i)->index));
     for (int i = 0; i < count; ++i) WriteNulString(items.ItemAt(i)->text);
 }
 
 void CTbPDBWriter::WriteJoinBlock(int slot) {
     const CTbObjFieldJoin& join = Need(m_db->Field(slot)->JoinProps(), kNoJoinProps);
     WriteNulString(join.GetSourceDatabase());
-    m_OutFile.WriteU8(join.GetJoinField());
-    m_OutFile.WriteU8(join.GetDisplayField());
-    m_OutFile.WriteU8(join.GetViewNumber());
-    m_OutFile.WriteU8(join.GetJoinFieldType());
+    m_out.WriteU8(join.GetJoinField());
+    m_out.WriteU8(join.GetDisplayField());
+    m_out.WriteU8(join.GetViewNumber());
+    m_out.WriteU8(join.GetJoinFieldType());
 }
 
 void CTbPDBWriter::WriteOneToManyBlock(int slot) {
     const CTbObjFieldOTM& otm = Need(m_db->Field(slot)->OtmProps(), kNoOtmProps);
     WriteFixedText(otm.GetRelatedDatabase(), 33);
-    m_OutFile.WriteU8(static_cast<uint8_t>(otm.GetParentField()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(otm.GetRelatedField()));
+    m_out.WriteU8(static_cast<uint8_t>(otm.GetParentField()));
+    m_out.WriteU8(static_cast<uint8_t>(otm.GetRelatedField()));
     WriteFixedText(otm.GetViewName(), 21);
     WriteFixedText(otm.GetViewLabel(), 21);
-    m_OutFile.WriteU8(static_cast<uint8_t>(otm.GetExtraSetting()));
+    m_out.WriteU8(static_cast<uint8_t>(otm.GetExtraSetting()));
 }
 
 // The old block always holds maxTokens types and values; the advanced one only the values of
@@ -238,8 +237,8 @@ void CTbPDBWriter::WriteExpressionBlock(int slot, int maxTokens) {
     const std::vector<uint8_t>& types = expr.GetTokenTypes();
     const std::vector<std::string>& values = expr.GetTokenValues();
     int count = std::min<int>(static_cast<int>(types.size()), maxTokens);
-    m_OutFile.WriteU8(static_cast<uint8_t>(expr.GetResultFormat()));
-    m_OutFile.WriteN(types.data(), static_cast<uint32_t>(count));
+    m_out.WriteU8(static_cast<uint8_t>(expr.GetResultFormat()));
+    m_out.WriteN(types.data(), static_cast<uint32_t>(count));
     WriteZeros(static_cast<uint32_t>(maxTokens - count));
     bool advanced = maxTokens == CTbObjFieldExpr::kMaxAdvancedTokens;
     int written = advanced
@@ -252,38 +251,38 @@ void CTbPDBWriter::WriteExpressionBlock(int slot, int maxTokens) {
 void CTbPDBWriter::WriteCondExprBlock(int slot) {
     const CTbObjFieldCondExpr& cond = Need(m_db->Field(slot)->CondExprProps(), kNoCondExprProps);
     WriteFilterBlock(cond.Condition());
-    m_OutFile.WriteU8(static_cast<uint8_t>(cond.GetTrueField()));
+    m_out.WriteU8(static_cast<uint8_t>(cond.GetTrueField()));
     WriteFixedText(cond.GetTrueConstant(), 21);
-    m_OutFile.WriteU8(static_cast<uint8_t>(cond.GetTrueColour()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(cond.GetFalseField()));
+    m_out.WriteU8(static_cast<uint8_t>(cond.GetTrueColour()));
+    m_out.WriteU8(static_cast<uint8_t>(cond.GetFalseField()));
     WriteFixedText(cond.GetFalseConstant(), 21);
-    m_OutFile.WriteU8(static_cast<uint8_t>(cond.GetFalseColour()));
+    m_out.WriteU8(static_cast<uint8_t>(cond.GetFalseColour()));
 }
 
 // Result Field 1 to 10 are the plug-in's further result fields; when it keeps none, Result
 // Field 1 is its one result field.
 void CTbPDBWriter::WritePlugInBlock(int slot) {
     const CTbObjFieldPlugIn& plugIn = Need(m_db->Field(slot)->PlugInProps(), kNoPlugInProps);
-    m_OutFile.WriteU32(plugIn.GetPlugInType());
-    m_OutFile.WriteU8(plugIn.GetAutoActivate() ? 1 : 0);
+    m_out.WriteU32(plugIn.GetPlugInType());
+    m_out.WriteU8(plugIn.GetAutoActivate() ? 1 : 0);
     std::vector<uint16_t> results = plugIn.GetResultFields();
     if (results.empty()) results.push_back(plugIn.GetResultField());
     results.resize(CTbObjFieldPlugIn::kResultFieldCount, 0);
-    for (uint16_t result : results) m_OutFile.WriteU8(static_cast<uint8_t>(result));
+    for (uint16_t result : results) m_out.WriteU8(static_cast<uint8_t>(result));
     WriteZeros(4);
     const std::vector<CTbObjFieldPlugIn::Parameter>& parameters = plugIn.GetParameters();
     int count = std::min<int>(static_cast<int>(parameters.size()), kMaxListItems);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
+    m_out.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0; i < count; ++i) {
         const CTbObjFieldPlugIn::Parameter& parameter = parameters[i];
         bool isField = parameter.kind == 0;
-        m_OutFile.WriteU8(isField ? 0 : 1);
+        m_out.WriteU8(isField ? 0 : 1);
         if (isField) {
-            m_OutFile.WriteU8(static_cast<uint8_t>(parameter.field));
+            m_out.WriteU8(static_cast<uint8_t>(parameter.field));
             continue;
         }
         uint8_t length = static_cast<uint8_t>(std::min<size_t>(parameter.constant.size(), 255));
-        m_OutFile.WriteU8(length);
-        m_OutFile.WriteN(parameter.constant.data(), length);
+        m_out.WriteU8(length);
+        m_out.WriteN(parameter.constant.data(), length);
     }
 }

@@ -24,24 +24,24 @@ uint16_t DefaultFilterMask(uint16_t filter) {
 }  // namespace
 
 void CTbPDBWriter::WriteNextKeyRecord() {
-    m_OutFile.WriteU8(TbPdb::kNextKeyRecord);
-    m_OutFile.WriteU32(m_db->Records().GetNextKey());
+    m_out.WriteU8(TbPdb::kNextKeyRecord);
+    m_out.WriteU32(m_db->Records().GetNextKey());
 }
 
 void CTbPDBWriter::WriteFormRecord() {
-    m_OutFile.WriteU8(TbPdb::kFormRecord);
-    m_OutFile.WriteU8(static_cast<uint8_t>(m_db->GetFormTabRow()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(m_db->TabCount()));
+    m_out.WriteU8(TbPdb::kFormRecord);
+    m_out.WriteU8(static_cast<uint8_t>(m_db->GetFormTabRow()));
+    m_out.WriteU8(static_cast<uint8_t>(m_db->TabCount()));
     for (int i = 0; i < m_db->TabCount(); ++i) WriteTab(*m_db->Tab(i));
 }
 
 // Only the rows that place a field or a label are written, in their stored order.
 void CTbPDBWriter::WriteTab(const CTbObjTab& tab) {
     WriteNulString(tab.GetName());
-    m_OutFile.WriteU8(static_cast<uint8_t>(tab.GetFirstColumnWidth()));
+    m_out.WriteU8(static_cast<uint8_t>(tab.GetFirstColumnWidth()));
     WriteZeros(2);
     int count = CountByte(tab.UsedRowCount());
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
+    m_out.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0, written = 0; written < count; ++i) {
         const CTbObjTabRow& row =
             Need(tab.RowAtIndex(i), "Unable to find a Tab Row in the internal object model.");
@@ -61,15 +61,15 @@ void CTbPDBWriter::WriteTabRow(const CTbObjTabRow& row) {
         if (field && field->GetType() == IMAGE_T)
             attributes |= static_cast<uint8_t>((row.GetImageDisplay() & 3u) << kImageDisplayShift);
     }
-    m_OutFile.WriteU8(static_cast<uint8_t>(row.GetField()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(row.GetPosition()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(row.GetLabelFont()));
-    m_OutFile.WriteU32(row.GetLabelForeground());
-    m_OutFile.WriteU32(static_cast<uint32_t>(row.GetLabelBackground()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(row.GetFieldFont()));
-    m_OutFile.WriteU32(row.GetFieldForeground());
-    m_OutFile.WriteU32(static_cast<uint32_t>(row.GetFieldBackground()));
-    m_OutFile.WriteU8(attributes);
+    m_out.WriteU8(static_cast<uint8_t>(row.GetField()));
+    m_out.WriteU8(static_cast<uint8_t>(row.GetPosition()));
+    m_out.WriteU8(static_cast<uint8_t>(row.GetLabelFont()));
+    m_out.WriteU32(row.GetLabelForeground());
+    m_out.WriteU32(static_cast<uint32_t>(row.GetLabelBackground()));
+    m_out.WriteU8(static_cast<uint8_t>(row.GetFieldFont()));
+    m_out.WriteU32(row.GetFieldForeground());
+    m_out.WriteU32(static_cast<uint32_t>(row.GetFieldBackground()));
+    m_out.WriteU8(attributes);
     WriteZeros(2);
     WriteNulString(row.GetLabelText());
     WriteNulString(row.GetPopupHelp());
@@ -77,35 +77,35 @@ void CTbPDBWriter::WriteTabRow(const CTbObjTabRow& row) {
 
 void CTbPDBWriter::WriteViewRecord() {
     int count = CountByte(m_db->ViewCount());
-    m_OutFile.WriteU8(TbPdb::kViewRecord);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
+    m_out.WriteU8(TbPdb::kViewRecord);
+    m_out.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0; i < count; ++i)
         WriteView(Need(m_db->View(i), "Could not get view in the internal object model."));
 }
 
 void CTbPDBWriter::WriteView(const CTbObjView& view) {
     WriteFixedText(view.GetName(), 21);
-    for (int k = 1; k <= 3; ++k) m_OutFile.WriteU8(static_cast<uint8_t>(view.GetSortKey(k).field));
-    for (int k = 1; k <= 3; ++k) m_OutFile.WriteU8(static_cast<uint8_t>(view.GetSortKey(k).direction));
-    m_OutFile.WriteU16(DefaultFilterMask(view.GetDefaultFilter()));
-    m_OutFile.WriteU8(static_cast<uint8_t>(view.GetFrozenColumns()));
-    m_OutFile.WriteU8(0);  // first column
+    for (int k = 1; k <= 3; ++k) m_out.WriteU8(static_cast<uint8_t>(view.GetSortKey(k).field));
+    for (int k = 1; k <= 3; ++k) m_out.WriteU8(static_cast<uint8_t>(view.GetSortKey(k).direction));
+    m_out.WriteU16(DefaultFilterMask(view.GetDefaultFilter()));
+    m_out.WriteU8(static_cast<uint8_t>(view.GetFrozenColumns()));
+    m_out.WriteU8(0);  // first column
     WriteZeros(6);
     int count = CountByte(view.ColumnCount());
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
+    m_out.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0; i < count; ++i) {
         const CTbObjViewColumn& column = *view.Column(i);
-        m_OutFile.WriteU8(static_cast<uint8_t>(column.GetField()));
-        m_OutFile.WriteU8(static_cast<uint8_t>(column.GetWidth()));
-        m_OutFile.WriteU8(column.GetIdenticalSuppress() ? 1 : 0);
+        m_out.WriteU8(static_cast<uint8_t>(column.GetField()));
+        m_out.WriteU8(static_cast<uint8_t>(column.GetWidth()));
+        m_out.WriteU8(column.GetIdenticalSuppress() ? 1 : 0);
         WriteZeros(2);
     }
 }
 
 void CTbPDBWriter::WriteFilterRecord() {
     int count = CountByte(m_db->FilterCount());
-    m_OutFile.WriteU8(TbPdb::kFilterRecord);
-    m_OutFile.WriteU8(static_cast<uint8_t>(count));
+    m_out.WriteU8(TbPdb::kFilterRecord);
+    m_out.WriteU8(static_cast<uint8_t>(count));
     for (int i = 0; i < count; ++i) WriteFilterBlock(Need(m_db->Filter(i), "NULL filter object."));
     WriteFilterBlock(m_db->ExternalFilter());
     WriteFilterBlock(m_db->QuickFilter());
@@ -115,11 +115,11 @@ void CTbPDBWriter::WriteFilterBlock(const CTbObjFilter& filter) {
     WriteFixedText(filter.GetName(), 21);
     for (int i = 0; i < 3; ++i) {
         CTbObjFilter::Condition condition = filter.GetCondition(i);
-        m_OutFile.WriteU8(static_cast<uint8_t>(condition.field));
-        m_OutFile.WriteU8(static_cast<uint8_t>(condition.secondField));
+        m_out.WriteU8(static_cast<uint8_t>(condition.field));
+        m_out.WriteU8(static_cast<uint8_t>(condition.secondField));
     }
     for (int i = 0; i < 3; ++i) WriteFixedText(filter.GetCondition(i).constant, 20);
-    for (int i = 0; i < 3; ++i) m_OutFile.WriteU8(static_cast<uint8_t>(filter.GetCompareOperator(i)));
-    for (int j = 0; j < 2; ++j) m_OutFile.WriteU8(static_cast<uint8_t>(filter.GetLogicOperator(j)));
+    for (int i = 0; i < 3; ++i) m_out.WriteU8(static_cast<uint8_t>(filter.GetCompareOperator(i)));
+    for (int j = 0; j < 2; ++j) m_out.WriteU8(static_cast<uint8_t>(filter.GetLogicOperator(j)));
     WriteZeros(4);
 }

@@ -67,15 +67,15 @@ void CTbPDBWriter::WriteAll(const std::string& path) {
     Step();
     SetText("Writing header information...");
     WriteHeader();
-    m_listPosition = m_OutFile.GetPosition();
+    m_listPosition = m_out.GetPosition();
     WriteRecordList();
     WriteZeros(2);
     WriteDesignRecords();
     WriteDataRecords();
     // Second pass: the header again, and the list with the offsets now known.
-    m_OutFile.SetPosition(0);
+    m_out.SetPosition(0);
     WriteHeader();
-    m_OutFile.SetPosition(m_listPosition);
+    m_out.SetPosition(m_listPosition);
     WriteRecordList();
     CommitOutFile(path);
     Step();
@@ -110,6 +110,7 @@ void CTbPDBWriter::SetupOutFile(const std::string& path) {
 }
 
 void CTbPDBWriter::CommitOutFile(const std::string& path) {
+    m_out.Flush();
     m_OutFile.Close();
     CheckUnchangedOnDisk(path);  // once more: the other program may have saved while this one wrote
     uint32_t err = pf::ReplaceFile(m_tempPath, path);
@@ -126,6 +127,7 @@ void CTbPDBWriter::CheckUnchangedOnDisk(const std::string& path) {
 }
 
 void CTbPDBWriter::CleanUp() {
+    m_out.Release();  // what a failed write left unwritten goes with the temporary file
     try {
         m_OutFile.Close();
     } catch (QnFileException* exception) {
@@ -162,29 +164,29 @@ void CTbPDBWriter::WriteHeader() {
     const std::string& name = m_db->GetPdbName();
     char nameBytes[TbPdb::kNameSize] = {};
     std::memcpy(nameBytes, name.data(), std::min<size_t>(name.size(), TbPdb::kNameSize - 1));
-    m_OutFile.WriteN(nameBytes, TbPdb::kNameSize);
-    m_OutFile.WriteU16(static_cast<uint16_t>(m_db->GetPdbAttributes() & ~TbPdb::kAttrBackup));
-    m_OutFile.WriteU16(m_db->GetPdbVersion());
-    m_OutFile.WriteU32(m_db->GetCreationDate());
-    m_OutFile.WriteU32(m_db->GetModificationDate());
-    m_OutFile.WriteU32(m_db->GetBackupDate());
-    m_OutFile.WriteU32(m_db->GetModificationNumber());
-    m_OutFile.WriteU32(0);  // AppInfo: none
-    m_OutFile.WriteU32(0);  // SortInfo: none
-    m_OutFile.WriteN(TbPdb::kType, 4);
-    m_OutFile.WriteN(TbPdb::kCreator, 4);
-    m_OutFile.WriteU32(m_db->GetUniqueIdSeed());
-    m_OutFile.WriteU32(0);  // next record list: none
-    m_OutFile.WriteU16(m_recordCount);
+    m_out.WriteN(nameBytes, TbPdb::kNameSize);
+    m_out.WriteU16(static_cast<uint16_t>(m_db->GetPdbAttributes() & ~TbPdb::kAttrBackup));
+    m_out.WriteU16(m_db->GetPdbVersion());
+    m_out.WriteU32(m_db->GetCreationDate());
+    m_out.WriteU32(m_db->GetModificationDate());
+    m_out.WriteU32(m_db->GetBackupDate());
+    m_out.WriteU32(m_db->GetModificationNumber());
+    m_out.WriteU32(0);  // AppInfo: none
+    m_out.WriteU32(0);  // SortInfo: none
+    m_out.WriteN(TbPdb::kType, 4);
+    m_out.WriteN(TbPdb::kCreator, 4);
+    m_out.WriteU32(m_db->GetUniqueIdSeed());
+    m_out.WriteU32(0);  // next record list: none
+    m_out.WriteU16(m_recordCount);
 }
 
 void CTbPDBWriter::WriteRecordList() {
     for (int i = 0; i < m_recordCount; ++i) {
         uint32_t id = m_uniqueIds[i];
-        m_OutFile.WriteU32(m_offsets[i]);
-        m_OutFile.WriteU8(TbPdb::kRecordDirty);
-        m_OutFile.WriteU8(static_cast<uint8_t>(id >> 16));
-        m_OutFile.WriteU16(static_cast<uint16_t>(id));
+        m_out.WriteU32(m_offsets[i]);
+        m_out.WriteU8(TbPdb::kRecordDirty);
+        m_out.WriteU8(static_cast<uint8_t>(id >> 16));
+        m_out.WriteU16(static_cast<uint16_t>(id));
     }
 }
 
@@ -204,25 +206,25 @@ void CTbPDBWriter::WriteZeros(uint32_t n) {
     static constexpr uint8_t kZeros[64] = {};
     for (uint32_t chunk; n > 0; n -= chunk) {
         chunk = std::min<uint32_t>(n, sizeof kZeros);
-        m_OutFile.WriteN(kZeros, chunk);
+        m_out.WriteN(kZeros, chunk);
     }
 }
 
 void CTbPDBWriter::WriteNulString(std::string_view text) {
     text = text.substr(0, text.find('\0'));
-    m_OutFile.WriteN(text.data(), static_cast<uint32_t>(text.size()));
-    m_OutFile.WriteU8(0);
+    m_out.WriteN(text.data(), static_cast<uint32_t>(text.size()));
+    m_out.WriteU8(0);
 }
 
 void CTbPDBWriter::WriteFixedText(std::string_view text, uint32_t size) {
     uint32_t n = static_cast<uint32_t>(std::min<size_t>(text.size(), size));
-    m_OutFile.WriteN(text.data(), n);
+    m_out.WriteN(text.data(), n);
     WriteZeros(size - n);
 }
 
 void CTbPDBWriter::WriteShortText(std::string_view text, bool nulWhenEmpty) {
     uint8_t n = static_cast<uint8_t>(std::min<size_t>(text.size(), 255));
-    m_OutFile.WriteU8(n);
-    m_OutFile.WriteN(text.data(), n);
-    if (n > 0 || nulWhenEmpty) m_OutFile.WriteU8(0);
+    m_out.WriteU8(n);
+    m_out.WriteN(text.data(), n);
+    if (n > 0 || nulWhenEmpty) m_out.WriteU8(0);
 }

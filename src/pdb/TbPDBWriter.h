@@ -5,6 +5,7 @@
 #include "io/QnAutoError.h"
 #include "io/QnBufferedFile.h"
 #include "model/TbTypes.h"
+#include "pdb/TbWriteBuffer.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +14,7 @@
 
 class CTbObjDB;
 class CTbObjFilter;
+class CTbObjListItems;
 class CTbObjRecord;
 class CTbObjRecordValue;
 class CTbObjTab;
@@ -64,7 +66,7 @@ private:
     void StoreUniqueIds();
     void WriteHeader();
     void WriteRecordList();
-    void BeginRecord(int record) { m_offsets[record] = m_OutFile.GetPosition(); }
+    void BeginRecord(int record) { m_offsets[record] = m_out.GetPosition(); }
     void SetRange(int steps);
     void Step();
     void SetText(const char* text);
@@ -91,6 +93,7 @@ private:
     void WriteAdvancedRecord(int slot);
     void WriteWordList(int slot);
     void WriteListItems(int slot);
+    void WriteListBlock(const CTbObjListItems& items);
     void WriteJoinBlock(int slot);
     void WriteOneToManyBlock(int slot);
     void WriteExpressionBlock(int slot, int maxTokens);
@@ -124,9 +127,10 @@ private:
     CTbObjDB* m_db = nullptr;
     IProgressIndicator* m_progress = nullptr;
     QnAutoError m_error;
-    QnBufferedFile m_OutFile;    // declared after m_error, which it reports to
-    std::string m_tempPath;      // the file being written, until it replaces the old one
-    uint16_t m_recordCount = 0;  // design records and data records
+    QnBufferedFile m_OutFile;        // declared after m_error, which it reports to
+    TbWriteBuffer m_out{m_OutFile};  // everything written goes through it
+    std::string m_tempPath;          // the file being written, until it replaces the old one
+    uint16_t m_recordCount = 0;      // design records and data records
     std::vector<uint32_t> m_offsets;
     std::vector<uint32_t> m_uniqueIds;
     uint32_t m_listPosition = 0;

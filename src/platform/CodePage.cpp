@@ -8,6 +8,21 @@
 namespace orvanta::platform {
 namespace {
 
+constexpr std::array<unsigned char, 256> MakeLowerCase() {
+    std::array<unsigned char, 256> lower{};
+    for (int c = 0; c < 256; ++c) lower[c] = static_cast<unsigned char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c) lower[c] = static_cast<unsigned char>(c + 0x20);
+    for (int c = 0xC0; c <= 0xDE; ++c)
+        if (c != 0xD7) lower[c] = static_cast<unsigned char>(c + 0x20);
+    lower[0x8A] = 0x9A;  // Š
+    lower[0x8C] = 0x9C;  // Œ
+    lower[0x8E] = 0x9E;  // Ž
+    lower[0x9F] = 0xFF;  // Ÿ
+    return lower;
+}
+
+constexpr std::array<unsigned char, 256> kLowerCase = MakeLowerCase();
+
 // The characters of bytes 0x80 to 0x9F; the unmapped ones keep their C1 control.
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
@@ -85,5 +100,7 @@ bool Windows1252FromUtf8(std::string_view text, std::string* out) {
     }
     return complete;
 }
+
+unsigned char LowerWindows1252(char c) { return kLowerCase[static_cast<unsigned char>(c)]; }
 
 }  // namespace orvanta::platform

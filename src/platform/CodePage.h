@@ -15,4 +15,9 @@ std::string Utf8FromWindows1252(std::string_view text);
 // holds '?' for each character without one and for each byte of malformed UTF-8.
 bool Windows1252FromUtf8(std::string_view text, std::string* out);
 
+// The lower-case form of a Windows-1252 letter: A-Z, the accented capitals 0xC0-0xDE (but the
+// multiplication sign 0xD7), and Š, Œ, Ž, Ÿ; every other byte as it is. The one case folding
+// of the program: sorting, filters, conditions and expression names all compare through it.
+unsigned char LowerWindows1252(char c);
+
 }  // namespace orvanta::platform

@@ -1,5 +1,6 @@
 #include "platform/OleDate.h"
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
 
@@ -32,34 +33,56 @@ ClockTime TimeOf(const struct tm& parts) {
 
 }  // namespace
 
+// The Gregorian calendar repeats every 400 years (146097 days). std::chrono's calendar holds
+// years -32767..32767 only, so any year is taken to its place in the cycle that starts in 2000
+// and the whole cycles are counted apart.
+namespace {
+
+namespace chr = std::chrono;
+
+constexpr int64_t kYearsPerCycle = 400;
+constexpr int64_t kDaysPerCycle = 146097;
+constexpr int kCycleStartYear = 2000;
+constexpr int64_t kCyclesBeforeUnixEpoch = 5;  // the cycle of 1970 starts in 1600 = 2000 - 400
+
+int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+
+chr::year CycleYear(int64_t year, int64_t* cycles) {
+    *cycles = FloorDiv(year, kYearsPerCycle);
+    return chr::year{static_cast<int>(year - *cycles * kYearsPerCycle) + kCycleStartYear};
+}
+
+}  // namespace
+
 int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day) {
-    year -= month <= 2;
-    const int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    const int64_t monthIndex = year * 12 + month - 1;  // months outside 1..12 carry into the year
+    int64_t cycles = 0;
+    const chr::year inCycle = CycleYear(FloorDiv(monthIndex, 12), &cycles);
+    const auto monthOfYear = static_cast<unsigned>(monthIndex - FloorDiv(monthIndex, 12) * 12 + 1);
+    const chr::sys_days first{inCycle / chr::month{monthOfYear} / 1};
+    return first.time_since_epoch().count() + (day - 1) + (cycles - kCyclesBeforeUnixEpoch) * kDaysPerCycle;
 }
 
 CalendarDate CivilFromDays(int64_t days) {
-    days += 719468;
-    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const int64_t dayOfEra = days - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    const int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    const int64_t year = yearOfEra + era * 400 + (month <= 2);
-    return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
+    const int64_t cycles = FloorDiv(days, kDaysPerCycle) + kCyclesBeforeUnixEpoch;
+    const int64_t inCycle = days - (cycles - kCyclesBeforeUnixEpoch) * kDaysPerCycle;
+    const chr::year_month_day date{chr::sys_days{chr::days{inCycle}}};
+    const int64_t year = int{date.year()} - kCycleStartYear + cycles * kYearsPerCycle;
+    return {static_cast<int>(year), static_cast<int>(unsigned{date.month()}),
+            static_cast<int>(unsigned{date.day()})};
 }
 
-bool IsLeapYear(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int64_t year) {
+    int64_t cycles = 0;
+    return CycleYear(year, &cycles).is_leap();
+}
 
 int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    int64_t cycles = 0;
+    const chr::year_month_day_last last{CycleYear(year, &cycles),
+                                        chr::month_day_last{chr::month{static_cast<unsigned>(month)}}};
+    return static_cast<int>(unsigned{last.day()});
 }
 
 uint32_t PalmFromUnix(int64_t unixSeconds) {

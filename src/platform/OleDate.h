@@ -44,8 +44,9 @@ struct ClockTime {
     int hour, minute, second;
 };
 
-// The proleptic Gregorian calendar for any year: days since 1970-01-01 and back, leap years,
-// and 28..31 days for months 1..12 (0 for any other month).
+// The proleptic Gregorian calendar for any year (std::chrono's): days since 1970-01-01 and back
+// (a month outside 1..12 carries into the year, a day outside the month runs on into the next
+// or previous), leap years, and 28..31 days for months 1..12 (0 for any other month).
 int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day);
 CalendarDate CivilFromDays(int64_t days);
 bool IsLeapYear(int64_t year);

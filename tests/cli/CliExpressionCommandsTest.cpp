@@ -81,6 +81,13 @@ TEST_F(ExpressionCommands, ExprReportsAParseErrorWithItsLocation) {
     EXPECT_TRUE(Contains(run.err, "Possible error location:\nAge * Qty\n      ^\n"));
 }
 
+TEST_F(ExpressionCommands, ExprRefusesAConstantSetExpressionWouldRefuse) {
+    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " \"'abcdefghijk'\" --format Text");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "The following constant is too long: abcdefghijk")) << run.err;
+    EXPECT_FALSE(Contains(run.out, "Record 1")) << run.out;
+}
+
 TEST_F(ExpressionCommands, ExprRefusesAnUnknownFormatAndRecord) {
     EXPECT_EQ(RunCli(scratch, "expr " + ShellQuote(path) + " Age --format Weeks").status, 1);
     CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " Age --record 3");

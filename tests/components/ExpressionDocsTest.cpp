@@ -101,7 +101,8 @@ std::string ClockText(double days) {
     const auto seconds = static_cast<int>(std::llround((days - std::floor(days)) * 86400)) % 86400;
     char text[16];
     std::snprintf(text, sizeof(text), "%02d:%02d", seconds / 3600, seconds / 60 % 60);
-    return seconds % 60 ? text + (":" + std::to_string(100 + seconds % 60).substr(1)) : text;
+    return seconds % 60 ? std::string(text).append(":").append(std::to_string(100 + seconds % 60).substr(1))
+                        : text;
 }
 
 std::string DateText(double date) {

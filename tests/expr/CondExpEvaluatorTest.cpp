@@ -101,7 +101,8 @@ TEST(CondExpJoiningTest, AComparisonWithoutAFieldEndsTheConditionAndCountsFalse)
     condition.SetCondition(0, 81, '=', 0, "10");
     EXPECT_FALSE(CCondExpEvaluator::IsSetUp(*sample.db.Field(kCond)));
     condition.SetCondition(0, 0, '=', 0, "10");
-    EXPECT_FALSE(Holds(sample)) << "no first comparison selects the false side";
+    condition.SetCondition(1, kQty, '=', 0, "10");
+    EXPECT_FALSE(Holds(sample)) << "no first comparison selects the false side, whatever follows";
 }
 
 TEST(CondExpEvaluatorTest, StoresTheChosenSideAndReportsOnlyTextChanges) {

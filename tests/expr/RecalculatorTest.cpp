@@ -51,6 +51,14 @@ TEST_F(RecalculatorTest, AFieldIsEvaluatedAfterTheFieldsItDependsOnWhateverTheSl
     EXPECT_FALSE(recalculator.RecalculateRecord(record, nullptr));
 }
 
+TEST_F(RecalculatorTest, AConditionWithoutAFirstComparisonTakesItsFalseSideInEveryRecord) {
+    db.SetFieldType(2, COND_EXP_T, "Size");
+    db.Field(2)->CondExprProps()->SetFalseConstant("small");
+    CTbObjRecord& record = AddRecord(10);
+    EXPECT_TRUE(CTbRecalculator(db).RecalculateRecord(record, nullptr));
+    EXPECT_EQ(record.Value(2)->GetText(), "small");
+}
+
 TEST_F(RecalculatorTest, FieldsReferringToEachOtherAreEachEvaluatedOnce) {
     SetAdvanced(2, "A", "Amount");
     SetAdvanced(3, "B", "A + 1");

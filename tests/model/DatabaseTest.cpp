@@ -59,19 +59,20 @@ TEST(NewDatabase, HasTheDefaultsAndResetRestoresThem) {
 
 TEST(HeaderSettings, WhatAUserChangesMarksModifiedTheFilesBookkeepingDoesNot) {
     struct Case {
+        const char* name;
         void (*set)(CTbObjDB&);
         bool marks;
     };
-    const Case cases[] = {{[](CTbObjDB& d) { d.SetCurrentCategory(7); }, true},
-                          {[](CTbObjDB& d) { d.SetReadOnly(true); }, true},
-                          {[](CTbObjDB& d) { d.SetFormTabRow(2); }, true},
-                          {[](CTbObjDB& d) { d.SetDbVersion(31); }, false},
-                          {[](CTbObjDB& d) { d.SetDoNotBackup(true); }, false},
-                          {[](CTbObjDB& d) { d.SetUniqueIdSeed(5); }, false}};
+    const Case cases[] = {{"current category", [](CTbObjDB& d) { d.SetCurrentCategory(7); }, true},
+                          {"read-only", [](CTbObjDB& d) { d.SetReadOnly(true); }, true},
+                          {"form tab row", [](CTbObjDB& d) { d.SetFormTabRow(2); }, true},
+                          {"design version", [](CTbObjDB& d) { d.SetDbVersion(31); }, false},
+                          {"do not back up", [](CTbObjDB& d) { d.SetDoNotBackup(true); }, false},
+                          {"unique ID seed", [](CTbObjDB& d) { d.SetUniqueIdSeed(5); }, false}};
     for (const Case& c : cases) {
         CTbObjDB db;
         c.set(db);
-        EXPECT_EQ(db.IsModified(), c.marks) << "case " << &c - cases;
+        EXPECT_EQ(db.IsModified(), c.marks) << c.name;
     }
 }
 

@@ -16,7 +16,7 @@ std::string FamilyProps(const CTbObjField& f) {
     std::ostringstream out;
     if (const CTbObjFieldText* t = f.TextProps())
         out << t->GetDefaultValue() << '/' << t->GetAutoWriter() << '/' << t->GetAutoShift() << '/'
-            << t->GetAutoWriterWords().size();
+            << t->Words().Count();
     if (const CTbObjFieldNumber* n = f.NumberProps())
         out << n->GetDefaultValue() << '/' << int{n->GetIncDec()} << '/' << n->GetDecimals() << '/'
             << n->GetNextValue();
@@ -135,22 +135,26 @@ TEST(TypeChange, KeepsFamilyPropertiesOnlyInsideTheFamilyAndResetsTheFieldsSetti
 
 TEST(PropertySetters, MarkModifiedExceptTheBookkeepingOnes) {
     struct Case {
+        const char* name;
         TbFieldType type;
         void (*set)(CTbObjField&);
         bool marks;
     };
-    const Case cases[] = {{TEXT_T, [](CTbObjField& f) { f.SetName("N"); }, true},
-                          {MEMO_T, [](CTbObjField& f) { f.TextProps()->SetAutoWriter(6); }, true},
-                          {AUTO_INC_T, [](CTbObjField& f) { f.NumberProps()->SetNextValue(50); }, true},
-                          {LIST_T, [](CTbObjField& f) { f.ListProps()->Items().AddItem("A"); }, true},
-                          {LIST_T, [](CTbObjField& f) { f.ListProps()->Items().SetDefaultIndex(2); }, true},
-                          {PLUGIN_T, [](CTbObjField& f) { f.PlugInProps()->SetAutoActivate(true); }, true},
-                          {DB_JOIN_T, [](CTbObjField& f) { f.JoinProps()->SetResolvedType(LONG_T); }, false},
-                          {LIST_T, [](CTbObjField& f) { f.ListProps()->Items().SetDefaultIndex(0); }, false}};
+    const Case cases[] = {
+        {"name", TEXT_T, [](CTbObjField& f) { f.SetName("N"); }, true},
+        {"auto-writer", MEMO_T, [](CTbObjField& f) { f.TextProps()->SetAutoWriter(6); }, true},
+        {"next value", AUTO_INC_T, [](CTbObjField& f) { f.NumberProps()->SetNextValue(50); }, true},
+        {"list item", LIST_T, [](CTbObjField& f) { f.ListProps()->Items().AddItem("A"); }, true},
+        {"default item", LIST_T, [](CTbObjField& f) { f.ListProps()->Items().SetDefaultIndex(2); }, true},
+        {"plug-in", PLUGIN_T, [](CTbObjField& f) { f.PlugInProps()->SetAutoActivate(true); }, true},
+        {"resolved join type", DB_JOIN_T, [](CTbObjField& f) { f.JoinProps()->SetResolvedType(LONG_T); },
+         false},
+        {"same default item", LIST_T, [](CTbObjField& f) { f.ListProps()->Items().SetDefaultIndex(0); },
+         false}};
     for (const Case& c : cases) {
         OneField f(c.type);
         c.set(f.field);
-        EXPECT_EQ(f.db.IsModified(), c.marks) << &c - cases;
+        EXPECT_EQ(f.db.IsModified(), c.marks) << c.name;
     }
 }
 

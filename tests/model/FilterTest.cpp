@@ -27,7 +27,8 @@ const TbFilterClock kClock{PackParts(2004, 10, 27), PackParts(13, 5, 9)};
 // A Tabulon with one field of each kind a condition compares, and a filter to try.
 struct FilterFixture {
     FilterFixture() {
-        for (TbFieldType type : kTypes) AddTypedField(db, "F" + std::to_string(db.UsedFieldCount()), type);
+        for (TbFieldType type : kTypes)
+            AddTypedField(db, std::string("F").append(std::to_string(db.UsedFieldCount())), type);
         for (const char* item : {"Red", "Green", "Blue"})
             db.Field(kColour)->ListProps()->Items().AddItem(item);
         for (const char* item : {"Small", "Large"}) db.Field(kSize)->ListProps()->Items().AddItem(item);
@@ -98,7 +99,7 @@ TEST(FilterCondition, DecidesAsItsKindOfValueCompares) {
     for (const Case& c : cases) {
         FilterFixture fixture;
         EXPECT_EQ(fixture.Holds(c.slot, c.op, c.constant, c.fill), c.expected)
-            << "case " << &c - cases << ": '" << c.op << "' " << c.constant;
+            << "field " << c.slot << " '" << c.op << "' " << c.constant;
     }
 }
 
@@ -119,7 +120,8 @@ TEST(FilterCondition, ASecondFieldTakesThePlaceOfTheConstant) {
         CTbObjRecord& record = fixture.NewRecord(c.slot, c.fill);
         c.secondFill(*record.Value(c.second));
         fixture.filter->SetCondition(0, c.slot, c.op, c.second, "b");  // the constant is not looked at
-        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected) << "case " << &c - cases;
+        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected)
+            << "field " << c.slot << " '" << c.op << "' field " << c.second;
     }
 }
 
@@ -162,7 +164,8 @@ TEST(FilterLogic, CombinesConditionsOneAndTwoThenTheResultWithThreeAndUnusedOnes
         for (int i = 0; i < 3; ++i) fixture.filter->SetCondition(i, kQty, '=', 0, holds[i] ? "5" : "6");
         fixture.filter->SetLogicOperator(0, c.logic1);
         fixture.filter->SetLogicOperator(1, c.logic2);
-        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected) << "case " << &c - cases;
+        EXPECT_EQ(fixture.filter->Passes(record, kClock), c.expected)
+            << c.c1 << " '" << c.logic1 << "' " << c.c2 << " '" << c.logic2 << "' " << c.c3;
     }
     FilterFixture fixture;
     CTbObjRecord& record = fixture.NewRecord(kQty, Short(5));

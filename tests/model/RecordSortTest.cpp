@@ -47,7 +47,8 @@ TEST(RecordCompare, OrdersByTheFieldsKindOfValue) {
          1},
         {NOTUSED_T, 0, Text("a"), Text("b"), 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
+        SCOPED_TRACE(std::string(FieldTypeName(c.type)) + " format " + std::to_string(c.format) +
+                     " expecting " + std::to_string(c.expected));
         CTbObjDB db;
         db.SetFieldType(1, c.type, "Field");
         CTbObjField& field = *db.Field(1);

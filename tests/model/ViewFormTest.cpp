@@ -69,6 +69,13 @@ TEST(ViewDesign, SortKeysAreKeptPerKeyNumberAndCheckingClearsThoseWithoutAColumn
     EXPECT_EQ(view->GetSortKey(4).field, 0);
     view->CheckSortKeys();
     EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{2, 5, 3, 5, 0, 0}));
+    view->SetSortKey(1, 0, 1);  // the category list has no column either
+    view->CheckSortKeys();
+    EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{0, 0, 3, 5, 0, 0}));
+    view->AddColumn(0);
+    view->SetSortKey(1, 0, 1);
+    view->CheckSortKeys();
+    EXPECT_EQ(SortKeys(*view), (std::vector<uint16_t>{0, 1, 3, 5, 0, 0}));
 }
 
 TEST(FormTab, HasThirtyFourEmptyRowsFoundByTheirPosition) {
@@ -141,17 +148,19 @@ TEST(FormTab, ALabelRowCountsOnceNotEmptyAndEmptyingRestoresTheRowDefaults) {
 
 TEST(DesignChanges, MarkTheDatabaseModifiedUnlessTheyChangeNothing) {
     struct Case {
+        const char* name;
         void (*change)(CTbObjDB&);
         bool marks = true;
     };
-    const Case cases[] = {{[](CTbObjDB& db) { db.View(0)->SetSortKey(2, 1, 0); }},
-                          {[](CTbObjDB& db) { db.View(0)->MoveColumn(1, true); }},
-                          {[](CTbObjDB& db) { db.View(0)->MoveColumn(0, true); }, false},
-                          {[](CTbObjDB& db) { db.View(0)->RemoveColumnOfField(9); }, false},
-                          {[](CTbObjDB& db) { db.View(0)->Column(0)->SetWidth(90); }},
-                          {[](CTbObjDB& db) { db.Filter(0)->SetLogicOperator(1, 'O'); }},
-                          {[](CTbObjDB& db) { db.Tab(0)->PlaceField(1, 2); }},
-                          {[](CTbObjDB& db) { db.Tab(0)->RowAt(1)->SetEmpty(true); }}};
+    const Case cases[] = {
+        {"sort key", [](CTbObjDB& db) { db.View(0)->SetSortKey(2, 1, 0); }},
+        {"column moved", [](CTbObjDB& db) { db.View(0)->MoveColumn(1, true); }},
+        {"first column not moved up", [](CTbObjDB& db) { db.View(0)->MoveColumn(0, true); }, false},
+        {"no column to remove", [](CTbObjDB& db) { db.View(0)->RemoveColumnOfField(9); }, false},
+        {"column width", [](CTbObjDB& db) { db.View(0)->Column(0)->SetWidth(90); }},
+        {"filter logic", [](CTbObjDB& db) { db.Filter(0)->SetLogicOperator(1, 'O'); }},
+        {"field placed on the form", [](CTbObjDB& db) { db.Tab(0)->PlaceField(1, 2); }},
+        {"form row emptied", [](CTbObjDB& db) { db.Tab(0)->RowAt(1)->SetEmpty(true); }}};
     for (const Case& c : cases) {
         CTbObjDB db;
         db.AddView()->AddColumn(1);
@@ -159,6 +168,6 @@ TEST(DesignChanges, MarkTheDatabaseModifiedUnlessTheyChangeNothing) {
         db.AddFilter();
         db.SetModified(false);
         c.change(db);
-        EXPECT_EQ(db.IsModified(), c.marks) << "case " << &c - cases;
+        EXPECT_EQ(db.IsModified(), c.marks) << c.name;
     }
 }

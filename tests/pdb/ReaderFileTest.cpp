@@ -159,6 +159,24 @@ TEST_F(ReaderFileTest, AHeaderOnlyReadStopsAfterRecordZeroAndAFullReadStepsThrou
     EXPECT_EQ(progress.calls, expected);
 }
 
+// What info reads: the design in full, no data record, and the record count from the list.
+TEST_F(ReaderFileTest, ADesignOnlyLoadReadsEveryDesignRecordAndNoDataRecord) {
+    PdbFile file = SmallTabulon();
+    file.AddData(DataRecord(0, 3), 0x80);  // deleted: not counted
+    db.SetLocation(file.WriteTo(dir), true);
+    ProgressLog progress;
+    ASSERT_EQ(db.LoadDesign(&progress), TB_S_OK) << db.Reader().GetErrorText();
+    EXPECT_TRUE(db.Field(1)->IsUsed());
+    EXPECT_EQ(db.Records().Count(true), 0);
+    EXPECT_EQ(db.RecordCount(), 2);
+    EXPECT_EQ(progress.calls.front(), "SetRange 88");
+    EXPECT_EQ(
+        std::count(progress.calls.begin(), progress.calls.end(), "SetText Loading Tabulon data records..."),
+        0);
+    EXPECT_EQ(db.Load(false), TB_E_FAIL) << "a design-only Tabulon is not loaded further";
+    EXPECT_EQ(db.Save(), TB_E_FAIL) << "nor saved without its records";
+}
+
 TEST_F(ReaderFileTest, ContinuingKeepsHeaderSettingsChangedInBetweenAndRebuildsIds) {
     PdbFile file = SmallTabulon();
     file.AddData(DataRecord(0, 3), 0x80);  // deleted: not counted

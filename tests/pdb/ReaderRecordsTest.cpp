@@ -155,7 +155,7 @@ TEST_F(ReaderRecordsTest, ShortOrOddAdvancedRecordsAreToleratedAsTheHandheldLeav
     Load(WithField(FieldEntry(1, RADIO_T), Bytes{3, 1, 2, 3, 0, 0}));  // one byte short of three items
     EXPECT_EQ(db.Field(1)->ListProps()->Items().Count(), 0);
     Load(WithField(FieldEntry(1, MEMO_T), ListBlock({{1, "alpha"}})));
-    EXPECT_TRUE(db.Field(1)->TextProps()->GetAutoWriterWords().empty()) << "the auto-writer is off";
+    EXPECT_EQ(db.Field(1)->TextProps()->Words().Count(), 0) << "the auto-writer is off";
     Load(WithField(FieldEntry(1, AUTO_INC_T), Bytes{}.U32(41).Zeros(20)));
     EXPECT_EQ(db.Field(1)->NumberProps()->GetNextValue(), 42) << "a longer record is fine";
     Load(WithField(FieldEntry(1, AUTO_INC_T), Bytes{0}));
@@ -167,6 +167,15 @@ TEST_F(ReaderRecordsTest, ShortOrOddAdvancedRecordsAreToleratedAsTheHandheldLeav
     shortConditional.Resize(136);  // 137 bytes with the type byte
     Load(WithField(FieldEntry(1, COND_EXP_T), shortConditional));
     EXPECT_EQ(db.Field(1)->CondExprProps()->GetTrueConstant(), "");
+}
+
+TEST_F(ReaderRecordsTest, AutoWriterWordsKeepTheIndexesTheHandheldGaveThem) {
+    Bytes words = ListBlock({{2, "alpha"}, {5, "beta"}});
+    Load(WithField(FieldEntry(1, MEMO_T).AutoWriter(1), words));
+    const CTbObjListItems& read = db.Field(1)->TextProps()->Words();
+    ASSERT_EQ(read.Count(), 2);
+    EXPECT_EQ(read.TextOfIndex(5), "beta");
+    EXPECT_EQ(Written().Record(3), Bytes{3}.Add(words));
 }
 
 TEST_F(ReaderRecordsTest, FormsViewsAndFiltersAsTheHandheldLeavesThem) {

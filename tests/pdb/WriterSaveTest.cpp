@@ -67,7 +67,8 @@ TEST_F(WriterSaveTest, ValuesTheFileCannotHoldAreRefusedAndLeaveNoFile) {
         {IMAGE_T, 0, true, "Image too large: an image value holds at most 65,535 bytes."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
+        SCOPED_TRACE(std::string(FieldTypeName(c.type)) + " format " + std::to_string(c.format) +
+                     (c.withRecord ? " with a record" : " without records"));
         CTbObjDB fresh;
         CTbObjField* field = fresh.AddField("Bad", c.type);
         if (c.type == EXPRESSION_T) field->ExprProps()->SetResultFormat(c.format);

@@ -58,3 +58,20 @@ TEST(CodePage, CharactersWithoutAByteAndMalformedUtf8BecomeQuestionMarks) {
         EXPECT_EQ(out, c.expected);
     }
 }
+
+TEST(CodePage, LowerCaseFoldsTheLettersOfWindows1252Only) {
+    struct Case {
+        const char* name;
+        std::string upper, lower;
+    } cases[] = {
+        {"ASCII capitals", "AZaz@[", "azaz@["},
+        {"accented capitals", "\xC0\xC9\xDE", "\xE0\xE9\xFE"},
+        {"S, OE and Z with caron, Y with diaeresis", "\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},
+        {"multiplication sign, sharp s and lower case stay", "\xD7\xDF\x9A\xFF", "\xD7\xDF\x9A\xFF"},
+    };
+    for (const Case& c : cases) {
+        std::string lowered;
+        for (char ch : c.upper) lowered += static_cast<char>(orvanta::platform::LowerWindows1252(ch));
+        EXPECT_EQ(lowered, c.lower) << c.name;
+    }
+}

@@ -40,6 +40,39 @@ TEST(OleDate, DatesFollowTheGregorianCalendarWithinOleRangeAndTimesTheClock) {
     for (auto [h, m, s] : invalidTimes) EXPECT_FALSE(IsValidTime(h, m, s)) << h << ":" << m << ":" << s;
 }
 
+TEST(Calendar, DayNumbersLeapYearsAndMonthEndsFollowTheGregorianCalendarForAnyYear) {
+    struct Case {
+        const char* name;
+        int64_t year, month, day, days;
+    } cases[] = {
+        {"unix epoch", 1970, 1, 1, 0},
+        {"day before", 1969, 12, 31, -1},
+        {"leap day 2000", 2000, 2, 29, 11016},
+        {"after the 1900 non-leap day", 1900, 3, 1, -25508},
+        {"OLE day 0", 1899, 12, 30, -25569},
+        {"year 1", 1, 1, 1, -719162},
+        {"far future", 40000, 1, 1, 13'890'172},
+        {"month 13 carries", 1999, 13, 1, 10957},
+        {"day 0 is the day before", 2004, 3, 0, 12477},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DaysFromCivil(c.year, c.month, c.day), c.days) << c.name;
+        CalendarDate back = CivilFromDays(DaysFromCivil(c.year, c.month, c.day));
+        EXPECT_EQ(DaysFromCivil(back.year, back.month, back.day), c.days) << c.name;
+    }
+    EXPECT_EQ(
+        (Triple{CivilFromDays(13'890'172).year, CivilFromDays(-719162).month, CivilFromDays(12477).day}),
+        (Triple{40000, 1, 29}));
+
+    const std::pair<int64_t, bool> leapYears[] = {{2000, true},  {1900, false}, {2004, true},
+                                                  {2003, false}, {-4, true},    {2400, true}};
+    for (auto [year, leap] : leapYears) EXPECT_EQ(IsLeapYear(year), leap) << year;
+
+    const Triple monthEnds[] = {{2004, 2, 29},  {2003, 2, 28}, {1900, 2, 28}, {2004, 4, 30},
+                                {2004, 12, 31}, {2004, 13, 0}, {2004, 0, 0}};
+    for (auto [y, m, last] : monthEnds) EXPECT_EQ(DaysInMonth(y, m), last) << y << "-" << m;
+}
+
 TEST(OleDate, PalmTimeIsUnixTimeFrom1904Clamped) {
     const int64_t offset = kPalmEpochOffset;
     EXPECT_EQ(PalmFromUnix(0), kPalmEpochOffset);
