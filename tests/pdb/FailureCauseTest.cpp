@@ -14,7 +14,12 @@ namespace {
 
 using namespace pdbtest;
 
-constexpr const char* kFileFailure = "File could not be found or could not be opened.";
+// The message of a file failure and its second line.
+std::string FileFailure(const std::string& path, const char* cause) {
+    std::string lines = "File could not be found or could not be opened.\n";
+    lines.append(path).append(": ").append(cause);
+    return lines;
+}
 
 struct Cause {
     const char* name;
@@ -62,7 +67,7 @@ TEST_F(FailureCauseTest, ASaveThatCannotBeMadeNamesTheFileAndTheSystemsCause) {
             continue;
         }
         EXPECT_LT(writer.Write(db, target, nullptr), 0);
-        EXPECT_EQ(writer.GetErrorLines(), kFileFailure + ("\n" + target + ": " + c.cause));
+        EXPECT_EQ(writer.GetErrorLines(), FileFailure(target, c.cause));
         if (std::string(c.name) == "full disk") ::umount2(place.File("small").c_str(), MNT_DETACH);
     }
 }
@@ -72,13 +77,12 @@ TEST_F(FailureCauseTest, AFileLockedByAnotherOpenerIsSaidToBeLocked) {
     QnFile holder(target.c_str());
     holder.Open(QN_OPEN_WRITE);
     EXPECT_LT(writer.Write(db, target, nullptr), 0);
-    EXPECT_EQ(writer.GetErrorLines(), kFileFailure + ("\n" + target + ": locked by another program"));
+    EXPECT_EQ(writer.GetErrorLines(), FileFailure(target, "locked by another program"));
 }
 
 TEST_F(FailureCauseTest, ReadsNameTheMissingFileAndTheRecordAShortReadWasIn) {
     EXPECT_LT(reader.Read(db, dir.File("absent.PDB"), CTbPDBReader::TB_READ_FULL, nullptr), 0);
-    EXPECT_EQ(reader.GetErrorLines(),
-              kFileFailure + ("\n" + dir.File("absent.PDB") + ": No such file or directory"));
+    EXPECT_EQ(reader.GetErrorLines(), FileFailure(dir.File("absent.PDB"), "No such file or directory"));
     PdbFile file = PdbFile::Tabulon().AddData(DataRecord(0, 1, Bytes{1, 1, 2}.Raw("ab").U8(0)));
     file.Record(87).body.Resize(8);
     ExpectRefused(file, "Couldn't read in all bytes in ReadN()");

@@ -113,7 +113,9 @@ TEST_F(ReaderDamageTest, EachDamageIsPassedOverOrRepairedWithAWarningAndASaveRea
         EXPECT_EQ(Names(db), d.names);
         const CTbObjRecordValue& age = *db.Records().RecordInStoredOrder(0)->Value(2);
         EXPECT_EQ(age.HasValue() ? std::to_string(age.GetShort()) : "", d.annasAge);
-        if (d.record == 0) EXPECT_EQ(db.GetStartupScreen(), "Hi");
+        if (d.record == 0) {
+            EXPECT_EQ(db.GetStartupScreen(), "Hi");
+        }
 
         db.SetLocation(path, true);
         db.SetLoadState(TB_LOAD_FULL);
