@@ -1,8 +1,8 @@
 // CTbObjDB: lifecycle, files and names, header settings.
 #include "model/TbObjDB.h"
 
-#include "io/QnException.h"
 #include "io/QnFile.h"
+#include "io/QnFileOperation.h"
 #include "pdb/TbPDBReader.h"
 #include "pdb/TbPDBWriter.h"
 #include "platform/OleDate.h"
@@ -30,17 +30,11 @@ bool IsForbiddenNameChar(char c) {
     }
 }
 
-// Runs a file operation and turns the file layer's exception into its result code.
+// Runs a file operation on path and turns the file layer's exception into its result code.
 template <typename Fn>
-TbResult FileResult(Fn&& fn) {
-    try {
-        fn();
-        return TB_S_OK;
-    } catch (QnFileException* exception) {
-        TbResult code = exception->GetCode();
-        exception->Reset();
-        return code;
-    }
+TbResult FileResult(const std::string& path, Fn&& fn) {
+    QnAutoError error;
+    return QnRunFileOperation(error, path, std::forward<Fn>(fn));
 }
 
 }  // namespace
@@ -146,7 +140,7 @@ TbResult CTbObjDB::Save(IProgressIndicator* progress) {
 
 TbResult CTbObjDB::DeleteFile() {
     QnFile file(FullPath().c_str());
-    return FileResult([&] { file.Delete(); });
+    return FileResult(FullPath(), [&] { file.Delete(); });
 }
 
 TbResult CTbObjDB::Rename(const std::string& newName) {
@@ -157,7 +151,7 @@ TbResult CTbObjDB::Rename(const std::string& newName) {
     m_pdbName = pdbName;
     m_fileName.clear();
     std::string fileName = FileName();
-    TbResult result = FileResult([&] { file.Rename(fileName.c_str()); });
+    TbResult result = FileResult(FullPath(), [&] { file.Rename(fileName.c_str()); });
     if (result < 0) {
         m_pdbName = oldPdbName;
         m_fileName.clear();

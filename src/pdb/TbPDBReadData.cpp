@@ -82,8 +82,10 @@ bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
         m_dump.Note(label + ": (no value)");
         return true;
     }
-    Check(slot <= MaxUserFields, "Invalid field number in data record.");
-    CTbObjRecordValue& value = *record.Value(slot);
+    // A field number beyond 80 has no slot to receive its value: the record is damaged.
+    CTbObjRecordValue* slotValue = record.Value(slot);
+    Check(slotValue != nullptr, "Invalid field number in data record.");
+    CTbObjRecordValue& value = *slotValue;
     m_textCut = false;
     ReadValue(type, slot, value);
     m_dump.RecordValue(label, type, value);

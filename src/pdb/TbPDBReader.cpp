@@ -2,17 +2,15 @@
 // reach the caller.
 #include "pdb/TbPDBReader.h"
 
-#include "io/QnException.h"
+#include "io/QnFileOperation.h"
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBFormat.h"
-#include "platform/WinError.h"
 
 #include <filesystem>
 
 namespace {
 
-constexpr const char* kFileFailure = "File could not be found or could not be opened.";
 constexpr const char* kShortRead = "Couldn't read in all bytes in ReadN()";
 constexpr const char* kHeaderText = "Loading Tabulon header information...";
 constexpr const char* kFieldText = "Loading Tabulon field information...";
@@ -25,30 +23,16 @@ TbResult CTbPDBReader::Read(CTbObjDB& db, const std::string& path, int mode, IPr
     m_db = &db;
     m_progress = progress;
     const bool wasModified = db.IsModified();
-    TbResult result = TB_S_OK;
-    try {
+    TbResult result = QnRunFileOperation(m_error, path, [&] {
         Reset(mode);
         SetupInFile(path);
         ReadFile();
-    } catch (const QnAutoError& error) {
-        m_error = error;
-        result = error.GetCode();
-        if (error.GetMessage() == kShortRead)
-            m_error.SetDetail(path + ": the file ends inside " +
-                              (m_record < 0 ? std::string("its header or record list")
-                                            : "record " + std::to_string(m_record)) +
-                              ".");
-    } catch (QnFileException* exception) {
-        result = exception->GetCode();
-        exception->Reset();
-        if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
-        m_error.SetMessage(kFileFailure);
-        m_error.SetDetail(path + ": " +
-                          orvanta::platform::SystemCause(static_cast<uint32_t>(result) & 0xFFFFu));
-    } catch (...) {
-        result = TB_E_FAIL;
-        m_error.SetCode(result);
-    }
+    });
+    if (result < 0 && m_error.GetMessage() == kShortRead)
+        m_error.SetDetail(
+            path + ": the file ends inside " +
+            (m_record < 0 ? std::string("its header or record list") : "record " + std::to_string(m_record)) +
+            ".");
     CleanUp();
     db.SetModified(wasModified);
     m_db = nullptr;

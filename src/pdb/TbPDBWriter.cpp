@@ -2,7 +2,7 @@
 // the PDB header and the record list (written twice: first with provisional offsets).
 #include "pdb/TbPDBWriter.h"
 
-#include "io/QnException.h"
+#include "io/QnFileOperation.h"
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBFormat.h"
@@ -18,7 +18,6 @@ namespace pf = orvanta::platform;
 
 namespace {
 
-constexpr const char* kFileMessage = "File could not be found or could not be opened.";
 constexpr const char* kChangedOnDisk = "The Tabulon was changed by another program after it was opened.";
 constexpr const char* kTooManyRecords = "Too many records: a Tabulon holds at most 65,448 records.";
 
@@ -28,25 +27,7 @@ TbResult CTbPDBWriter::Write(CTbObjDB& db, const std::string& path, IProgressInd
     m_db = &db;
     m_progress = progress;
     m_error = QnAutoError();
-    TbResult result = TB_S_OK;
-    try {
-        WriteAll(path);
-    } catch (QnAutoError& error) {
-        m_error = error;
-        result = error.GetCode();
-    } catch (QnFileException* exception) {
-        result = exception->GetCode();
-        if (!QnIsCheckFailure(m_error.GetCode())) m_error.SetCode(result);
-        m_error.SetMessage(kFileMessage);
-        m_error.SetDetail(path + ": " + pf::SystemCause(static_cast<uint32_t>(result) & 0xFFFFu));
-        exception->Reset();
-    } catch (QnResult code) {
-        m_error.SetCode(code);
-        result = code;
-    } catch (...) {
-        m_error.SetCode(TB_E_FAIL);
-        result = TB_E_FAIL;
-    }
+    TbResult result = QnRunFileOperation(m_error, path, [&] { WriteAll(path); });
     CleanUp();
     return result;
 }
