@@ -1,5 +1,4 @@
 // CTbObjRecordValue: storage of one value, its defaults, and dates and times as text.
-#include "io/QnBufferedFile.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
 #include "platform/OleDate.h"
@@ -332,31 +331,4 @@ CTbObjRecordValue& CTbObjRecordValue::JoinedValue() {
 const CTbObjRecordValue* CTbObjRecordValue::JoinedValueIfAny() const {
     const Extension* ext = ExtIfAny();
     return ext ? ext->joined.get() : nullptr;
-}
-
-void CTbObjRecordValue::SaveData(const std::string& path) const {
-    const std::vector<uint8_t>& data = GetData();
-    if (data.empty()) return;
-    QnBufferedFile file;
-    QnAutoError& error = *file.GetErrorObject();
-    error.SetCode(file.SetPath(path.c_str()));
-    error.Check("Problem initializing m_DumpFile in SetupFiles()");
-    if (!file.Exists(false)) {
-        error.SetCode(file.Create());
-        error.Check("Problem creating m_DumpFile in SetupFiles()");
-    }
-    error.SetCode(file.Open(QN_OPEN_WRITE));
-    error.Check("Problem opening m_DumpFile in SetupFiles()");
-    file.WriteN(data.data(), static_cast<uint32_t>(data.size()));
-    file.SetLength(static_cast<uint32_t>(data.size()));  // an older, longer file leaves nothing behind
-    file.Close();
-}
-
-void CTbObjRecordValue::LoadData(const std::string& path) {
-    QnBufferedFile file(path.c_str());
-    file.Open(QN_OPEN_READ);
-    std::vector<uint8_t> data(file.GetLength());
-    file.ReadN(data.data(), static_cast<uint32_t>(data.size()));
-    file.Close();
-    SetData(std::move(data));
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -28,16 +29,14 @@ Locale GermanLocale() {
 }
 
 // Runs fn and reports whether it threw one of the file layer's errors (resetting the shared one).
-bool ThrowsFileError(const std::function<void()>& fn) {
+// The message and cause lines of the file error fn throws; "" when it throws none.
+std::string FileErrorLines(const std::function<void()>& fn) {
     try {
         fn();
-    } catch (QnFileException* exception) {
-        exception->Reset();
-        return true;
-    } catch (const QnAutoError&) {
-        return true;
+    } catch (const QnAutoError& error) {
+        return error.GetLines();
     }
-    return false;
+    return {};
 }
 
 }  // namespace
@@ -277,8 +276,17 @@ TEST(RecordData, SaveAndLoadCarryTheExactBytesAndFailuresThrowFileErrors) {
     other.SaveData(dir.File("none.bin"));  // empty data writes nothing, not even an empty file
     EXPECT_FALSE(std::filesystem::exists(dir.File("none.bin")));
 
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"new.bin", "picture.bin"})) << "no temporary file is left";
+
     std::string lost = (dir.Path() / "no-such-folder" / "picture.bin").string();
-    EXPECT_TRUE(ThrowsFileError([&] { value.SaveData(lost); }));
+    EXPECT_EQ(FileErrorLines([&] { value.SaveData(lost); }),
+              "Problem creating m_DumpFile in SetupFiles()\n" + lost + ": No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(lost));
-    EXPECT_TRUE(ThrowsFileError([&] { value.LoadData(dir.File("absent.bin")); }));
+    std::string absent = dir.File("absent.bin");
+    EXPECT_EQ(FileErrorLines([&] { value.LoadData(absent); }),
+              "File could not be found or could not be opened.\n" + absent + ": No such file or directory");
 }
