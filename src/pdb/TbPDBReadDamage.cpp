@@ -61,6 +61,17 @@ bool CTbPDBReader::CanReadDataRecordAt(int record) {
     return true;
 }
 
+// Without reading the data records, those the record list places outside the file's records
+// are known already: a design-only read warns of them as a full read would.
+void CTbPDBReader::CheckDataRecordOffsets() {
+    const int current = m_record;
+    for (int record = TbPdb::kDesignRecords; record < m_recordCount; ++record) {
+        const uint32_t start = m_offsets[record];
+        if (m_valid[record] && (start < m_listEnd || start >= m_fileLength)) CanReadDataRecordAt(record);
+    }
+    m_record = current;
+}
+
 // After a value that took bytes beyond its record's end: a text cut at the end is kept, any
 // other value is dropped, and the record ends there.
 bool CTbPDBReader::EndAtRecordEnd(int slot, CTbObjRecordValue& value) {

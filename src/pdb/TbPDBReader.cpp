@@ -101,6 +101,7 @@ void CTbPDBReader::ReadFile() {
     }
     ReadDesignRecords();
     if (m_mode == TB_READ_DESIGN_ONLY) {
+        CheckDataRecordOffsets();
         m_dump.Banner("End Read (design only)");
         return;
     }

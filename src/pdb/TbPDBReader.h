@@ -99,6 +99,7 @@ private:
     // length bytes of a data record's text from the window, cut where the record ends.
     std::string_view ReadRecordText(uint32_t length);
     bool CanReadDataRecordAt(int record);
+    void CheckDataRecordOffsets();
     bool EndAtRecordEnd(int slot, CTbObjRecordValue& value);
     void NoteUnterminated(const char* label);
     void ClaimRecordBytes(uint32_t start, uint32_t end);
