@@ -1,0 +1,47 @@
+// Loading the stand-ins of the Windows libraries with dlopen. Known names map to the files
+// this project builds; any other "NAME.DLL" maps to "libname.so".
+#include "platform/RuntimeLibrary.h"
+
+#include <dlfcn.h>
+
+namespace orvanta::platform {
+namespace {
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string MappedName(const std::string& windowsName) {
+    std::string base = Lowered(windowsName);
+    if (size_t dot = base.rfind('.'); dot != std::string::npos && base.substr(dot) == ".dll")
+        base.resize(dot);
+    if (base == "docklineconfigmgr") base = "dockline";
+    return "lib" + base + ".so";
+}
+
+}  // namespace
+
+std::string RuntimeLibrary::FileFor(const std::string& windowsPath) {
+    size_t cut = windowsPath.find_last_of("/\\");
+    std::string folder = cut == std::string::npos ? "." : windowsPath.substr(0, cut);
+    std::string name = cut == std::string::npos ? windowsPath : windowsPath.substr(cut + 1);
+    if (folder.empty()) folder = "/";
+    return (folder == "/" ? folder : folder + "/") + MappedName(name);
+}
+
+bool RuntimeLibrary::Load(const std::string& windowsPath) {
+    Free();
+    m_handle = ::dlopen(FileFor(windowsPath).c_str(), RTLD_NOW | RTLD_LOCAL);
+    return m_handle != nullptr;
+}
+
+void* RuntimeLibrary::Symbol(const char* name) const { return m_handle ? ::dlsym(m_handle, name) : nullptr; }
+
+void RuntimeLibrary::Free() {
+    if (m_handle) ::dlclose(m_handle);
+    m_handle = nullptr;
+}
+
+}  // namespace orvanta::platform
