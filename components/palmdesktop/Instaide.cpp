@@ -69,6 +69,8 @@ ORVANTA_STANDIN_EXPORT int PltGetUser(unsigned int index, char* name, short* siz
 
 ORVANTA_STANDIN_EXPORT int PltGetUserDirectory(const char* user, char* buffer, int* size) {
     std::string folder = FolderOf(user);
+    std::error_code ec;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);  // made with the user
     if (folder.empty() || *size <= 0 || folder.size() + 1 > static_cast<size_t>(*size)) return -1;
     std::memcpy(buffer, folder.c_str(), folder.size() + 1);
     *size = static_cast<int>(folder.size() + 1);

@@ -211,7 +211,7 @@ bool CTbBrowser::AnyItemOnCard(const CardId& id) const {
     return false;
 }
 
-void CTbBrowser::MoveCardItemsToHandheld(const CardId& id) {
+void CTbBrowser::MoveCardItemsToHandheld(CardId id) {  // a copy: the items' own ids change
     for (const auto& item : m_items)
         if (item->GetCardId() == id) {
             item->SetCardId(CardId{});

@@ -94,7 +94,7 @@ public:
     void RemoveCard(const CardId& id);
     bool AnyItemOnCard(const CardId& id) const;
     // Every item on the card moves to handheld memory with status 1.
-    void MoveCardItemsToHandheld(const CardId& id);
+    void MoveCardItemsToHandheld(CardId id);
     // "Handheld" for handheld memory, the card's name, or empty for an unknown card.
     std::string CardDisplayName(const CardId& id) const;
 

@@ -71,7 +71,11 @@ TbResult CTbItem::Load(bool headerOnly) {
         default:
             return TB_E_FAIL;
     }
-    return m_lastLoadResult < 0 ? m_lastLoadResult : CheckFileName();
+    if (m_lastLoadResult >= 0) return CheckFileName();
+    // What a failed read left of the header is no name to show: the file's name stands for it.
+    m_db.SetPdbName(CTbObjDB::PdbNameFromFileName(m_db.FileName()));
+    m_db.SetModified(false);
+    return m_lastLoadResult;
 }
 
 TbResult CTbItem::ReadRest() {
@@ -98,7 +102,7 @@ TbResult CTbItem::CheckFileName() {
 
 TbResult CTbItem::Save() {
     m_owner->SaveCatalogue();
-    if (m_db.GetLoadState() == TB_LOAD_HEADER) Load(false);
+    if (m_db.GetLoadState() == TB_LOAD_HEADER || m_db.GetLoadState() == TB_LOAD_EMPTY) Load(false);
     TbLoadState state = m_db.GetLoadState();
     if (state != TB_LOAD_FULL && state != TB_LOAD_NEW) {
         if (pf::IPrompt* prompt = m_owner->Prompt())
