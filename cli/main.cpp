@@ -1,6 +1,8 @@
 // orvanta-cli: looks into and repairs Tabulon files without the desktop program. This file
 // only sets up the command line; the commands live in the orvanta_cli_core library.
 #include "cli/Commands.h"
+#include "cli/LibraryCommands.h"
+#include "cli/LibrarySession.h"
 #include "cli/TerminalProgress.h"
 
 #include <CLI/CLI.hpp>
@@ -8,8 +10,12 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/CodePage.h"
 
 using namespace orvanta::cli;
+using orvanta::platform::Windows1252FromUtf8;
 
 namespace {
 
@@ -62,10 +68,58 @@ int main(int argc, char** argv) {
                           "Replace the file even when its read passed over records or values");
     }
 
+    LibraryOptions library;
+    std::string name, newName, card;
+    int category = 0;
+    std::vector<std::string> install;
+    auto* users = app.add_subcommand("users", "The HotSync users of this desktop, one a line");
+    auto* list = app.add_subcommand(
+        "list", "The user's Tabulons: Name, Sync With, Records, Status, Category, Size (tab-separated)");
+    auto* create = app.add_subcommand("create", "Create an empty Tabulon in the user's library");
+    auto* rename = app.add_subcommand("rename", "Rename a Tabulon of the user's library");
+    auto* remove = app.add_subcommand("delete", "Delete a Tabulon of the user's library");
+    auto* samples = app.add_subcommand("samples", "The sample Tabulons, or install some with --install");
+    auto* cards = app.add_subcommand("cards", "The expansion cards known for the user");
+    auto* queue = app.add_subcommand("queue-handheld", "Queue the handheld application for the next HotSync");
+    for (CLI::App* command : {create, rename, remove})
+        command->add_option("NAME", name, "The Tabulon's name as the list shows it")->required();
+    rename->add_option("NEWNAME", newName, "The new name")->required();
+    create->add_option("--category", category, "Index in the user's category list (0 = Unfiled)");
+    create->add_option("--card", card, "The card it lives on, 24 hexadecimal digits");
+    samples->add_option("--install", install, "Names of samples to install");
+    CLI::Option* removeCard = cards->add_option("--remove", card, "Remove this card (24 hexadecimal digits)");
+    std::string user, desktop;
+    std::vector<CLI::Option*> userOptions, desktopOptions;
+    for (CLI::App* command : {users, list, create, rename, remove, samples, cards, queue, info, json, dump,
+                              resave, check, expr, setExpression, recalc}) {
+        userOptions.push_back(
+            command->add_option("--user", user, "HotSync user (default: the last one chosen)"));
+        desktopOptions.push_back(command->add_option(
+            "--desktop", desktop, "Palm Desktop folder for this run (default: the registry's)"));
+    }
+
     CLI11_PARSE(app, argc, argv);
 
     TerminalProgress progress(2);
     CommandIo io{std::cout, std::cerr, &progress};
+    for (CLI::Option* option : userOptions)
+        if (option->count()) library.user = user;
+    for (CLI::Option* option : desktopOptions)
+        if (option->count()) library.desktop = desktop;
+    // Names typed on a terminal are UTF-8; the library's are Windows-1252.
+    for (std::string* text : {&name, &newName}) Windows1252FromUtf8(std::string(*text), text);
+    for (std::string& text : install) Windows1252FromUtf8(std::string(text), &text);
+    if (library.user) Windows1252FromUtf8(std::string(*library.user), &*library.user);
+    if (*users) return RunUsers(library, io);
+    if (*list) return RunList(library, io);
+    if (*create) return RunCreate(library, name, category, card, io);
+    if (*rename) return RunRename(library, name, newName, io);
+    if (*remove) return RunDelete(library, name, io);
+    if (*samples) return RunSamples(library, install, io);
+    if (*cards)
+        return RunCards(library, removeCard->count() ? std::optional<std::string>(card) : std::nullopt, io);
+    if (*queue) return RunQueueHandheld(library, io);
+    if (!ResolveTabulonPath(file, library, io, &file)) return 1;
     if (*info) return RunInfo(file, io);
     if (*json) return RunJson(file, io);
     if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);
