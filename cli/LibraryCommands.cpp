@@ -191,8 +191,11 @@ int RunQueueHandheld(const LibraryOptions& options, CommandIo& io) {
 
 bool ResolveTabulonPath(const std::string& file, const LibraryOptions& options, CommandIo& io,
                         std::string* path) {
+    // A path (a folder part, a ".PDB" name or an existing file) is read as given.
     std::error_code ec;
-    if (!options.user && !options.desktop && std::filesystem::exists(file, ec)) {
+    bool isPath = file.find('/') != std::string::npos || std::filesystem::exists(file, ec) ||
+                  (file.size() > 4 && strcasecmp(file.c_str() + file.size() - 4, ".PDB") == 0);
+    if (!options.user && !options.desktop && isPath) {
         *path = file;
         return true;
     }

@@ -29,8 +29,8 @@ int RunSamples(const LibraryOptions& options, const std::vector<std::string>& in
 int RunCards(const LibraryOptions& options, const std::optional<std::string>& removeHex, CommandIo& io);
 int RunQueueHandheld(const LibraryOptions& options, CommandIo& io);
 
-// The path of a file command's FILE: the path itself, or with --user (or when no such file
-// exists) the file of the library's Tabulon of that name. False with the reason on io.err.
+// The path of a file command's FILE: the path itself, or with --user or --desktop (or for a
+// bare name that is no file) the file of the library's Tabulon of that name. False with the reason on io.err.
 bool ResolveTabulonPath(const std::string& file, const LibraryOptions& options, CommandIo& io,
                         std::string* path);
 
