@@ -17,3 +17,21 @@ done
 # A computed field at work: the hours of each Time Log entry, worked out from its start and end.
 echo "== Hours worked, from the Time Log's start and end times"
 "$build/cli/orvanta-cli" expr "$build/samples/Sample Tabulons/MRA_Time Log.PDB" "Round((End - Start) * 24, 2)"
+
+# The library of a demo HotSync user. The demo has a registry of its own under the build tree, so
+# a real configuration is never read or changed; its Palm Desktop folder (with the stand-in
+# libraries) and the user's samples are made on the first run only.
+demo="$build/demo"
+export ORVANTA_REGISTRY="$demo/registry"
+if [ ! -e "$ORVANTA_REGISTRY" ]; then
+  mkdir -p "$demo/desktop"
+  for lib in instaide hsapi dockline; do ln -sf "$build/components/lib$lib.so" "$demo/desktop/"; done
+  printf 'Demo User\tdemo\t0\n' >"$demo/desktop/Users"
+  printf '[HKEY_CURRENT_USER\\Software\\U.S. Robotics\\Pilot Desktop\\Core]\n"HotSyncPath"="%s"\n' \
+    "$demo/desktop/HotSync.exe" >"$ORVANTA_REGISTRY"
+  "$build/cli/orvanta-cli" samples --user "Demo User" \
+    --install "Contacts" "Household Inventory" "Reading List" "Time Log"
+fi
+echo
+echo "== The Tabulons of $("$build/cli/orvanta-cli" users | head -1): Name, Sync With, Records, Status, Category, Size"
+"$build/cli/orvanta-cli" list

@@ -23,7 +23,7 @@ std::string Quoted(const std::string& text) {
             out += static_cast<char>(c);
         }
     }
-    return out + "\"";
+    return out.append("\"");
 }
 
 int HexDigit(char c) {
@@ -121,7 +121,7 @@ std::string DataText(const RegistryValue& value) {
         return Quoted(value.data.substr(0, value.data.size() - 1));
     char prefix[24];
     std::snprintf(prefix, sizeof prefix, "hex(%x):", value.type);
-    return prefix + HexBytes(value.data);
+    return std::string(prefix).append(HexBytes(value.data));
 }
 
 void ParseValueLine(const std::string& line, RegistryKeyData* key) {
@@ -155,7 +155,7 @@ std::string RegistryKeyPath(RegistryRoot root, const std::string& key) {
     while (start < key.size()) {
         size_t end = key.find('\\', start);
         if (end == std::string::npos) end = key.size();
-        if (end > start) path += "\\" + key.substr(start, end - start);
+        if (end > start) path.append("\\").append(key, start, end - start);
         start = end + 1;
     }
     return path;
@@ -186,10 +186,13 @@ RegistryData ParseRegistryText(const std::string& text) {
 std::string RegistryTextOf(const RegistryData& data) {
     std::string text;
     for (const auto& [folded, key] : data) {
-        text += "[" + key.name + "]\n";
+        text.append("[").append(key.name).append("]\n");
         for (const auto& [valueFolded, value] : key.values) {
             const std::string& name = key.valueNames.at(valueFolded);
-            text += (name.empty() ? std::string("@") : Quoted(name)) + "=" + DataText(value) + "\n";
+            text.append(name.empty() ? std::string("@") : Quoted(name))
+                .append("=")
+                .append(DataText(value))
+                .append("\n");
         }
         text += "\n";
     }

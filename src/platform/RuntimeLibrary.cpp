@@ -18,17 +18,17 @@ std::string MappedName(const std::string& windowsName) {
     if (size_t dot = base.rfind('.'); dot != std::string::npos && base.substr(dot) == ".dll")
         base.resize(dot);
     if (base == "docklineconfigmgr") base = "dockline";
-    return "lib" + base + ".so";
+    return std::string("lib").append(base).append(".so");
 }
 
 }  // namespace
 
 std::string RuntimeLibrary::FileFor(const std::string& windowsPath) {
     size_t cut = windowsPath.find_last_of("/\\");
-    std::string folder = cut == std::string::npos ? "." : windowsPath.substr(0, cut);
-    std::string name = cut == std::string::npos ? windowsPath : windowsPath.substr(cut + 1);
-    if (folder.empty()) folder = "/";
-    return (folder == "/" ? folder : folder + "/") + MappedName(name);
+    // No folder: the current one, never the system's library search.
+    if (cut == std::string::npos) return std::string("./").append(MappedName(windowsPath));
+    std::string folder(windowsPath, 0, cut + 1);
+    return folder.append(MappedName(windowsPath.substr(cut + 1)));
 }
 
 bool RuntimeLibrary::Load(const std::string& windowsPath) {
