@@ -22,6 +22,10 @@ std::vector<uint32_t> Widths(const CPvtrPrefs& prefs) {
     return widths;
 }
 
+std::string RaceValueName(int writer, int i) {
+    return std::string("w").append(std::to_string(writer)).append("_").append(std::to_string(i));
+}
+
 }  // namespace
 
 TEST(Preferences, FirstStartDefaultsAreSavedAndGroupsComeBackWhole) {
@@ -117,8 +121,8 @@ TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
         children[c] = ::fork();
         if (children[c] == 0) {
             for (int i = 0; i < kWrites; ++i)
-                pf::RegistrySetValue(pf::RegistryRoot::CurrentUser, "Software\\Race",
-                                     "w" + std::to_string(c) + "_" + std::to_string(i), pf::RegistryDword(i));
+                pf::RegistrySetValue(pf::RegistryRoot::CurrentUser, "Software\\Race", RaceValueName(c, i),
+                                     pf::RegistryDword(i));
             ::_exit(0);
         }
     }
@@ -131,7 +135,7 @@ TEST(RegistryStore, TwoProcessesWritingAtOnceLoseNothing) {
         for (int i = 0; i < kWrites; ++i) {
             pf::RegistryValue value;
             ASSERT_EQ(pf::RegistryQueryValue(pf::RegistryRoot::CurrentUser, "Software\\Race",
-                                             "w" + std::to_string(c) + "_" + std::to_string(i), &value),
+                                             RaceValueName(c, i), &value),
                       0u)
                 << c << " " << i;
             EXPECT_EQ(value.data, pf::RegistryDword(static_cast<uint32_t>(i)).data);
