@@ -34,7 +34,8 @@ protected:
     int32_t Open() { return browser.OpenUserDirectory(home.Path().string(), "Ann"); }
     void MakeUserFolder() { fs::create_directories(DataFolder()); }
 
-    TempDir home;
+    TempDir home, config;
+    ScopedRegistry registry{config.File("registry")};  // deleting asks the registry for the sync library
     RecordingPrompt prompt;
     CTbBrowser browser{nullptr, &prompt};
 };
