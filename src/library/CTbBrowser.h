@@ -98,6 +98,12 @@ public:
     // "Handheld" for handheld memory, the card's name, or empty for an unknown card.
     std::string CardDisplayName(const CardId& id) const;
 
+    // Desktop-database synchronisation of a Tabulon whose header was read: it is read in full,
+    // then handed to the sync-configuration library. False without the library, for a Tabulon
+    // not read, for no configuration id (65535), or when the library refuses.
+    bool NewSyncConfiguration(CTbItem& item);
+    bool EditSyncConfiguration(CTbItem& item, uint16_t configId);
+
     IProgressIndicator* Progress() const { return m_progress; }
     orvanta::platform::IPrompt* Prompt() const { return m_prompt; }
     CSyncConfigLibrary& SyncConfig() { return m_syncConfig; }

@@ -116,9 +116,17 @@ TEST_F(Handheld, SyncConfigurationsNameThePartnerAndGoWithTheTabulon) {
     ASSERT_GE(browser.CreateTabulon("Synced", 0, CardId{}), 0);
     CTbItem& item = *browser.Items()[0];
     EXPECT_EQ(item.SyncWithText(), "Orvanta Desktop");
-    ASSERT_TRUE(browser.SyncConfig().NewConfiguration("Ann", item.PdbName()));
-    EXPECT_EQ(item.SyncWithText(), "Orvanta Desktop");  // cached until refreshed
-    EXPECT_EQ(item.SyncWithText(true), "Microsoft Access");
+    EXPECT_FALSE(browser.NewSyncConfiguration(item)) << "its header was not read yet";
+    ASSERT_GE(item.Load(true), 0);
+    ASSERT_TRUE(browser.NewSyncConfiguration(item));
+    EXPECT_EQ(item.Db().GetLoadState(), TB_LOAD_FULL) << "read in full first";
+    EXPECT_EQ(item.SyncWithText(), "Microsoft Access");
+    uint16_t made = kNoSyncConfig;
+    ASSERT_TRUE(browser.SyncConfig().HasConfiguration("Synced", "Ann", &made));
+    EXPECT_TRUE(browser.EditSyncConfiguration(item, made));
+    EXPECT_FALSE(browser.EditSyncConfiguration(item, kNoSyncConfig));
+    EXPECT_FALSE(browser.EditSyncConfiguration(item, static_cast<uint16_t>(made + 1)))
+        << "no such configuration";
     ASSERT_GE(browser.Delete(item.PdbName(), true), 0);
     uint16_t id;
     EXPECT_FALSE(browser.SyncConfig().HasConfiguration("Synced", "Ann", &id));
