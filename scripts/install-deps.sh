@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcli11-dev nlohmann-json3-dev libfreexl-dev
   clang libclang-rt-14-dev clang-format
-  libpalm-pdb-perl
+  libpalm-pdb-perl netpbm
 )
 
 missing=()
