@@ -40,7 +40,10 @@ PalmImage IndexedFromDib(const Dib& dib) {
     palette.resize(std::min<size_t>(palette.size(), size_t{1} << image.depth));
     std::vector<uint16_t> map;
     const bool raw = dib.bitsPerPixel == 4 && IsImportGreyRamp(palette);
-    if (!raw && !SystemIndexes(palette, image.depth, &map)) image.colourTable = palette;
+    if (!raw && !SystemIndexes(palette, image.depth, &map)) {
+        image.colourTable = palette;
+        map.clear();
+    }
     image.pixels.reserve(static_cast<size_t>(dib.width) * dib.height);
     for (int y = 0; y < dib.height; ++y)
         for (int x = 0; x < dib.width; ++x) {

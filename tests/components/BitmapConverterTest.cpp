@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{
                           "SystemColour8", 8, {{255, 255, 255}, {0, 0, 0}, {204, 51, 0}, {128, 0, 128}}},
                       RoundTrip{"OwnColour8", 8, {{3, 3, 3}, {7, 200, 9}, {100, 101, 102}}},
+                      RoundTrip{"SystemThenOwnColour8", 8, {{255, 255, 255}, {0, 0, 0}, {3, 4, 5}}},
                       RoundTrip{"Direct16", 16, kExact565}, RoundTrip{"Direct24", 24, kExact565}),
     [](const auto& info) { return std::string(info.param.name); });
 
