@@ -1,6 +1,7 @@
 // orvanta-cli: looks into and repairs Tabulon files without the desktop program. This file
 // only sets up the command line; the commands live in the orvanta_cli_core library.
 #include "cli/Commands.h"
+#include "cli/ImageCommands.h"
 #include "cli/LibraryCommands.h"
 #include "cli/LibrarySession.h"
 #include "cli/TerminalProgress.h"
@@ -97,6 +98,22 @@ int main(int argc, char** argv) {
         desktopOptions.push_back(command->add_option(
             "--desktop", desktop, "Palm Desktop folder for this run (default: the registry's)"));
     }
+    auto* image = app.add_subcommand("image", "Export, import and convert the Palm bitmaps of Image fields");
+    image->require_subcommand(1);
+    auto* imageExport = image->add_subcommand("export", "Write a record's picture as a BMP file");
+    auto* imageImport = image->add_subcommand("import", "Put a picture into a record's Image field and save");
+    auto* imageConvert =
+        image->add_subcommand("convert", "Convert a picture: .pbmp <-> .bmp; PNG or JPEG in");
+    std::string picture, pictureOut;
+    for (CLI::App* command : {imageExport, imageImport}) {
+        command->add_option("TABULON", file, "The Tabulon file (.PDB)")->required();
+        command->add_option("RECORD", recordNumber, "The record's position, from 1")->required();
+        command->add_option("SLOT", slot, "The Image field's slot (1 to 80)")->required();
+    }
+    imageExport->add_option("OUT", picture, "The BMP file to write")->required();
+    imageImport->add_option("PICTURE", picture, "The picture (BMP, PNG, JPEG, ...)")->required();
+    imageConvert->add_option("IN", picture, "The picture to read")->required();
+    imageConvert->add_option("OUT", pictureOut, "The .bmp or .pbmp file to write")->required();
 
     CLI11_PARSE(app, argc, argv);
 
@@ -134,5 +151,8 @@ int main(int argc, char** argv) {
     if (*setExpression)
         return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), target(setExpression), io);
     if (*recalc) return RunRecalc(file, target(recalc), io);
+    if (*imageExport) return RunImageExport(file, recordNumber, slot, picture, io);
+    if (*imageImport) return RunImageImport(file, recordNumber, slot, picture, io);
+    if (*imageConvert) return RunImageConvert(picture, pictureOut, io);
     return 0;  // not reached: CLI11 requires one command
 }
