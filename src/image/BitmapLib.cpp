@@ -12,6 +12,7 @@
 #include "io/QnException.h"
 #include "model/TbObjRecord.h"
 #include "platform/Component.h"
+#include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
 #include <QImageReader>
@@ -66,7 +67,9 @@ bool CBitmapLib::PalmToBmp(const std::string& palm, const std::string& bmp, std:
 bool CBitmapLib::ValueToBmp(const CTbObjRecordValue& value, const std::string& bmpPath, bool* written) {
     std::string rle, error;
     *written = MakeImageTempFile("ORV", "rle", &rle) && FileStep([&] { value.SaveData(rle); });
-    return *written && PalmToBmp(rle, bmpPath, &error);
+    if (!*written || !PalmToBmp(rle, bmpPath, &error)) return false;
+    platform::DeleteFile(rle);  // only a failure leaves its files behind
+    return true;
 }
 
 bool CBitmapLib::ViewImage(const CTbObjRecordValue& value) {
@@ -96,8 +99,12 @@ bool CBitmapLib::PrepareImportBmp(const std::string& source, int bitsPerPixel, c
     if (!ConvertBmpDepth(scaled, intermediate, 24, progress)) return false;
     platform::Dib rgb;
     std::string error;
-    if (!platform::ReadDib(intermediate, &rgb, &error)) return false;
-    return platform::WriteDib(bmpPath, ReduceToDepth(rgb, bitsPerPixel));
+    if (!platform::ReadDib(intermediate, &rgb, &error) ||
+        !platform::WriteDib(bmpPath, ReduceToDepth(rgb, bitsPerPixel)))
+        return false;
+    platform::DeleteFile(scaled);
+    platform::DeleteFile(intermediate);
+    return true;
 }
 
 bool CBitmapLib::ImportImage(CTbObjRecordValue& value, int bitsPerPixel, const std::string& source,
@@ -110,6 +117,8 @@ bool CBitmapLib::ImportImage(CTbObjRecordValue& value, int bitsPerPixel, const s
     CTbObjRecordValue loaded = value;
     if (!FileStep([&] { loaded.LoadData(palm); })) return Fail(kImportFailed);
     value = std::move(loaded);
+    platform::DeleteFile(bmp);
+    platform::DeleteFile(palm);
     return true;
 }
 

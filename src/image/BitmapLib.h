@@ -31,7 +31,8 @@ public:
     // Converts the value's Palm bitmap to a BMP and opens it in the viewer. A value that cannot be
     // written ends silently. Creating the converter can throw platform::ComError.
     bool ViewImage(const CTbObjRecordValue& value);
-    // As ViewImage, but the BMP is written to destination and nothing is opened.
+    // As ViewImage, but the BMP is written to destination and nothing is opened. Each operation
+    // removes its temporary files when it succeeds (the viewed BMP stays for the viewer).
     bool ExportImage(const CTbObjRecordValue& value, const std::string& destination);
     // Loads the picture, scales it into 154 x 135, reduces it to bitsPerPixel (the field's image
     // format) and stores the converted Palm bitmap in the value; unchanged on failure.

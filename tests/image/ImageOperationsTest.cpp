@@ -102,8 +102,7 @@ TEST_P(ImportDepthTest, ImportsScaledAndReducedThenExports) {
     EXPECT_EQ(c.red, dib.Colour(77, 26));
     EXPECT_EQ(c.black, dib.Colour(128, 26));
     EXPECT_TRUE(m_prompt.messages.empty());
-    EXPECT_EQ((std::multiset<std::string>{"ORV.bmp", "ORV.pbmp", "ORV.rle", "RSZ.bmp", "RSZ.rbmp"}),
-              TempKinds());
+    EXPECT_TRUE(TempKinds().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,6 +124,7 @@ TEST_F(ImageOperationsTest, ViewOpensTheConvertedBmpInTheViewer) {
     EXPECT_EQ(m_temp.Path(), opened.parent_path());
     EXPECT_EQ("ORV", opened.filename().string().substr(0, 3));
     EXPECT_EQ(".bmp", opened.extension());
+    EXPECT_EQ((std::multiset<std::string>{"ORV.bmp"}), TempKinds());
     Dib dib;
     std::string error;
     EXPECT_TRUE(orvanta::platform::ReadDib(opened.string(), &dib, &error)) << error;
@@ -151,6 +151,7 @@ TEST_P(FailureTest, ShowsTheMessageAndLeavesTheValue) {
     EXPECT_EQ((std::vector<std::string>{std::string("Orvanta: ") + c.message}), m_prompt.messages);
     EXPECT_EQ(c.data, value.GetData());
     EXPECT_TRUE(m_viewer.opened.empty());
+    EXPECT_FALSE(TempKinds().empty());  // a failure leaves its temporary files
 }
 
 INSTANTIATE_TEST_SUITE_P(
