@@ -9,6 +9,7 @@
 #include "model/TbObjDB.h"
 #include "model/TbObjField.h"
 #include "platform/Component.h"
+#include "platform/FileSystem.h"
 
 #include <QImage>
 
@@ -63,7 +64,9 @@ int Convert(const std::string& in, const std::string& out, CommandIo& io) {
             return Failed(io, in + ": the picture cannot be read.");
     }
     if (to == "bmp") return Failed(io, in + " is a BMP file already.");
-    return image::CBitmapLib::BmpToPalm(bmp, out, &error) ? 0 : Failed(io, error);
+    const bool converted = image::CBitmapLib::BmpToPalm(bmp, out, &error);
+    if (bmp != in) platform::DeleteFile(bmp);
+    return converted ? 0 : Failed(io, error);
 }
 
 }  // namespace

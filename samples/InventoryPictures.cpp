@@ -93,22 +93,34 @@ Rgb PaintBicycle(Rgb colour, int x, int y) {
 
 }  // namespace
 
-std::vector<uint8_t> PaintItemPicture(PictureKind kind, Rgb colour) {
-    return MakePalmBitmap8(kPictureWidth, kPictureHeight, [kind, colour](int x, int y) {
-        switch (kind) {
-            case PictureKind::Screen:
-                return PaintScreen(colour, x, y);
-            case PictureKind::Cabinet:
-                return PaintCabinet(colour, x, y);
-            case PictureKind::Lamp:
-                return PaintLamp(colour, x, y);
-            case PictureKind::Table:
-                return PaintTable(colour, x, y);
-            case PictureKind::Bicycle:
-                return PaintBicycle(colour, x, y);
+namespace {
+
+Rgb PaintPixel(PictureKind kind, Rgb colour, int x, int y) {
+    switch (kind) {
+        case PictureKind::Screen:
+            return PaintScreen(colour, x, y);
+        case PictureKind::Cabinet:
+            return PaintCabinet(colour, x, y);
+        case PictureKind::Lamp:
+            return PaintLamp(colour, x, y);
+        case PictureKind::Table:
+            return PaintTable(colour, x, y);
+        case PictureKind::Bicycle:
+            return PaintBicycle(colour, x, y);
+    }
+    return Room(x, y);
+}
+
+}  // namespace
+
+QImage PaintItemPicture(PictureKind kind, Rgb colour) {
+    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kPictureHeight; ++y)
+        for (int x = 0; x < kPictureWidth; ++x) {
+            const Rgb c = PaintPixel(kind, colour, x, y);
+            picture.setPixel(x, y, qRgb(c.r, c.g, c.b));
         }
-        return Room(x, y);
-    });
+    return picture;
 }
 
 }  // namespace samples

@@ -1,13 +1,14 @@
-// Small photo-like pictures of household things for the "Household Inventory" sample, as the
-// 8-bit Palm bitmaps an Image field keeps: a lit room corner with one object in it.
+// Small photo-like pictures of household things for the "Household Inventory" sample: a lit
+// room corner with one object in it, painted pixel by pixel.
 #pragma once
 
-#include "PalmBitmap.h"
-
-#include <cstdint>
-#include <vector>
+#include <QImage>
 
 namespace samples {
+
+struct Rgb {
+    int r, g, b;  // 0 to 255 each
+};
 
 enum class PictureKind { Screen, Cabinet, Lamp, Table, Bicycle };
 
@@ -15,6 +16,6 @@ inline constexpr int kPictureWidth = 32;
 inline constexpr int kPictureHeight = 24;
 
 // The object of that kind in its main colour, 32 x 24 pixels.
-std::vector<uint8_t> PaintItemPicture(PictureKind kind, Rgb colour);
+QImage PaintItemPicture(PictureKind kind, Rgb colour);
 
 }  // namespace samples

@@ -2,13 +2,26 @@
 // with a photo of each thing, for the insurance.
 #include "InventoryPictures.h"
 #include "SampleKit.h"
+#include "SamplePictures.h"
 #include "Samples.h"
 
 namespace samples {
 
 namespace {
 
-enum Slot { kCategory = 0, kItem, kRoom, kValue, kQuantity, kPurchased, kSerial, kPhoto, kNotes };
+enum Slot {
+    kCategory = 0,
+    kItem,
+    kRoom,
+    kValue,
+    kQuantity,
+    kPurchased,
+    kSerial,
+    kPhoto,
+    kNotes,
+    kGreyPhoto,
+    kLinePhoto
+};
 
 struct Thing {
     const char* item;
@@ -183,6 +196,9 @@ void Design(CTbObjDB& db) {
     AddField(db, kSerial, "Serial no.", TEXT_T);
     AddField(db, kPhoto, "Photo", IMAGE_T).ImageProps()->SetBitsPerPixel(8);
     AddField(db, kNotes, "Notes", MEMO_T);
+    // The same photos for handhelds with grey and with black and white screens.
+    AddField(db, kGreyPhoto, "Grey photo", IMAGE_T).ImageProps()->SetBitsPerPixel(4);
+    AddField(db, kLinePhoto, "Line photo", IMAGE_T).ImageProps()->SetBitsPerPixel(1);
 }
 
 void Complete(CTbObjDB& db) {
@@ -215,7 +231,9 @@ void Complete(CTbObjDB& db) {
         record.Category(t.category).Text(kItem, t.item).Choice(kRoom, t.room).Float(kValue, t.value);
         record.Integer(kQuantity, t.quantity).Date(kPurchased, t.year, t.month, t.day);
         if (*t.serial) record.Text(kSerial, t.serial);
-        record.Data(kPhoto, PaintItemPicture(t.picture, t.colour)).Text(kNotes, t.notes);
+        const QImage picture = PaintItemPicture(t.picture, t.colour);
+        record.Data(kPhoto, ImportedPicture(picture, 8)).Text(kNotes, t.notes);
+        record.Data(kGreyPhoto, ImportedPicture(picture, 4)).Data(kLinePhoto, ImportedPicture(picture, 1));
     }
 }
 

@@ -1,6 +1,5 @@
 // The sample Tabulons the build writes: each loads back in full and holds exactly what the
 // sample program builds in memory, and building again writes the very same bytes.
-#include "PalmBitmap.h"
 #include "Samples.h"
 #include "pdb/TbPDBWriter.h"
 #include "support/TempDir.h"
@@ -215,34 +214,24 @@ TEST(SampleComputedFields, TheReadingListShowsOverdueLoansAndReadingPace) {
     EXPECT_EQ(hobbit.Value(dueIn)->GetColour(), TB_RED);
 }
 
-TEST(SampleImages, InventoryPhotosAreUncompressedEightBitPalmBitmaps) {
+TEST(SampleImages, InventoryPhotosArePalmBitmapsImportedAtEachFieldsDepth) {
     CTbObjDB db;
     db.SetLocation(FileOf(samples::HouseholdInventorySample(), kSamplesDir), true);
     ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
-    int photo = db.FindField("Photo", IMAGE_T);
-    ASSERT_GT(photo, 0);
     ASSERT_GT(db.RecordCount(), 0);
-    const std::vector<uint8_t>& bytes = db.Records().RecordInStoredOrder(0)->Value(photo)->GetData();
-    ASSERT_GE(bytes.size(), 16u);
-    int width = bytes[0] << 8 | bytes[1], height = bytes[2] << 8 | bytes[3],
-        rowBytes = bytes[4] << 8 | bytes[5];
-    EXPECT_EQ(bytes[6] << 8 | bytes[7], 0);  // flags: no compression, no colour table
-    EXPECT_EQ(bytes[8], 8);                  // pixel size
-    EXPECT_EQ(bytes[9], 1);                  // version
-    EXPECT_EQ(rowBytes % 2, 0);
-    EXPECT_GE(rowBytes, width);
-    EXPECT_EQ(bytes.size(), 16u + static_cast<size_t>(rowBytes) * height);
-    EXPECT_EQ(db.Field(photo)->ImageProps()->GetBitsPerPixel(), 8u);
-}
-
-TEST(PalmCubeIndex, FollowsTheSystemPalette) {
-    EXPECT_EQ(samples::PalmCubeIndex(5, 5, 5), 0);    // white
-    EXPECT_EQ(samples::PalmCubeIndex(5, 4, 5), 1);    // FFCCFF
-    EXPECT_EQ(samples::PalmCubeIndex(4, 5, 5), 18);   // CCFFFF
-    EXPECT_EQ(samples::PalmCubeIndex(5, 0, 0), 125);  // red
-    EXPECT_EQ(samples::PalmCubeIndex(0, 5, 0), 210);  // green
-    EXPECT_EQ(samples::PalmCubeIndex(0, 0, 5), 95);   // blue
-    EXPECT_EQ(samples::PalmCubeIndex(0, 0, 0), 255);  // black is the last entry
+    for (const auto& [name, depth] :
+         std::vector<std::pair<const char*, int>>{{"Photo", 8}, {"Grey photo", 4}, {"Line photo", 1}}) {
+        SCOPED_TRACE(name);
+        const int slot = db.FindField(name, IMAGE_T);
+        ASSERT_GT(slot, 0);
+        EXPECT_EQ(static_cast<uint32_t>(depth), db.Field(slot)->ImageProps()->GetBitsPerPixel());
+        const std::vector<uint8_t>& bytes = db.Records().RecordInStoredOrder(0)->Value(slot)->GetData();
+        ASSERT_GE(bytes.size(), 16u);
+        EXPECT_EQ(154, bytes[0] << 8 | bytes[1]);  // 32 x 24 enlarged to fit 154 x 135
+        EXPECT_EQ(116, bytes[2] << 8 | bytes[3]);  // 115.5 truncated, raised to even
+        EXPECT_EQ(depth, bytes[8]);
+        EXPECT_EQ(1, bytes[9]);  // version
+    }
 }
 
 }  // namespace
