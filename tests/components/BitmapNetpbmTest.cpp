@@ -53,7 +53,9 @@ TEST_P(FromNetpbmTest, ShowsWhatPalmtopnmShows) {
     ASSERT_TRUE(RunShell("palmtopnm " + palm + " >" + back));
     const Picture shown = ShownPicture(palm);
     EXPECT_TRUE(SamePicture(ReadPnm(back), shown));
-    if (row.depth <= 8) EXPECT_TRUE(SamePicture(picture, shown));
+    if (row.depth <= 8) {
+        EXPECT_TRUE(SamePicture(picture, shown));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
