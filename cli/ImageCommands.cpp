@@ -75,7 +75,7 @@ int RunImageExport(const std::string& path, int recordNumber, int slot, const st
                    CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     CTbObjRecordValue* value = ImageValue(db, recordNumber, slot, &message);
     if (!value) return Failed(io, message);
     if (value->GetData().empty())
@@ -89,10 +89,10 @@ int RunImageExport(const std::string& path, int recordNumber, int slot, const st
 }
 
 int RunImageImport(const std::string& path, int recordNumber, int slot, const std::string& picture,
-                   CommandIo& io) {
+                   const SaveTarget& target, CommandIo& io) {
     CTbObjDB db;
     std::string message;
-    if (!LoadTabulon(db, path, io.progress, &message)) return Failed(io, message);
+    if (!LoadTabulon(db, path, io, &message)) return Failed(io, message);
     CTbObjRecordValue* value = ImageValue(db, recordNumber, slot, &message);
     if (!value) return Failed(io, message);
     const int bits = static_cast<int>(db.Field(slot)->ImageProps()->GetBitsPerPixel());
@@ -104,7 +104,7 @@ int RunImageImport(const std::string& path, int recordNumber, int slot, const st
     }
     value->SetHasValue(true);
     db.SetModified(true);
-    if (!SaveTabulon(db, io.progress, &message)) return Failed(io, message);
+    if (!SaveTabulon(db, target, io, &message)) return Failed(io, message);
     return 0;
 }
 

@@ -12,9 +12,10 @@ namespace orvanta::cli {
 int RunImageExport(const std::string& path, int recordNumber, int slot, const std::string& bmpPath,
                    CommandIo& io);
 
-// Imports a picture (BMP, PNG, JPEG, ...) into that value at the field's depth and saves the Tabulon.
+// Imports a picture (BMP, PNG, JPEG, ...) into that value at the field's depth and saves the
+// Tabulon as the target says.
 int RunImageImport(const std::string& path, int recordNumber, int slot, const std::string& picture,
-                   CommandIo& io);
+                   const SaveTarget& target, CommandIo& io);
 
 // Converts by the extensions: .pbmp (Palm bitmap) to .bmp and .bmp to .pbmp; other pictures
 // (PNG, JPEG, ...) are read by the picture loader and written as .bmp or .pbmp.

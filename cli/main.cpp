@@ -63,7 +63,11 @@ int main(int argc, char** argv) {
     CLI::Option* dumpOutput =
         dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
     bool force = false;
-    for (CLI::App* command : {resave, setExpression, recalc}) {
+    auto* image = app.add_subcommand("image", "Export, import and convert the Palm bitmaps of Image fields");
+    image->require_subcommand(1);
+    auto* imageExport = image->add_subcommand("export", "Write a record's picture as a BMP file");
+    auto* imageImport = image->add_subcommand("import", "Put a picture into a record's Image field and save");
+    for (CLI::App* command : {resave, setExpression, recalc, imageImport}) {
         command->add_option("-o,--output", output, "Save to this file instead of in place");
         command->add_flag("--force", force,
                           "Replace the file even when its read passed over records or values");
@@ -92,16 +96,12 @@ int main(int argc, char** argv) {
     std::string user, desktop;
     std::vector<CLI::Option*> userOptions, desktopOptions;
     for (CLI::App* command : {users, list, create, rename, remove, samples, cards, queue, info, json, dump,
-                              resave, check, expr, setExpression, recalc}) {
+                              resave, check, expr, setExpression, recalc, imageExport, imageImport}) {
         userOptions.push_back(
             command->add_option("--user", user, "HotSync user (default: the last one chosen)"));
         desktopOptions.push_back(command->add_option(
             "--desktop", desktop, "Palm Desktop folder for this run (default: the registry's)"));
     }
-    auto* image = app.add_subcommand("image", "Export, import and convert the Palm bitmaps of Image fields");
-    image->require_subcommand(1);
-    auto* imageExport = image->add_subcommand("export", "Write a record's picture as a BMP file");
-    auto* imageImport = image->add_subcommand("import", "Put a picture into a record's Image field and save");
     auto* imageConvert =
         image->add_subcommand("convert", "Convert a picture: .pbmp <-> .bmp; PNG or JPEG in");
     std::string picture, pictureOut;
@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
     if (*cards)
         return RunCards(library, removeCard->count() ? std::optional<std::string>(card) : std::nullopt, io);
     if (*queue) return RunQueueHandheld(library, io);
+    if (*imageConvert) return RunImageConvert(picture, pictureOut, io);
     if (!ResolveTabulonPath(file, library, io, &file)) return 1;
     if (*info) return RunInfo(file, io);
     if (*json) return RunJson(file, io);
@@ -152,7 +153,6 @@ int main(int argc, char** argv) {
         return RunSetExpression(file, slot, text, GivenOutput(setFormat, format), target(setExpression), io);
     if (*recalc) return RunRecalc(file, target(recalc), io);
     if (*imageExport) return RunImageExport(file, recordNumber, slot, picture, io);
-    if (*imageImport) return RunImageImport(file, recordNumber, slot, picture, io);
-    if (*imageConvert) return RunImageConvert(picture, pictureOut, io);
+    if (*imageImport) return RunImageImport(file, recordNumber, slot, picture, target(imageImport), io);
     return 0;  // not reached: CLI11 requires one command
 }
