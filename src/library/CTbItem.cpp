@@ -5,6 +5,7 @@
 #include "library/CSyncConfigLibrary.h"
 #include "library/CTbBrowser.h"
 #include "model/IProgressIndicator.h"
+#include "model/TbSaveGuard.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompt.h"
 
@@ -109,9 +110,15 @@ TbResult CTbItem::Save() {
             prompt->Show("Orvanta", kCorruptedMessage, pf::PromptIcon::Error, pf::PromptButtons::Ok);
         return m_lastLoadResult < 0 ? m_lastLoadResult : TB_E_FAIL;
     }
-    if (!HasPlainFileName()) return TB_E_FAIL;
+    if (!HasPlainFileName() || !LossConfirmed()) return TB_E_FAIL;
     ProgressShown shown(m_owner->Progress());
     return m_db.Save(m_owner->Progress());
+}
+
+bool CTbItem::LossConfirmed() {
+    if (!LossOnSave(m_db).Any()) return true;
+    pf::IPrompt* prompt = m_owner->Prompt();
+    return prompt && ConfirmSaveInPlace(m_db, *prompt);
 }
 
 std::string CTbItem::SpecificationPath() {

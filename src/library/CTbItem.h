@@ -10,6 +10,8 @@
 #include <vector>
 
 class CTbBrowser;
+class CTbObjField;
+class CTbObjRecord;
 
 // The identifier of an expansion card; all zero for handheld memory.
 using CardId = std::array<uint8_t, 12>;
@@ -34,7 +36,8 @@ public:
     // name in its header. 0x80004005 after a failed read or save, or a failed rename.
     TbResult Load(bool headerOnly);
     // Writes the catalogue, then the whole Tabulon (reading it first when only its header was
-    // read); shows the "corrupted" message when it cannot be read.
+    // read); shows the "corrupted" message when it cannot be read. When the read passed over
+    // what the save would drop, the browser's prompt asks first (without one nothing is saved).
     TbResult Save();
     // Saves, renames the file and its import/export specification, and writes the new name
     // into the file's header; the status becomes 1.
@@ -42,6 +45,19 @@ public:
     // Removes the file (status 4) with its sync configuration and specification file.
     TbResult Delete();
     std::string GetLastErrorText() const { return m_db.GetLastErrorText(); }
+
+    // Sets the display value of every DB Join and DB Lookup of all records from the joined
+    // Tabulons of the library (each found by its display name and read in full).
+    void ResolveJoins();
+    // The same for the DB Join field's group and one record (after the user picked a join record).
+    void ResolveJoin(const CTbObjField& joinField, CTbObjRecord& record);
+    // Recalculates the computed fields of the current record set when forced or when the item
+    // was never recalculated; clears the recalculation-needed flag.
+    void Recalculate(bool forced);
+    // Recalculates one record; previous is the record before it in the set (none for the first).
+    // True when any value changed.
+    bool RecalculateRecord(CTbObjRecord& record, const CTbObjRecord* previous);
+    bool NeedsRecalculation() const { return m_recalculationNeeded; }
 
     const std::string& PdbName() const { return m_db.GetPdbName(); }
     std::string DisplayName() const { return m_db.DisplayName(); }
@@ -75,6 +91,8 @@ private:
     bool HasPlainFileName();
     TbResult CheckFileName();
     TbResult ReadRest();
+    // True when saving loses nothing the read passed over, or the user agrees to lose it.
+    bool LossConfirmed();
 
     CTbBrowser* m_owner;
     CTbObjDB m_db;
@@ -83,6 +101,7 @@ private:
     int32_t m_handheldStamp = 0;
     bool m_syncConfigured = false;
     bool m_syncCacheValid = false;
+    bool m_recalculationNeeded = true;
     CardId m_cardId{};
 };
 

@@ -19,9 +19,10 @@ public:
                                          orvanta::platform::PromptIcon,
                                          orvanta::platform::PromptButtons) override {
         texts.push_back(text);
-        return orvanta::platform::PromptAnswer::Ok;
+        return answer;
     }
     std::vector<std::string> texts;
+    orvanta::platform::PromptAnswer answer = orvanta::platform::PromptAnswer::Ok;
 };
 
 // Points the registry at a file of the test's own for its lifetime.

@@ -1,0 +1,34 @@
+// TbJoinIndex: the records of a joined Tabulon by their value of the join field, so that each
+// record's join value finds its matched record without scanning the joined Tabulon again.
+#pragma once
+
+#include "model/TbTypes.h"
+
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+
+class CTbObjDB;
+class CTbObjRecord;
+class CTbObjRecordValue;
+
+class TbJoinIndex {
+public:
+    // Indexes every record of db (its filtered subset is cleared first) by its value of the
+    // join field slot, keeping only values of type joinType; of equal values the first in
+    // record-list order is kept. db must not change while the index is used.
+    TbJoinIndex(CTbObjDB& db, int slot, int joinType);
+
+    // The first record whose value equals the join value (which has the join type): Text byte
+    // for byte, Integer as 16 bits, Long and Auto Incremental as 32 bits, Date by year, month
+    // and day, Key by the record's key. None when no record matches.
+    CTbObjRecord* Find(const CTbObjRecordValue& joinValue) const;
+
+private:
+    // The number a value of the join type is matched by (all types but Text).
+    int64_t NumberOf(const CTbObjRecordValue& value, const CTbObjRecord* record) const;
+
+    int m_type;
+    std::unordered_map<std::string_view, CTbObjRecord*> m_texts;
+    std::unordered_map<int64_t, CTbObjRecord*> m_numbers;
+};
