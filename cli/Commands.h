@@ -63,4 +63,16 @@ int RunSetExpression(const std::string& path, int slot, const std::string& text,
 // Recalculates every computed field of every record and saves as the target says.
 int RunRecalc(const std::string& path, const SaveTarget& target, CommandIo& io);
 
+struct LibraryOptions;
+
+// The library's Tabulon of that name: its joins resolved against the library, every computed
+// field of every record recalculated (forced), then saved as the target says.
+int RunLibraryRecalc(const std::string& name, const LibraryOptions& options, const SaveTarget& target,
+                     CommandIo& io);
+
+// The library's Tabulon of that name as JSON, joins resolved and computed fields recalculated,
+// not saved; each DB Join and DB Lookup value with its "display" text. A joined Tabulon that
+// is missing shows "UNRESOLVED" and is no failure.
+int RunResolvedJson(const std::string& name, const LibraryOptions& options, CommandIo& io);
+
 }  // namespace orvanta::cli

@@ -132,7 +132,7 @@ void WriteWarnings(JsonWriter& j, const CTbObjDB& db) {
 
 }  // namespace
 
-void WriteTabulonJson(JsonWriter& j, CTbObjDB& db, bool withRecords) {
+void WriteTabulonJson(JsonWriter& j, CTbObjDB& db, bool withRecords, bool resolved) {
     j.BeginObject();
     j.Key("name").Text(db.GetPdbName());
     j.Member("attributes", db.GetPdbAttributes());
@@ -152,7 +152,8 @@ void WriteTabulonJson(JsonWriter& j, CTbObjDB& db, bool withRecords) {
     if (withRecords) {
         const CTbObjRecordList& list = db.Records();
         j.Key("records").BeginArray();
-        for (int i = 0; i < list.Count(true); ++i) WriteRecordJson(j, db, *list.RecordInStoredOrder(i));
+        for (int i = 0; i < list.Count(true); ++i)
+            WriteRecordJson(j, db, *list.RecordInStoredOrder(i), resolved);
         j.EndArray();
     }
     // Only a damaged file has the member, so that the JSON of a sound one stays as it was.

@@ -20,12 +20,14 @@ using Json = nlohmann::ordered_json;
 // The whole Tabulon, written as it is walked; without records, the "records" member is left
 // out; "warnings" comes last when the read passed over or repaired anything. The database is only read (its
 // quick and external filters have no const access).
-void WriteTabulonJson(JsonWriter& out, CTbObjDB& db, bool withRecords = true);
+// With resolved, every DB Join and DB Lookup value is an object: "value" as without it (null
+// when nothing is stored) and "display", the text it resolves to.
+void WriteTabulonJson(JsonWriter& out, CTbObjDB& db, bool withRecords = true, bool resolved = false);
 
 // A record: key, category, unique ID and the set values of its used fields 1 to 80 by slot;
 // "extraWords" by slot for the values that carry the file's further word (an Address Join's
 // linked address-book record), only when there are any.
-void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& record);
+void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& record, bool resolved = false);
 
 // The same as documents, for comparing and inspecting them.
 Json TabulonToJson(CTbObjDB& db);

@@ -97,6 +97,19 @@ void WriteJoinValue(JsonWriter& out, const CTbObjRecordValue& value, const CTbOb
     WritePlainValue(out, value, type);
 }
 
+// A DB Join or DB Lookup value with the text it resolves to.
+void WriteResolvedJoinValue(JsonWriter& out, const CTbObjRecordValue& value, const CTbObjField& field) {
+    out.BeginObject();
+    out.Key("value");
+    if (IsValueSet(value))
+        WriteJoinValue(out, value, field);
+    else
+        out.Null();
+    const CTbObjRecordValue* display = value.JoinedValueIfAny();
+    out.Key("display").Text(display ? display->GetText() : std::string_view());
+    out.EndObject();
+}
+
 // A slot number as an object key.
 std::string_view SlotKey(int slot, char (&digits)[8]) {
     return {digits, std::to_chars(digits, digits + sizeof digits, slot).ptr};
@@ -127,7 +140,7 @@ void WriteValueJson(JsonWriter& out, const CTbObjRecordValue& value, const CTbOb
     }
 }
 
-void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& record) {
+void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& record, bool resolved) {
     out.BeginObject();
     out.Member("key", record.GetKey());
     out.Member("category", record.GetCategory());
@@ -138,7 +151,13 @@ void WriteRecordJson(JsonWriter& out, const CTbObjDB& db, const CTbObjRecord& re
     for (int slot = 1; slot < MaxFieldSlots; ++slot) {
         const CTbObjField* field = db.Field(slot);
         const CTbObjRecordValue* value = record.Value(slot);
-        if (!field || !field->IsUsed() || !value || !IsValueSet(*value)) continue;
+        if (!field || !field->IsUsed() || !value) continue;
+        if (resolved && TbIsJoinType(field->GetType())) {
+            out.Key(SlotKey(slot, digits));
+            WriteResolvedJoinValue(out, *value, *field);
+            continue;
+        }
+        if (!IsValueSet(*value)) continue;
         out.Key(SlotKey(slot, digits));
         WriteValueJson(out, *value, *field);
         extraWords = extraWords || value->GetExtraWord() != 0;

@@ -189,13 +189,17 @@ int RunQueueHandheld(const LibraryOptions& options, CommandIo& io) {
     return 0;
 }
 
-bool ResolveTabulonPath(const std::string& file, const LibraryOptions& options, CommandIo& io,
-                        std::string* path) {
+bool NamesLibraryTabulon(const std::string& file, const LibraryOptions& options) {
     // A path (a folder part, a ".PDB" name or an existing file) is read as given.
     std::error_code ec;
     bool isPath = file.find('/') != std::string::npos || std::filesystem::exists(file, ec) ||
                   (file.size() > 4 && strcasecmp(file.c_str() + file.size() - 4, ".PDB") == 0);
-    if (!options.user && !options.desktop && isPath) {
+    return options.user || options.desktop || !isPath;
+}
+
+bool ResolveTabulonPath(const std::string& file, const LibraryOptions& options, CommandIo& io,
+                        std::string* path) {
+    if (!NamesLibraryTabulon(file, options)) {
         *path = file;
         return true;
     }

@@ -31,6 +31,9 @@ int RunQueueHandheld(const LibraryOptions& options, CommandIo& io);
 
 // The path of a file command's FILE: the path itself, or with --user or --desktop (or for a
 // bare name that is no file) the file of the library's Tabulon of that name. False with the reason on io.err.
+// True when FILE names a Tabulon of the library rather than a file: with --user or --desktop,
+// or when it is a bare name that is no file.
+bool NamesLibraryTabulon(const std::string& file, const LibraryOptions& options);
 bool ResolveTabulonPath(const std::string& file, const LibraryOptions& options, CommandIo& io,
                         std::string* path);
 

@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
         "expr", "Parse an expression against the Tabulon's fields; show its tokens and results");
     auto* setExpression = app.add_subcommand(
         "set-expression", "Store an expression in an Advanced Expression field, recalculate and save");
-    auto* recalc = app.add_subcommand("recalc", "Recalculate every computed field of every record and save");
+    auto* recalc = app.add_subcommand("recalc",
+                                      "Recalculate every computed field of every record and save (a "
+                                      "library's Tabulon: joins resolved first)");
     for (CLI::App* command : {expr, setExpression, recalc})
         command->add_option("FILE", file, "The Tabulon file (.PDB)")->required();
     setExpression->add_option("SLOT", slot, "The field's slot (1 to 80)")->required();
@@ -60,6 +62,9 @@ int main(int argc, char** argv) {
                      "Result format: a number 0-13 or a name such as Floating, Text, \"Date +/- Days\"");
     CLI::Option* setFormat = setExpression->add_option("--format", format, "Result format to store with it");
     CLI::Option* exprRecord = expr->add_option("--record", recordNumber, "Only this record (counted from 1)");
+    bool resolved = false;
+    json->add_flag("--resolved", resolved,
+                   "Resolve joins against the user's library and recalculate first (nothing is saved)");
     CLI::Option* dumpOutput =
         dump->add_option("-o,--output", output, "Where the dump goes; \"-\" for standard output");
     bool force = false;
@@ -137,13 +142,16 @@ int main(int argc, char** argv) {
         return RunCards(library, removeCard->count() ? std::optional<std::string>(card) : std::nullopt, io);
     if (*queue) return RunQueueHandheld(library, io);
     if (*imageConvert) return RunImageConvert(picture, pictureOut, io);
+    auto target = [&](CLI::App* command) {
+        return SaveTarget{GivenOutput(command->get_option("--output"), output), force};
+    };
+    if (*json && resolved) return RunResolvedJson(file, library, io);
+    if (*recalc && NamesLibraryTabulon(file, library))
+        return RunLibraryRecalc(file, library, target(recalc), io);
     if (!ResolveTabulonPath(file, library, io, &file)) return 1;
     if (*info) return RunInfo(file, io);
     if (*json) return RunJson(file, io);
     if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);
-    auto target = [&](CLI::App* command) {
-        return SaveTarget{GivenOutput(command->get_option("--output"), output), force};
-    };
     if (*resave) return RunResave(file, target(resave), io);
     if (*check) return RunCheck(file, io);
     if (*expr)

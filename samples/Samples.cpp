@@ -7,7 +7,8 @@
 namespace samples {
 
 std::vector<const SampleTabulon*> AllSamples() {
-    return {&ContactsSample(), &HouseholdInventorySample(), &ReadingListSample(), &TimeLogSample()};
+    return {&ContactsSample(), &HouseholdInventorySample(), &ReadingListSample(),
+            &TimeLogSample(),  &SuppliersSample(),          &WorkshopStockSample()};
 }
 
 TbResult MakeSample(const SampleTabulon& sample, const std::string& folder, CTbObjDB& db) {

@@ -19,6 +19,9 @@ const SampleTabulon& ContactsSample();
 const SampleTabulon& HouseholdInventorySample();
 const SampleTabulon& ReadingListSample();
 const SampleTabulon& TimeLogSample();
+// A joined pair: "Workshop Stock" joins "Suppliers".
+const SampleTabulon& SuppliersSample();
+const SampleTabulon& WorkshopStockSample();
 std::vector<const SampleTabulon*> AllSamples();
 
 // Builds a sample into db and writes it to folder: the design, CreateNew, the rest, Save.
