@@ -3,6 +3,7 @@
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -66,4 +67,35 @@ TEST_F(CliLibrary, HostileNamesStayInsideTheUsersFolders) {
     EXPECT_EQ(ReadBytes(dir.File("victim.PDB")), (std::vector<uint8_t>{1, 2, 3}));
     ASSERT_EQ(Run("create ../../Escape --user Ann").status, 0);
     EXPECT_TRUE(fs::exists(Desktop() + "/ann/Orvanta/MRA_.._.._Escape.PDB"));
+}
+
+TEST_F(CliLibrary, ResolvedJsonAndRecalcUseTheJoinedSampleAndAMissingJoinIsUnresolved) {
+    PlaceInstaller();
+    ASSERT_EQ(Run("samples --user Ann --install Suppliers 'Workshop Stock'").status, 0);
+    const std::string plain = Run("json 'Workshop Stock'").out;
+    CliRun resolved = Run("json 'Workshop Stock' --resolved");
+    ASSERT_EQ(resolved.status, 0) << resolved.err;
+    nlohmann::json first = nlohmann::json::parse(resolved.out)["records"][0]["values"];
+    EXPECT_EQ(first["2"], (nlohmann::json{{"value", "Brightwell Tools"}, {"display", "Brightwell Tools"}}));
+    EXPECT_EQ(first["3"], (nlohmann::json{{"value", nullptr}, {"display", "555-0142"}}));
+    EXPECT_EQ(first["5"]["display"], "5.0");
+    EXPECT_FLOAT_EQ(first["8"]["value"].get<float>(), 55.1f);  // 4 at 14.50 less 5 percent
+    nlohmann::json unmatched = nlohmann::json::parse(resolved.out)["records"][5]["values"];
+    EXPECT_EQ(unmatched["2"]["display"], "");
+    EXPECT_EQ(Run("json 'Workshop Stock'").out, plain);  // nothing was saved
+
+    CliRun recalc = Run("recalc 'Workshop Stock'");
+    ASSERT_EQ(recalc.status, 0) << recalc.err;
+    EXPECT_EQ(recalc.out, "Resolved joins and recalculated 1 computed field in 6 records.\n");
+    nlohmann::json saved = nlohmann::json::parse(Run("json 'Workshop Stock'").out)["records"][0]["values"];
+    EXPECT_FLOAT_EQ(saved["8"]["value"].get<float>(), 55.1f);
+    EXPECT_FALSE(saved.contains("3"));  // plain output shows no lookups
+
+    ASSERT_EQ(Run("delete Suppliers").status, 0);
+    CliRun missing = Run("json 'Workshop Stock' --resolved");
+    EXPECT_EQ(missing.status, 0);
+    first = nlohmann::json::parse(missing.out)["records"][0]["values"];
+    EXPECT_EQ(first["2"]["display"], "UNRESOLVED");
+    EXPECT_EQ(first["3"]["display"], "");
+    EXPECT_FLOAT_EQ(first["8"]["value"].get<float>(), 58.0f);
 }
