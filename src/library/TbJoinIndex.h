@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 class CTbObjDB;
 class CTbObjRecord;
@@ -25,10 +25,18 @@ public:
     CTbObjRecord* Find(const CTbObjRecordValue& joinValue) const;
 
 private:
-    // The number a value of the join type is matched by (all types but Text).
-    int64_t NumberOf(const CTbObjRecordValue& value, const CTbObjRecord* record) const;
+    // One place of the open-addressing table; no record: empty.
+    struct Entry {
+        uint64_t hash = 0;
+        std::string_view text;
+        int64_t number = 0;
+        CTbObjRecord* record = nullptr;
+    };
+    // What a value is matched by: its text (Text) or its number (every other join type).
+    Entry KeyOf(const CTbObjRecordValue& value, const CTbObjRecord* record) const;
+    bool SameKey(const Entry& a, const Entry& b) const;
+    void Insert(const Entry& key);
 
     int m_type;
-    std::unordered_map<std::string_view, CTbObjRecord*> m_texts;
-    std::unordered_map<int64_t, CTbObjRecord*> m_numbers;
+    std::vector<Entry> m_table;  // a power of two long, at most half full
 };
