@@ -6,6 +6,7 @@
 #include "library/CTbBrowser.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
+#include "model/TbObjView.h"
 
 #include <filesystem>
 
@@ -39,6 +40,10 @@ protected:
             props.SetDisplayField(static_cast<uint8_t>(display));
         }
         orders.AddField("Plus one", EXPRESSION_T);
+        CTbObjFieldCondExpr& dear = *orders.AddField("Dear", COND_EXP_T)->CondExprProps();
+        dear.Condition().SetCondition(0, 2, TbCompare::Greater, 0, "3");
+        dear.SetTrueConstant("dear");
+        dear.SetFalseConstant("cheap");
         ASSERT_TRUE(
             orders.Field(3)->ExprProps()->SetTokens({2, kTokenPlus, kTokenFloatConst}, {"", "", "1"}));
         for (int32_t key : {2, 1}) {
@@ -80,6 +85,8 @@ TEST_F(ItemRecalc, AComputedFieldReadsTheLookedUpValueAndRunsOnceUnlessForced) {
     EXPECT_FALSE(orders.NeedsRecalculation());
     EXPECT_FLOAT_EQ(Result(orders, 0), 5.0f);
     EXPECT_FLOAT_EQ(Result(orders, 1), 3.5f);
+    for (auto [record, text] : {std::pair{0, "dear"}, {1, "cheap"}})  // the condition reads the lookup too
+        EXPECT_EQ(orders.Db().Records().RecordInStoredOrder(record)->Value(4)->GetText(), text);
 
     CTbObjRecord& first = *orders.Db().Records().RecordInStoredOrder(0);
     first.Value(3)->SetFloat(0);
