@@ -1,0 +1,124 @@
+// The text export writes for a value, by its field's type (and an expression's result format).
+#include "importexport/TbValueConvert.h"
+
+#include "model/TbObjField.h"
+#include "model/TbObjRecord.h"
+#include "platform/OleDate.h"
+#include "platform/OleVariant.h"
+
+namespace pf = orvanta::platform;
+
+namespace {
+
+std::string DateText(const CTbObjRecordValue& value, const ImportExportOptions& options) {
+    int16_t year = 0, month = 0, day = 0;
+    value.GetDate(&year, &month, &day);
+    if (!pf::IsValidDate(year, month, day)) return "";
+    return pf::FormatDatePicture(year, month, day,
+                                 options.dateFormat == 1 ? "dd'/'MM'/'yyyy" : "MM'/'dd'/'yyyy");
+}
+
+std::string TimeText(int hour, int minute, int second, const std::string& pattern) {
+    if (!pf::IsValidTime(hour, minute, second)) return "";
+    return pf::FormatTimePicture(hour, minute, second, pattern, pf::UserLocale());
+}
+
+std::string TimeText(const CTbObjRecordValue& value, const std::string& pattern) {
+    int16_t hour = 0, minute = 0, second = 0;
+    value.GetTime(&hour, &minute, &second);
+    return TimeText(hour, minute, second, pattern);
+}
+
+// HH:MM and HH:MM:SS results are kept as the seconds of the day.
+std::string SecondsOfDayText(const CTbObjRecordValue& value) {
+    const int seconds = static_cast<int>(value.GetFloat());
+    return TimeText(seconds / 3600, seconds / 60 % 60, seconds % 60, "HH':'mm");
+}
+
+std::string ExpressionText(const CTbObjField& field, const CTbObjRecordValue& value,
+                           const ImportExportOptions& options) {
+    const CTbObjFieldExpr* expr = field.ExprProps();
+    switch (expr ? expr->GetResultFormat() : -1) {
+        case EXPR_RESULT_FLOATING:
+        case EXPR_RESULT_DAYS:
+        case EXPR_RESULT_MONTHS:
+        case EXPR_RESULT_YEARS:
+        case EXPR_RESULT_HOURS:
+        case EXPR_RESULT_MINUTES:
+        case EXPR_RESULT_SECONDS:
+            return pf::VarTextFromR4(value.GetFloat());
+        case EXPR_RESULT_DATE_DAYS:
+        case EXPR_RESULT_DATE_MONTHS:
+        case EXPR_RESULT_DATE_YEARS:
+            return DateText(value, options);
+        case EXPR_RESULT_TIME:
+            return TimeText(value, ExportTimePattern(options));
+        case EXPR_RESULT_HHMM:
+        case EXPR_RESULT_HHMMSS:
+            return SecondsOfDayText(value);
+        case EXPR_RESULT_TEXT:
+            return std::string(value.GetText());
+        default:
+            return "";
+    }
+}
+
+std::string ListText(const CTbObjField& field, const CTbObjRecordValue& value) {
+    const int index = value.GetShort();
+    if (field.GetSlot() == 0 && index == 0) return "Unfiled";
+    const CTbObjFieldList* list = field.ListProps();
+    return list ? list->Items().TextOfIndex(index) : "";
+}
+
+}  // namespace
+
+std::string ExportTimePattern(const ImportExportOptions& options) {
+    std::string pattern = options.timeMilitary ? "HH':'mm" : "hh':'mm";
+    if (options.timeHasSeconds) pattern.append("':'ss");
+    if (!options.timeMilitary) pattern.append(" tt");
+    return pattern;
+}
+
+std::string FormatExportValue(const CTbObjField& field, const CTbObjRecord& record,
+                              const ImportExportOptions& options) {
+    const CTbObjRecordValue& value = *record.Value(field.GetSlot());
+    const TbFieldType type = field.GetType();
+    if (TbIsJoinType(type)) {
+        const CTbObjRecordValue* joined = value.JoinedValueIfAny();
+        if (!joined) return "";
+        if (joined->GetType() == CHECKBOX_T) return pf::VarTextFromBool(joined->GetChecked());
+        return std::string(joined->GetText());
+    }
+    if (type == KEY_T) return pf::VarTextFromI4(static_cast<int32_t>(record.GetKey()));
+    if (!value.HasValue()) return "";
+    switch (type) {
+        case TEXT_T:
+        case MEMO_T:
+        case ONE_TO_MANY_T:
+        case ADDR_BK_JOIN_T:
+        case ADDR_BK_LOOKUP_T:
+        case COND_EXP_T:
+            return std::string(value.GetText());
+        case INTEGER_T:
+            return pf::VarTextFromI4(value.GetShort());
+        case LONG_T:
+        case AUTO_INC_T:
+            return pf::VarTextFromI4(value.GetLong());
+        case FLOATING_T:
+            return pf::VarTextFromR4(value.GetFloat());
+        case LIST_T:
+        case RADIO_T:
+            return ListText(field, value);
+        case CHECKBOX_T:
+            return pf::VarTextFromBool(value.GetChecked());
+        case DATE_T:
+            return DateText(value, options);
+        case TIME_T:
+            return TimeText(value, ExportTimePattern(options));
+        case EXPRESSION_T:
+        case ADV_EXPRESSION_T:
+            return ExpressionText(field, value, options);
+        default:
+            return "";
+    }
+}
