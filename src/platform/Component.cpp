@@ -33,7 +33,9 @@ std::string ProgramFolder() {
     return text.substr(0, text.find_last_of('/'));
 }
 
-std::vector<std::string> SearchFolders() {
+}  // namespace
+
+std::vector<std::string> ComponentSearchFolders() {
     std::vector<std::string> folders;
     if (const char* env = std::getenv("ORVANTA_COMPONENT_PATH")) {
         std::string list = env;
@@ -55,12 +57,14 @@ std::vector<std::string> SearchFolders() {
     return folders;
 }
 
+namespace {
+
 // The library's entry point, loading it on first use; none when it cannot be found or loaded.
 ComponentEntryPoint EntryPointOf(const std::string& library) {
     Table& table = TheTable();
     if (auto it = table.loaded.find(library); it != table.loaded.end()) return it->second;
     ComponentEntryPoint entry = nullptr;
-    for (const std::string& folder : SearchFolders()) {
+    for (const std::string& folder : ComponentSearchFolders()) {
         // Component libraries stay loaded for the life of the program, as COM keeps them.
         void* handle = dlopen((folder + "/" + library).c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!handle) continue;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvanta::platform {
 
@@ -32,6 +33,10 @@ void RegisterComponent(const std::string& progId, ComponentFactory factory);
 
 // The shared library file that serves a ProgID ("" when none is known).
 std::string ComponentLibraryName(std::string_view progId);
+
+// The folders component libraries are looked for in, in order: those of
+// $ORVANTA_COMPONENT_PATH (':'-separated), the program's, ../lib/orvanta from it, the build tree's.
+std::vector<std::string> ComponentSearchFolders();
 
 // Creates the component: from a registered factory, else from its library, looked for in the
 // folders of $ORVANTA_COMPONENT_PATH (':'-separated), next to the program, in ../lib/orvanta
