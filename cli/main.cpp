@@ -1,6 +1,7 @@
 // orvanta-cli: looks into and repairs Tabulon files without the desktop program. This file
 // only sets up the command line; the commands live in the orvanta_cli_core library.
 #include "cli/Commands.h"
+#include "cli/DataLinkCommands.h"
 #include "cli/ImageCommands.h"
 #include "cli/LibraryCommands.h"
 #include "cli/LibrarySession.h"
@@ -120,6 +121,48 @@ int main(int argc, char** argv) {
     imageConvert->add_option("IN", picture, "The picture to read")->required();
     imageConvert->add_option("OUT", pictureOut, "The .bmp or .pbmp file to write")->required();
 
+    // Import and export (TABULON: a .PDB path, or a library name with --user).
+    std::string dataFile, specName, delimiter, dateFormat = "mdy", saveSpec;
+    std::vector<std::string> maps;
+    std::vector<int> exportFields;
+    bool noHeader = false, replace = false, time24 = false, seconds = false, addAll = false;
+    auto* analyze =
+        app.add_subcommand("analyze", "The columns of a delimited file or workbook and their types");
+    auto* import =
+        app.add_subcommand("import", "Import a delimited file or workbook into a Tabulon and save it");
+    auto* exportRecords = app.add_subcommand("export", "Export the records of a Tabulon as delimited text");
+    auto* specs = app.add_subcommand("specs", "The saved import and export specifications of a Tabulon");
+    auto* runSpec = app.add_subcommand("run-spec", "Run a saved import or export specification");
+    analyze->add_option("FILE", dataFile, "The file to analyse (.csv, .txt, .tab, .tsv, .xls)")->required();
+    for (CLI::App* command : {import, exportRecords, specs, runSpec})
+        command->add_option("TABULON", file, "The Tabulon: a .PDB path, or a name with --user")->required();
+    import->add_option("FILE", dataFile, "The file to import (.csv, .txt, .tab, .tsv, .xls)")->required();
+    exportRecords->add_option("OUT", dataFile, "The text file to write")->required();
+    runSpec->add_option("SPEC", specName, "The specification's name")->required();
+    for (CLI::App* command : {analyze, import, exportRecords}) {
+        command->add_option("--delimiter", delimiter,
+                            "comma, tab or semicolon (default: by the file's extension)");
+        command->add_option("--date-format", dateFormat, "mdy (month first, the default) or dmy");
+        command->add_flag("--no-header", noHeader, "The first row holds data, not field names");
+    }
+    import->add_flag("--replace", replace, "Delete every record of the Tabulon first");
+    import->add_option("--map", maps, "N=SLOT: import column N (from 1) into the field of SLOT");
+    import->add_flag("--add-all", addAll, "Add a field per column, named and typed like the column");
+    exportRecords->add_flag("--time-24h", time24, "Times in 24-hour form");
+    exportRecords->add_flag("--seconds", seconds, "Times with seconds");
+    CLI::Option* fieldsOption =
+        exportRecords->add_option("--fields", exportFields, "Slots to export, in order")->delimiter(',');
+    std::vector<CLI::Option*> saveSpecOptions;
+    for (CLI::App* command : {import, exportRecords})
+        saveSpecOptions.push_back(
+            command->add_option("--save-spec", saveSpec, "Store the run under this name"));
+    for (CLI::App* command : {import, exportRecords, specs, runSpec}) {
+        userOptions.push_back(
+            command->add_option("--user", user, "HotSync user (default: the last one chosen)"));
+        desktopOptions.push_back(command->add_option(
+            "--desktop", desktop, "Palm Desktop folder for this run (default: the registry's)"));
+    }
+
     CLI11_PARSE(app, argc, argv);
 
     TerminalProgress progress(2);
@@ -148,7 +191,24 @@ int main(int argc, char** argv) {
     if (*json && resolved) return RunResolvedJson(file, library, io);
     if (*recalc && NamesLibraryTabulon(file, library))
         return RunLibraryRecalc(file, library, target(recalc), io);
+    DataLinkRequest request;
+    if (*analyze || *import || *exportRecords) {
+        if (!ReadDataLinkFlags(delimiter, dateFormat, noHeader, replace, time24, seconds, &request, io))
+            return 1;
+        request.maps = maps;
+        request.addAll = addAll;
+        if (fieldsOption->count()) request.fields = exportFields;
+        for (CLI::Option* option : saveSpecOptions)
+            if (option->count()) request.saveSpec = saveSpec;
+        if (request.saveSpec) Windows1252FromUtf8(std::string(*request.saveSpec), &*request.saveSpec);
+    }
+    if (*analyze) return RunAnalyze(dataFile, request, io);
+    Windows1252FromUtf8(std::string(specName), &specName);
     if (!ResolveTabulonPath(file, library, io, &file)) return 1;
+    if (*import) return RunImport(file, dataFile, request, io);
+    if (*exportRecords) return RunExport(file, dataFile, request, io);
+    if (*specs) return RunSpecs(file, io);
+    if (*runSpec) return RunSavedSpec(file, specName, io);
     if (*info) return RunInfo(file, io);
     if (*json) return RunJson(file, io);
     if (*dump) return RunDump(file, GivenOutput(dumpOutput, output), io);

@@ -1,0 +1,78 @@
+// The steps of import and export runs that the commands and saved specifications share.
+#include "cli/DataLinkSupport.h"
+#include "cli/StreamPrompt.h"
+
+#include "importexport/CTbImportExport.h"
+#include "importexport/ImportExportReport.h"
+#include "importexport/WorkbookConvert.h"
+#include "io/QnFile.h"
+#include "model/IProgressIndicator.h"
+#include "model/TbObjDB.h"
+#include "platform/Locale.h"
+
+#include <strings.h>
+#include <filesystem>
+
+namespace orvanta::cli {
+
+bool ReportStatus(int32_t status, int32_t recordNumber, const std::string& problemText, CommandIo& io) {
+    StreamPrompt prompt(io.err);
+    return ReportImportExportResult(prompt, status, recordNumber, problemText);
+}
+
+int32_t DelimiterForFile(const std::string& path) {
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return strcasecmp(extension.c_str(), ".tab") == 0 || strcasecmp(extension.c_str(), ".tsv") == 0 ? 0 : 1;
+}
+
+bool AnalyzeForImport(const std::string& file, ImportExportOptions* options, CImportFields* columns,
+                      int32_t* records, std::string* readPath, bool* converted, CommandIo& io) {
+    StreamPrompt prompt(io.err);
+    *readPath = file;
+    if (ConvertWorkbookToCsv(file, readPath, converted, prompt) != 0) return false;
+    if (*converted) options->delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
+    if (options->delimiter == 3) {
+        prompt.Show("Import Error", kListSeparatorMessage, platform::PromptIcon::Error,
+                    platform::PromptButtons::Ok);
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::exists(*readPath, ec)) {
+        prompt.Show(
+            "File Missing",
+            std::string("The specified file cannot be found.  Please use the Browse button to search for "
+                        "the file.\n\nCurrent selection: ")
+                .append(file),
+            platform::PromptIcon::Error, platform::PromptButtons::Ok);
+        return false;
+    }
+    QnFile input(readPath->c_str());
+    const int32_t status = CTbImportExport().AnalyzeFile(input, *options, columns, records);
+    return !ReportImportExportResult(prompt, status, -1, "");
+}
+
+bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOptions& options,
+                const CImportFields& mapping, int32_t records, int* added, CommandIo& io) {
+    if (options.replaceRecords) db.DeleteAllRecords();
+    const int before = db.RecordCount();
+    int32_t problemRecord = -1;
+    std::string problemText;
+    if (io.progress) {
+        io.progress->Begin();
+        io.progress->SetRange(records);
+    }
+    QnFile input(readPath.c_str());
+    const int32_t status = CTbImportExport().ImportRecords(input, options, mapping, db, &problemRecord,
+                                                           &problemText, io.progress);
+    if (io.progress) io.progress->End();
+    *added = db.RecordCount() - before;
+    return !ReportStatus(status, problemRecord, problemText, io);
+}
+
+bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
+                const ImportExportOptions& options, CommandIo& io) {
+    QnFile output(out.c_str());
+    return !ReportStatus(CTbImportExport().ExportRecords(db, output, slots, options), -1, "", io);
+}
+
+}  // namespace orvanta::cli

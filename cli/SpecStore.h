@@ -1,0 +1,23 @@
+// Saving runs as specifications in a Tabulon's ".tps" file, for --save-spec and run-spec.
+#pragma once
+
+#include "cli/Commands.h"
+#include "importexport/CORVTImportExportSpecListXml.h"
+
+#include <string>
+#include <vector>
+
+namespace orvanta::cli {
+
+// Reads the specs of the Tabulon at tabulonPath into list (a missing file is an empty list);
+// false with "There was an error loading the Import / Export specifications." on io.err.
+bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* list, CommandIo& io);
+
+// Stores an import run (its columns with their targets) under name, replacing a spec of that
+// name; false when the specs could not be read or written.
+bool SaveImportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
+                    const ImportExportOptions& options, const CImportFields& columns, CommandIo& io);
+bool SaveExportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
+                    const ImportExportOptions& options, const std::vector<int32_t>& slots, CommandIo& io);
+
+}  // namespace orvanta::cli

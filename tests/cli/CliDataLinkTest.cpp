@@ -1,0 +1,84 @@
+// analyze, import, export, specs and run-spec end to end on files the test writes.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include "model/TbObjDB.h"
+
+namespace {
+
+class CliDataLink : public testing::Test {
+protected:
+    void SetUp() override {
+        CTbObjDB db;
+        db.AddField("Title", TEXT_T);
+        ASSERT_EQ(db.CreateNew("Books", 0, dir.Path().string()), TB_S_OK);
+        tabulon = ShellQuote(dir.File("MRA_Books.PDB"));
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        WriteBytes(dir.File(name), std::vector<uint8_t>(text.begin(), text.end()));
+        return ShellQuote(dir.File(name));
+    }
+    CliRun Run(const std::string& args) { return RunCli(scratch, args, "LC_ALL=C"); }
+
+    TempDir dir, scratch;
+    std::string tabulon;
+};
+
+TEST_F(CliDataLink, AnalyzeListsColumnsAndRefusesUnicode) {
+    CliRun run = Run("analyze " + Write("a.csv", "Name;N\nx;1\ny;70000\n") + " --delimiter semicolon");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1\tName\t1\tText\n2\tN\t3\tLong\nrecords: 3\n");
+    run = Run("analyze " + Write("b.tab", "a b\tc\n"));
+    EXPECT_EQ(run.out, "1\ta b\t0\tUnknown\n2\tc\t0\tUnknown\nrecords: 1\n");
+    run = Run("analyze " + Write("u.csv", "\xEF\xBB\xBFx\n"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "Import Error: The text file selected is encoded in Unicode format."))
+        << run.err;
+    run = Run("analyze " + ShellQuote(dir.File("none.csv")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "File Missing: The specified file cannot be found.")) << run.err;
+}
+
+TEST_F(CliDataLink, ImportsExportsAndKeepsRecordsBeforeAFailure) {
+    CliRun run = Run("import " + tabulon + " " + Write("in.csv", "Name,Pages\n\"Dune, 1\",412\nEmma,300\n") +
+                     " --add-all --save-spec Books_In");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "imported: 2\n");
+    run = Run("export " + tabulon + " " + ShellQuote(dir.File("out.tab")) + " --fields 3,2 --no-header");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadText(dir.File("out.tab")), "412\tDune, 1\r\n300\tEmma\r\n");
+    run = Run("import " + tabulon + " " + Write("bad.csv", "N\n5\nfive\n6\n") + " --map 1=3 --replace");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "imported: 2\n");
+    EXPECT_TRUE(Contains(run.err, "Possible error location: Row: 3, Field: five")) << run.err;
+    run = Run("export " + tabulon + " " + ShellQuote(dir.File("after.csv")) + " --fields 3");
+    // The row that failed stays, cleared; the file keeps its number as 0.
+    EXPECT_EQ(ReadText(dir.File("after.csv")), "Pages\r\n5\r\n0\r\n");
+    run = Run("import " + tabulon + " " + Write("in2.csv", "a\n") + " --map 1=3 --map 1=3");
+    EXPECT_EQ(run.status, 0);
+    run = Run("import " + tabulon + " " + Write("in3.csv", "a,b\n") + " --map 1=2 --map 2=2");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "Field Mapping Error")) << run.err;
+}
+
+TEST_F(CliDataLink, SavedSpecsListAndRunUntilTheMappingBreaks) {
+    const std::string in = Write("in.csv", "Name\nA\nB\n");
+    ASSERT_EQ(Run("import " + tabulon + " " + in + " --map 1=1 --save-spec Daily").status, 0);
+    ASSERT_EQ(Run("export " + tabulon + " " + ShellQuote(dir.File("o.csv")) + " --save-spec Out").status, 0);
+    CliRun run = Run("specs " + tabulon);
+    EXPECT_EQ(run.out, "Daily\tImport\t" + dir.File("in.csv") + "\nOut\tExport\t" + dir.File("o.csv") + "\n");
+    run = Run("run-spec " + tabulon + " Daily");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "imported: 2\n");
+    ASSERT_EQ(Run("run-spec " + tabulon + " Out").status, 0);
+    EXPECT_EQ(ReadText(dir.File("o.csv")),
+              "Categories,Title\r\nUnfiled,A\r\nUnfiled,B\r\nUnfiled,A\r\nUnfiled,B\r\n");
+    Write("in.csv", "Other\n1\n");
+    run = Run("run-spec " + tabulon + " Daily");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "Warning: The field mapping is no longer valid")) << run.err;
+    EXPECT_EQ(Run("run-spec " + tabulon + " Nothing").status, 1);
+}
+
+}  // namespace
