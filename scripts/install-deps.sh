@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev libfreexl-dev
   clang libclang-rt-14-dev clang-format
   libpalm-pdb-perl netpbm
+  python3-xlwt
 )
 
 missing=()

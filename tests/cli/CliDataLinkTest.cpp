@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/TbObjDB.h"
+#include "support/XlsFixture.h"
 
 namespace {
 
@@ -60,6 +61,22 @@ TEST_F(CliDataLink, ImportsExportsAndKeepsRecordsBeforeAFailure) {
     run = Run("import " + tabulon + " " + Write("in3.csv", "a,b\n") + " --map 1=2 --map 2=2");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "Field Mapping Error")) << run.err;
+}
+
+TEST_F(CliDataLink, ImportsAWorkbookAndRemovesItsCsv) {
+    ASSERT_TRUE(WriteWorkbook(dir.File("book.xls")));
+    CliRun run = Run("import " + tabulon + " " + ShellQuote(dir.File("book.xls")) + " --add-all");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "imported: 2\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
+    run = Run("export " + tabulon + " " + ShellQuote(dir.File("o.csv")) + " --fields 2,3,4");
+    // Import keeps doubled quotes doubled, so export doubles them again.
+    EXPECT_EQ(ReadText(dir.File("o.csv")),
+              "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"\"\"hi\"\"\"\"\",1.5,\r\n");
+    run = Run("analyze " + Write("bad.xls", "not a workbook"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "Error: Orvanta encountered a problem while trying to import the file."))
+        << run.err;
 }
 
 TEST_F(CliDataLink, SavedSpecsListAndRunUntilTheMappingBreaks) {

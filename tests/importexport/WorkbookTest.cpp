@@ -1,0 +1,71 @@
+// Workbooks written by the test with Debian's python3-xlwt, converted through Vornish.dll.
+#include "importexport/ImportExportReport.h"
+#include "importexport/WorkbookConvert.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+#include "support/XlsFixture.h"
+
+namespace {
+
+namespace pf = orvanta::platform;
+
+class LastPrompt : public pf::IPrompt {
+public:
+    pf::PromptAnswer Show(const std::string& title, const std::string& text, pf::PromptIcon,
+                          pf::PromptButtons) override {
+        shown = title + ": " + text;
+        return pf::PromptAnswer::Ok;
+    }
+    std::string shown;
+};
+
+std::string Text(const std::string& path) {
+    std::vector<uint8_t> bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
+    TempDir dir;
+    const std::string book = dir.File("book.xls");
+    ASSERT_TRUE(WriteWorkbook(book)) << "python3-xlwt (scripts/install-deps.sh) writes the test's workbooks";
+    LastPrompt prompt;
+    std::string csv = book;
+    bool converted = false;
+    ASSERT_EQ(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0) << prompt.shown;
+    EXPECT_TRUE(converted);
+    EXPECT_EQ(csv, dir.File("book.csv"));
+    EXPECT_EQ(Text(csv), "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"hi\"\"\",1.5,\r\n");
+    std::string second = book;
+    ASSERT_EQ(ConvertWorkbookToCsv(book, &second, &converted, prompt), 0);
+    EXPECT_EQ(second, dir.File("book_1.csv"));
+}
+
+TEST(Workbook, DamagedWorkbookGivesTheExcelMessage) {
+    TempDir dir;
+    const std::string book = dir.File("bad.xls");
+    WriteBytes(book, std::vector<uint8_t>(600, 0x41));
+    LastPrompt prompt;
+    std::string csv = book;
+    bool converted = true;
+    EXPECT_NE(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0);
+    EXPECT_FALSE(converted);
+    EXPECT_EQ(csv, book);
+    EXPECT_EQ(prompt.shown, std::string("Error: ").append(kExcelProblemMessage));
+}
+
+TEST(Workbook, OtherExtensionsAreReadAsTheyAre) {
+    LastPrompt prompt;
+    std::string csv = "/x/BOOK.XLS";
+    bool converted = true;
+    EXPECT_EQ(ConvertWorkbookToCsv("/x/BOOK.XLS", &csv, &converted, prompt), 0);
+    EXPECT_FALSE(converted);
+    EXPECT_EQ(csv, "/x/BOOK.XLS");
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(DelimiterForListSeparator('\t'), 0);
+    EXPECT_EQ(DelimiterForListSeparator(';'), 2);
+    EXPECT_EQ(DelimiterForListSeparator('|'), 3);
+}
+
+}  // namespace
