@@ -1,5 +1,6 @@
 // What users feel of orvanta-cli on the largest Tabulon: resave (a full read and a save), json,
-// check and info, each run as its own process: wall and CPU time, and peak memory (high-water RSS).
+// check, info, and import and export of a CSV file of that size, each run as its own process:
+// wall and CPU time, and peak memory (high-water RSS).
 #include "LargeTabulon.h"
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -63,11 +65,78 @@ Run RunCli(const std::vector<std::string>& arguments) {
     return run;
 }
 
-void BenchCommand(benchmark::State& state, const std::vector<std::string>& arguments) {
-    double fileSize = static_cast<double>(std::filesystem::file_size(LargeFile()));
+// One row of the import file: 80 values of mixed types, cycling through 30-character texts,
+// integers, longs, reals, dates and times or checkboxes.
+void AppendCsvRow(std::string* line, int row) {
+    char value[64];
+    for (int column = 0; column < 80; ++column) {
+        const int n = row * 80 + column;
+        switch (column % 8) {
+            case 3:
+                std::snprintf(value, sizeof value, "%d", n % 30000);
+                break;
+            case 4:
+                std::snprintf(value, sizeof value, "%d", 100000 + n % 9000000);
+                break;
+            case 5:
+                std::snprintf(value, sizeof value, "%d.%03d", n % 10000, n % 1000);
+                break;
+            case 6:
+                std::snprintf(value, sizeof value, "%d/%d/%d", 1 + n % 12, 1 + n % 28, 1950 + n % 80);
+                break;
+            case 7:
+                if (column % 16 == 7)
+                    std::snprintf(value, sizeof value, "%d:%02d", n % 24, n % 60);
+                else
+                    std::snprintf(value, sizeof value, "%s", n % 2 ? "True" : "False");
+                break;
+            default:
+                std::snprintf(value, sizeof value, "\"Value %08d, of row %06d\"", n, row);
+        }
+        line->append(value).push_back(column == 79 ? '\n' : ',');
+    }
+}
+
+// A CSV of 65,448 rows of 80 columns (about 90 MB) with a header row, written once per run, and
+// an empty Tabulon to import it into.
+const std::string& LargeCsv() {
+    static const std::string path = [] {
+        std::filesystem::path file =
+            std::filesystem::temp_directory_path() / "orvanta-bench-cli" / "large.csv";
+        std::filesystem::create_directories(file.parent_path());
+        std::FILE* out = std::fopen(file.c_str(), "wb");
+        std::string line;
+        for (int column = 0; column < 80; ++column)
+            line.append("Column ").append(std::to_string(column + 1)).push_back(column == 79 ? '\n' : ',');
+        for (int row = 0; row < kLargeTabulonRecords; ++row) {
+            AppendCsvRow(&line, row);
+            std::fwrite(line.data(), 1, line.size(), out);
+            line.clear();
+        }
+        std::fclose(out);
+        return file.string();
+    }();
+    return path;
+}
+
+const std::string& EmptyTabulon() {
+    static const std::string path = [] {
+        std::filesystem::path folder = std::filesystem::temp_directory_path() / "orvanta-bench-cli" / "empty";
+        std::filesystem::create_directories(folder);
+        CTbObjDB db;
+        db.CreateNew("Empty", 0, folder.string());
+        return (folder / "MRA_Empty.PDB").string();
+    }();
+    return path;
+}
+
+void BenchCommand(benchmark::State& state, const std::vector<std::string>& arguments,
+                  const std::string& measuredFile = LargeFile(), void (*prepare)() = nullptr) {
+    double fileSize = static_cast<double>(std::filesystem::file_size(measuredFile));
     Run worst;
     double cpu = 0;
     for (auto _ : state) {
+        if (prepare) prepare();
         Run run = RunCli(arguments);
         if (!run.ok) state.SkipWithError("orvanta-cli failed");
         state.SetIterationTime(run.wallSeconds);
@@ -86,9 +155,22 @@ void BM_JsonCommand(benchmark::State& state) { BenchCommand(state, {"json", Larg
 void BM_CheckCommand(benchmark::State& state) { BenchCommand(state, {"check", LargeFile()}); }
 void BM_InfoCommand(benchmark::State& state) { BenchCommand(state, {"info", LargeFile()}); }
 
+// Analyse, import into a new field per column, and save (peak memory against the CSV's size).
+void BM_ImportCommand(benchmark::State& state) {
+    static const std::string target = EmptyTabulon() + ".import.PDB";
+    BenchCommand(state, {"import", target, LargeCsv(), "--add-all"}, LargeCsv(), [] {
+        std::filesystem::copy_file(EmptyTabulon(), target, std::filesystem::copy_options::overwrite_existing);
+    });
+}
+void BM_ExportCommand(benchmark::State& state) {
+    BenchCommand(state, {"export", LargeFile(), LargeFile() + ".csv"});
+}
+
 }  // namespace
 
 BENCHMARK(BM_ResaveCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_JsonCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_CheckCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_InfoCommand)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_ImportCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ExportCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();

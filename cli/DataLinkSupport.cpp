@@ -72,7 +72,14 @@ bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOpt
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, CommandIo& io) {
     QnFile output(out.c_str());
-    return !ReportStatus(CTbImportExport().ExportRecords(db, output, slots, options), -1, "", io);
+    if (io.progress) {
+        io.progress->Begin();
+        io.progress->SetRange(db.RecordCount());
+        io.progress->SetText("Exporting records to file");
+    }
+    const int32_t status = CTbImportExport().ExportRecords(db, output, slots, options, io.progress);
+    if (io.progress) io.progress->End();
+    return !ReportStatus(status, -1, "", io);
 }
 
 }  // namespace orvanta::cli

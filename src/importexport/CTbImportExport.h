@@ -37,8 +37,9 @@ public:
                           IProgressIndicator* progress);
     // Writes the fields of the slots in that order (slots above 80, Image and Plug-In fields
     // left out) for every record; replaces the file. A partly written file stays on a failure.
+    // progress, when given, steps once per record (its range is the caller's to set).
     int32_t ExportRecords(CTbObjDB& db, QnVFile& file, const std::vector<int32_t>& slots,
-                          const ImportExportOptions& options);
+                          const ImportExportOptions& options, IProgressIndicator* progress = nullptr);
 
 private:
     int32_t Begin(QnVFile& file, const ImportExportOptions& options, bool reading);
@@ -54,7 +55,7 @@ private:
     int32_t ImportRows(const CImportFields& mapping, CTbObjDB& db, int32_t* problemRecord,
                        IProgressIndicator* progress);
     int32_t AddRecord(const CImportFields& row, const CImportFields& mapping, CTbObjDB& db);
-    int32_t WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots);
+    int32_t WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots, IProgressIndicator* progress);
 
     QnVFile* m_file = nullptr;
     uint32_t m_position = 0;

@@ -4,6 +4,7 @@
 #include "importexport/CTbImportExport.h"
 #include "importexport/TbValueConvert.h"
 #include "io/QnVFile.h"
+#include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
@@ -51,17 +52,18 @@ std::vector<const CTbObjField*> ExportedFields(const CTbObjDB& db, const std::ve
 }  // namespace
 
 int32_t CTbImportExport::ExportRecords(CTbObjDB& db, QnVFile& file, const std::vector<int32_t>& slots,
-                                       const ImportExportOptions& options) {
+                                       const ImportExportOptions& options, IProgressIndicator* progress) {
     return Guarded(file, options, false, [&] {
         if (file.Exists(false)) file.Delete();
         file.SetTypeCreator(kTextType, kTextCreator);
         file.Create();
         file.Open(2);
-        return WriteRecords(db, slots);
+        return WriteRecords(db, slots, progress);
     });
 }
 
-int32_t CTbImportExport::WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots) {
+int32_t CTbImportExport::WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots,
+                                      IProgressIndicator* progress) {
     if (!m_tokenizer) return kImportUnexpectedException;
     const std::vector<const CTbObjField*> fields = ExportedFields(db, slots);
     const char delimiter[] = {m_tokenizer->Delimiter(), 0};
@@ -80,6 +82,7 @@ int32_t CTbImportExport::WriteRecords(CTbObjDB& db, const std::vector<int32_t>& 
     for (int i = 0; i < records.Count(true); ++i) {
         const CTbObjRecord& record = *records.RecordInStoredOrder(i);
         writeLine([&](const CTbObjField& field) { return FormatExportValue(field, record, m_options); });
+        if (progress) progress->Step(1);
     }
     out.Flush();
     return 0;

@@ -3,6 +3,7 @@
 #include "importexport/TbValueConvert.h"
 
 #include "importexport/TbColumnTypes.h"
+#include "model/TbObjDB.h"
 #include "model/TbObjField.h"
 #include "model/TbObjRecord.h"
 #include "platform/CodePage.h"
@@ -51,7 +52,8 @@ int32_t ConvertInto(std::string_view text, CTbObjField& field, CTbObjRecordValue
         case TEXT_T:
         case MEMO_T:
             status = Limited(&text, field.GetType() == TEXT_T ? 255 : kMaxMemoLength);
-            value.SetText(text);
+            // Kept in the records' text arena, as read records keep theirs.
+            value.ShareText(field.Database()->Records().Texts().Store(text));
             return status;
         case LIST_T:
             status = Limited(&text, 80);
