@@ -42,8 +42,7 @@ void Warn(const char* text, CommandIo& io) {
     StreamPrompt(io.err).Show("Warning", text, platform::PromptIcon::Warning, platform::PromptButtons::Ok);
 }
 
-int RunImportSpec(CTbObjDB& db, const std::string& tabulon, const CORVTImportExportSpecXml& spec,
-                  CommandIo& io) {
+int RunImportSpec(CTbObjDB& db, const CORVTImportExportSpecXml& spec, CommandIo& io) {
     ImportExportOptions options = spec.GetOptions();
     CImportFields columns;
     int32_t records = 0;
@@ -114,8 +113,7 @@ int RunSavedSpec(const std::string& tabulon, const std::string& specName, Comman
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, tabulon, io, &message)) return Failed(io, message);
-    return spec->GetKind() == SPEC_KIND_IMPORT ? RunImportSpec(db, tabulon, *spec, io)
-                                               : RunExportSpec(db, *spec, io);
+    return spec->GetKind() == SPEC_KIND_IMPORT ? RunImportSpec(db, *spec, io) : RunExportSpec(db, *spec, io);
 }
 
 }  // namespace orvanta::cli
