@@ -75,7 +75,8 @@ int32_t CTbImportExport::ReadRecord(CImportFields* row, bool detect) {
         if (int32_t status = m_tokenizer->GetNextToken(&token, *m_file, &m_position); status != 0)
             return status;
         auto field = std::make_unique<CImportField>();
-        m_tokenizer->Unquote(token->Text(), &field->value);
+        field->value = token->TakeText();
+        m_tokenizer->Unquote(field->value, &field->value);
         // Only a long text can make a value too long; reading for import needs no other type.
         if (!field->value.empty() && (detect || field->value.size() > kMaxMemoLength)) {
             int32_t status = DetectValueType(field->value, m_options.dateFormat, locale, &field->type);

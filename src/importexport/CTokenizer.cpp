@@ -14,6 +14,22 @@ bool IsTrimmed(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 
 }  // namespace
 
+CTokenizerBase::CTokenizerBase(char delimiter) : m_delimiter(delimiter) {
+    for (unsigned char c :
+         {static_cast<unsigned char>(delimiter), uint8_t{'"'}, uint8_t{'\r'}, uint8_t{'\n'}})
+        m_special[c] = true;
+}
+
+uint32_t CTokenizerBase::TakeOrdinaryBytes(uint32_t offset, std::string* text) const {
+    if (offset < m_windowStart || offset - m_windowStart >= m_windowLength) return 0;
+    const char* begin = m_window.data() + (offset - m_windowStart);
+    const char* end = m_window.data() + m_windowLength;
+    const char* p = begin;
+    while (p < end && !m_special[static_cast<unsigned char>(*p)]) ++p;
+    text->append(begin, p);
+    return static_cast<uint32_t>(p - begin);
+}
+
 int32_t CTokenizerBase::Fill(QnVFile& file, uint32_t offset) {
     if (QnResult status = file.Seek(offset, QN_SEEK_BEGIN); status != QN_OK) return status;
     m_fileLength = file.GetLength();
@@ -46,6 +62,9 @@ int32_t CTokenizerBase::GetNextToken(std::unique_ptr<CToken>* token, QnVFile& fi
     uint32_t quoteCount = 0;
     int32_t status = 0;
     for (uint32_t at = *position; !done; ++at) {
+        // Runs of ordinary bytes go across at once; a quote among them would set quoted only
+        // as the first byte, and only a special byte is looked at one by one.
+        at += TakeOrdinaryBytes(at, &text);
         int c = ByteAt(file, at, &status);
         if (status != 0) return status;
         if (c == kFileShrank && !text.empty()) return kUnexpectedEnd;
@@ -94,8 +113,9 @@ void CTokenizerBase::Unquote(std::string_view text, std::string* result) const {
 }
 
 void CTokenizerBase::QuoteForOutput(std::string_view value, std::string* result) const {
-    const char special[] = {m_delimiter, '"', '\n'};
-    if (value.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+    const bool plain = std::none_of(value.begin(), value.end(),
+                                    [this](char c) { return c == m_delimiter || c == '"' || c == '\n'; });
+    if (plain) {
         result->assign(value);
         return;
     }

@@ -19,6 +19,8 @@ public:
     // Set on the last field of its record (ended by a line break or by the end of the file).
     bool EndOfRecord() const { return m_endOfRecord; }
     std::string CopyText() const { return m_text; }
+    // Hands the text over, leaving the token empty.
+    std::string TakeText() { return std::move(m_text); }
 
 private:
     std::string m_text;
@@ -40,7 +42,7 @@ public:
     // delimiter; no token and position unchanged then.
     virtual int32_t GetNextToken(std::unique_ptr<CToken>* token, QnVFile& file, uint32_t* position);
     // The token's text without surrounding white space and, when it then starts and ends with a
-    // double quote, without those two; doubled quotes inside stay doubled.
+    // double quote, without those two; doubled quotes inside stay doubled. text may view result.
     virtual void Unquote(std::string_view text, std::string* result) const;
     // The value enclosed in double quotes, with its quotes doubled, when it holds the delimiter,
     // a double quote or LF; otherwise as it is.
@@ -49,15 +51,19 @@ public:
     char Delimiter() const { return m_delimiter; }
 
 protected:
-    explicit CTokenizerBase(char delimiter) : m_delimiter(delimiter) {}
+    explicit CTokenizerBase(char delimiter);
 
 private:
     // The byte at offset (reading the window there when needed): 0..255, -1 at the end of the
     // file, -2 when the file gave fewer bytes than its length promised; *status a file failure.
     int ByteAt(QnVFile& file, uint32_t offset, int32_t* status);
     int32_t Fill(QnVFile& file, uint32_t offset);
+    // Appends the bytes from offset up to the next delimiter, quote or line break held in the
+    // window (none of which changes the token's state); the number of bytes taken.
+    uint32_t TakeOrdinaryBytes(uint32_t offset, std::string* text) const;
 
     char m_delimiter;
+    bool m_special[256] = {};
     QnVFile* m_file = nullptr;
     std::vector<char> m_window;
     uint32_t m_windowStart = 0;

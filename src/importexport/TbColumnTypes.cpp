@@ -84,7 +84,8 @@ bool IsCompatibleColumn(int field, int column) {
 int32_t ParseImportDate(std::string_view text, int32_t dateFormat, const pf::Locale& locale, double* date) {
     // Dates and times start with a digit: most texts are no date, and need no copy of the locale.
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos || text[first] < '0' || text[first] > '9') return pf::kDispTypeMismatch;
+    if (first == std::string_view::npos || text[first] < '0' || text[first] > '9')
+        return pf::kDispTypeMismatch;
     pf::Locale dated = locale;
     dated.shortDatePattern = dateFormat == 1 ? "dd/MM/yyyy" : "MM/dd/yyyy";
     return pf::VarDateFromText(text, date, dated);

@@ -6,33 +6,47 @@
 #include "platform/OleDate.h"
 #include "platform/OleVariant.h"
 
+#include <cstdio>
+
 namespace pf = orvanta::platform;
 
 namespace {
 
+// "MM/dd/yyyy" or "dd/MM/yyyy"; empty for a date that is not valid, as the formatting refuses it.
 std::string DateText(const CTbObjRecordValue& value, const ImportExportOptions& options) {
     int16_t year = 0, month = 0, day = 0;
     value.GetDate(&year, &month, &day);
     if (!pf::IsValidDate(year, month, day)) return "";
-    return pf::FormatDatePicture(year, month, day,
-                                 options.dateFormat == 1 ? "dd'/'MM'/'yyyy" : "MM'/'dd'/'yyyy");
+    char text[40];
+    const bool dayFirst = options.dateFormat == 1;
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", dayFirst ? day : month, dayFirst ? month : day, year);
+    return text;
 }
 
-std::string TimeText(int hour, int minute, int second, const std::string& pattern) {
+// "HH:mm" (24-hour) or "hh:mm" with the locale's AM or PM after it, ":ss" inserted when asked.
+std::string TimeText(int hour, int minute, int second, bool military, bool seconds) {
     if (!pf::IsValidTime(hour, minute, second)) return "";
-    return pf::FormatTimePicture(hour, minute, second, pattern, pf::UserLocale());
+    char text[40];
+    const int shownHour = military ? hour : (hour % 12 == 0 ? 12 : hour % 12);
+    if (seconds)
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", shownHour, minute, second);
+    else
+        std::snprintf(text, sizeof text, "%02d:%02d", shownHour, minute);
+    std::string shown = text;
+    if (!military) shown.append(" ").append(hour < 12 ? pf::UserLocale().am : pf::UserLocale().pm);
+    return shown;
 }
 
-std::string TimeText(const CTbObjRecordValue& value, const std::string& pattern) {
+std::string TimeText(const CTbObjRecordValue& value, const ImportExportOptions& options) {
     int16_t hour = 0, minute = 0, second = 0;
     value.GetTime(&hour, &minute, &second);
-    return TimeText(hour, minute, second, pattern);
+    return TimeText(hour, minute, second, options.timeMilitary != 0, options.timeHasSeconds != 0);
 }
 
-// HH:MM and HH:MM:SS results are kept as the seconds of the day.
+// HH:MM and HH:MM:SS results are kept as the seconds of the day and written as "HH:mm".
 std::string SecondsOfDayText(const CTbObjRecordValue& value) {
     const int seconds = static_cast<int>(value.GetFloat());
-    return TimeText(seconds / 3600, seconds / 60 % 60, seconds % 60, "HH':'mm");
+    return TimeText(seconds / 3600, seconds / 60 % 60, seconds % 60, true, false);
 }
 
 std::string ExpressionText(const CTbObjField& field, const CTbObjRecordValue& value,
@@ -52,7 +66,7 @@ std::string ExpressionText(const CTbObjField& field, const CTbObjRecordValue& va
         case EXPR_RESULT_DATE_YEARS:
             return DateText(value, options);
         case EXPR_RESULT_TIME:
-            return TimeText(value, ExportTimePattern(options));
+            return TimeText(value, options);
         case EXPR_RESULT_HHMM:
         case EXPR_RESULT_HHMMSS:
             return SecondsOfDayText(value);
@@ -71,13 +85,6 @@ std::string ListText(const CTbObjField& field, const CTbObjRecordValue& value) {
 }
 
 }  // namespace
-
-std::string ExportTimePattern(const ImportExportOptions& options) {
-    std::string pattern = options.timeMilitary ? "HH':'mm" : "hh':'mm";
-    if (options.timeHasSeconds) pattern.append("':'ss");
-    if (!options.timeMilitary) pattern.append(" tt");
-    return pattern;
-}
 
 std::string FormatExportValue(const CTbObjField& field, const CTbObjRecord& record,
                               const ImportExportOptions& options) {
@@ -114,7 +121,7 @@ std::string FormatExportValue(const CTbObjField& field, const CTbObjRecord& reco
         case DATE_T:
             return DateText(value, options);
         case TIME_T:
-            return TimeText(value, ExportTimePattern(options));
+            return TimeText(value, options);
         case EXPRESSION_T:
         case ADV_EXPRESSION_T:
             return ExpressionText(field, value, options);

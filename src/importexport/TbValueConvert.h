@@ -17,8 +17,8 @@ class CTbObjRecordValue;
 int32_t ImportValue(std::string_view text, CTbObjField& field, CTbObjRecordValue& value,
                     const ImportExportOptions& options, std::string* problem);
 
-// The text of the field's value in the record as export writes it (before quoting).
+// The text of the field's value in the record as export writes it (before quoting): dates as
+// "MM'/'dd'/'yyyy" or "dd'/'MM'/'yyyy", times as "HH':'mm" or "hh':'mm", then "':'ss" when asked,
+// then " tt" in the 12-hour form.
 std::string FormatExportValue(const CTbObjField& field, const CTbObjRecord& record,
                               const ImportExportOptions& options);
-// "HH':'mm" or "hh':'mm", then "':'ss", then " tt" for the 12-hour form.
-std::string ExportTimePattern(const ImportExportOptions& options);

@@ -45,6 +45,16 @@ std::string DateOrder(const std::string& picture) {
     return order;
 }
 
+// DateOrder of the picture last asked for, kept: an import reads many dates of one picture.
+const std::string& CachedDateOrder(const std::string& picture) {
+    thread_local std::string lastPicture, lastOrder;
+    if (lastOrder.empty() || picture != lastPicture) {
+        lastPicture = picture;
+        lastOrder = DateOrder(picture);
+    }
+    return lastOrder;
+}
+
 // Between two numbers of a date: blanks and at most one of / . -
 bool SkipDateSeparator(std::string_view text, size_t* i) {
     const size_t start = *i;
@@ -148,7 +158,7 @@ bool ToDayHour(Designator designator, int* hour) {
 bool ParseDate(const std::string& text, const Locale& locale, int* year, int* month, int* day) {
     std::array<std::string_view, 3> numbers;
     if (!SplitDateNumbers(Trimmed(text), &numbers)) return false;
-    const std::string order = DateOrder(locale.shortDatePattern);
+    const std::string& order = CachedDateOrder(locale.shortDatePattern);
     int parts[3] = {0, 0, 0};  // year, month, day
     for (size_t n = 0; n < numbers.size(); ++n) {
         const bool read = order[n] == 'y'   ? ReadYear(numbers[n], &parts[0])

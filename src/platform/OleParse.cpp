@@ -5,6 +5,7 @@
 #include "platform/OleVariant.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -61,8 +62,14 @@ bool NormalizedNumber(std::string_view text, const Locale& locale, std::string* 
 int32_t RealFromText(std::string_view text, const Locale& locale, double* out) {
     std::string number;
     if (!NormalizedNumber(text, locale, &number)) return kDispTypeMismatch;
-    *out = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(*out) ? 0 : kDispOverflow;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    const std::from_chars_result read = std::from_chars(first, number.data() + number.size(), *out);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Too large for a double (or too small: then it is 0).
+        *out = std::strtod(number.c_str(), nullptr);
+        return std::isfinite(*out) ? 0 : kDispOverflow;
+    }
+    return read.ec == std::errc() ? 0 : kDispTypeMismatch;
 }
 
 // Rounds half to even, as OLE does, and checks the range of the integer type.
