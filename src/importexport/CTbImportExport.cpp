@@ -66,27 +66,28 @@ int32_t CTbImportExport::RefuseUnicode() {
     return HasUnicodeSignature(bytes, count) ? kImportUnicodeFile : 0;
 }
 
-int32_t CTbImportExport::ReadRecord(CImportFields* row, bool detect) {
+int32_t CTbImportExport::ReadRecord(CImportFields* row, size_t* count, bool detect) {
     if (!m_tokenizer) return kImportUnexpectedException;
     const orvanta::platform::Locale& locale = orvanta::platform::UserLocale();
-    bool tooLong = false;
-    std::unique_ptr<CToken> token;
-    do {
-        if (int32_t status = m_tokenizer->GetNextToken(&token, *m_file, &m_position); status != 0)
+    bool tooLong = false, endOfRecord = false;
+    *count = 0;
+    while (!endOfRecord) {
+        if (*count == row->size()) row->push_back(std::make_unique<CImportField>());
+        CImportField& field = *(*row)[(*count)++];
+        field.type = NOTUSED_T;
+        if (int32_t status = m_tokenizer->ReadToken(*m_file, &m_position, &field.value, &endOfRecord);
+            status != 0)
             return status;
-        auto field = std::make_unique<CImportField>();
-        field->value = token->TakeText();
-        m_tokenizer->Unquote(field->value, &field->value);
+        m_tokenizer->Unquote(field.value, &field.value);
         // Only a long text can make a value too long; reading for import needs no other type.
-        if (!field->value.empty() && (detect || field->value.size() > kMaxMemoLength)) {
-            int32_t status = DetectValueType(field->value, m_options.dateFormat, locale, &field->type);
+        if (!field.value.empty() && (detect || field.value.size() > kMaxMemoLength)) {
+            int32_t status = DetectValueType(field.value, m_options.dateFormat, locale, &field.type);
             if (status == kImportValueTooLong)
                 tooLong = true;
             else if (status != 0)
                 return status;
         }
-        row->push_back(std::move(field));
-    } while (!token->EndOfRecord());
+    }
     return tooLong ? kImportValueTooLong : 0;
 }
 
@@ -99,22 +100,23 @@ int32_t CTbImportExport::AnalyzeFile(QnVFile& file, const ImportExportOptions& o
 int32_t CTbImportExport::AnalyzeRows(CImportFields* columns, int32_t* recordCount) {
     bool tooLong = false;
     int32_t status = 0;
+    CImportFields row;
+    size_t count = 0;
     while (m_position < m_length && status == 0) {
         ++*recordCount;
-        CImportFields row;
-        status = ReadRecord(&row, true);
+        status = ReadRecord(&row, &count, true);
         if (status == kImportValueTooLong) {
             tooLong = true;
             status = 0;
         }
         if (status != 0) break;
         const bool header = columns->empty() && m_options.firstRecordFieldNames;
-        while (columns->size() < row.size()) {
+        while (columns->size() < count) {
             columns->push_back(std::make_unique<CImportField>());
             if (header) columns->back()->value = row[columns->size() - 1]->value;
         }
         if (header) continue;
-        for (size_t i = 0; i < row.size(); ++i) MergeColumnType(row[i]->type, &(*columns)[i]->type);
+        for (size_t i = 0; i < count; ++i) MergeColumnType(row[i]->type, &(*columns)[i]->type);
     }
     if (status != 0) return status;
     int unnamed = 0;

@@ -49,12 +49,14 @@ private:
     int32_t Guarded(QnVFile& file, const ImportExportOptions& options, bool reading,
                     const std::function<int32_t()>& work);
     int32_t RefuseUnicode();
-    // One row's values; with detect, each non-empty value's type. -221 when a value is too long.
-    int32_t ReadRecord(CImportFields* row, bool detect);
+    // One row's values into the first *count fields of row (fields beyond them are kept for
+    // later rows, so that reading allocates nothing); with detect, each non-empty value's type.
+    // -221 when a value is too long.
+    int32_t ReadRecord(CImportFields* row, size_t* count, bool detect);
     int32_t AnalyzeRows(CImportFields* columns, int32_t* recordCount);
     int32_t ImportRows(const CImportFields& mapping, CTbObjDB& db, int32_t* problemRecord,
                        IProgressIndicator* progress);
-    int32_t AddRecord(const CImportFields& row, const CImportFields& mapping, CTbObjDB& db);
+    int32_t AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping, CTbObjDB& db);
     int32_t WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots, IProgressIndicator* progress);
 
     QnVFile* m_file = nullptr;

@@ -52,12 +52,21 @@ int CTokenizerBase::ByteAt(QnVFile& file, uint32_t offset, int32_t* status) {
 
 int32_t CTokenizerBase::GetNextToken(std::unique_ptr<CToken>* token, QnVFile& file, uint32_t* position) {
     token->reset();
+    std::string text;
+    bool endOfRecord = false;
+    const int32_t status = ReadToken(file, position, &text, &endOfRecord);
+    if (status == 0) *token = std::make_unique<CToken>(std::move(text), endOfRecord);
+    return status;
+}
+
+int32_t CTokenizerBase::ReadToken(QnVFile& file, uint32_t* position, std::string* out, bool* endOfRecordOut) {
     if (m_delimiter == 0) return kNoDelimiter;
     if (&file != m_file) {
         m_file = &file;
         m_windowLength = 0;
     }
-    std::string text;
+    std::string& text = *out;
+    text.clear();
     bool quoted = false, done = false, endOfRecord = false;
     uint32_t quoteCount = 0;
     int32_t status = 0;
@@ -98,7 +107,7 @@ int32_t CTokenizerBase::GetNextToken(std::unique_ptr<CToken>* token, QnVFile& fi
         text.push_back(static_cast<char>(c));
     }
     *position += static_cast<uint32_t>(text.size()) + 1;
-    *token = std::make_unique<CToken>(std::move(text), endOfRecord);
+    *endOfRecordOut = endOfRecord;
     return 0;
 }
 

@@ -41,6 +41,9 @@ public:
     // status, -245 when the file ended inside a token it had more bytes for, or -1 without a
     // delimiter; no token and position unchanged then.
     virtual int32_t GetNextToken(std::unique_ptr<CToken>* token, QnVFile& file, uint32_t* position);
+    // GetNextToken into text (whose capacity is reused, so reading row after row allocates
+    // nothing); text is left unspecified on a failure.
+    int32_t ReadToken(QnVFile& file, uint32_t* position, std::string* text, bool* endOfRecord);
     // The token's text without surrounding white space and, when it then starts and ends with a
     // double quote, without those two; doubled quotes inside stay doubled. text may view result.
     virtual void Unquote(std::string_view text, std::string* result) const;

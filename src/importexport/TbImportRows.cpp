@@ -26,15 +26,16 @@ int32_t CTbImportExport::ImportRows(const CImportFields& mapping, CTbObjDB& db, 
     if (mapped > MaxUserFields) return kImportTooManyColumns;
     bool warned = false;
     int32_t status = 0;
+    CImportFields row;
+    size_t count = 0;
     for (int32_t recordNumber = 1; m_position < m_length && status == 0; ++recordNumber) {
-        CImportFields row;
-        status = ReadRecord(&row, false);
+        status = ReadRecord(&row, &count, false);
         if (status == 0 || status == kImportValueTooLong) {
             warned |= status == kImportValueTooLong;
             status = 0;
             if (recordNumber > 1 || !m_options.firstRecordFieldNames) {
                 status = db.RecordCount() >= kMaxImportedRecords ? kImportRecordLimit
-                                                                 : AddRecord(row, mapping, db);
+                                                                 : AddRecord(row, count, mapping, db);
                 if (status == kImportValueTooLong) {
                     warned = true;
                     status = 0;
@@ -50,10 +51,11 @@ int32_t CTbImportExport::ImportRows(const CImportFields& mapping, CTbObjDB& db, 
     return status != 0 ? status : (warned ? kImportValueTooLong : 0);
 }
 
-int32_t CTbImportExport::AddRecord(const CImportFields& row, const CImportFields& mapping, CTbObjDB& db) {
+int32_t CTbImportExport::AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping,
+                                   CTbObjDB& db) {
     CTbObjRecord* record = db.Records().AddRecord(true, false);
     int32_t result = 0;
-    for (size_t i = 0; i < row.size() && i < mapping.size(); ++i) {
+    for (size_t i = 0; i < count && i < mapping.size(); ++i) {
         const uint16_t slot = mapping[i]->target;
         CTbObjField* field = slot == kNotMapped ? nullptr : db.Field(slot);
         CTbObjRecordValue* value = record->Value(slot);
