@@ -26,8 +26,12 @@ TEST_P(NumberCases, IntegersByRange) {
     int32_t i4 = 0;
     EXPECT_EQ(VarI2FromText(row.text, &i2, Locale::UsEnglish()), row.i2Status);
     EXPECT_EQ(VarI4FromText(row.text, &i4, Locale::UsEnglish()), row.i4Status);
-    if (row.i2Status == 0) EXPECT_EQ(i2, row.i2);
-    if (row.i4Status == 0) EXPECT_EQ(i4, row.i4);
+    if (row.i2Status == 0) {
+        EXPECT_EQ(i2, row.i2);
+    }
+    if (row.i4Status == 0) {
+        EXPECT_EQ(i4, row.i4);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
