@@ -2,6 +2,7 @@
 // values) and CTbObjRecordList (all records plus a filtered, sorted subset for display).
 #pragma once
 
+#include "model/TbRecordBlocks.h"
 #include "model/TbText.h"
 #include "model/TbTextArena.h"
 #include "model/TbTypes.h"
@@ -27,7 +28,10 @@ public:
     CTbObjRecordValue& operator=(const CTbObjRecordValue& other);
     CTbObjRecordValue(CTbObjRecordValue&&) noexcept;
     CTbObjRecordValue& operator=(CTbObjRecordValue&&) noexcept;
-    ~CTbObjRecordValue();
+    // Only a value's own text or extension is freed; a shared text stays with its arena.
+    ~CTbObjRecordValue() {
+        if (m_store != 0 && StoreKind() != TagSharedText) ReleaseStore();
+    }
 
     // Clears everything; with applyDefaults the field's default for new records is stored.
     void Reset(const CTbObjField* field, bool applyDefaults);
@@ -139,6 +143,9 @@ public:
     uint16_t GetCategory() const { return static_cast<uint16_t>(m_values[0].GetShort()); }
     // Gives every value its field's type and resets it (with the fields' defaults when asked).
     void InitValues(bool applyDefaults);
+    // Gives every value of a record that holds nothing yet its field's type: InitValues(false)
+    // without the resets.
+    void InitFreshValues();
     // A detached deep copy (no database) of key and values.
     std::unique_ptr<CTbObjRecord> Copy() const;
     CTbObjDB* Database() const { return m_db; }
@@ -195,12 +202,14 @@ private:
     void RefilterForSort();
     void SortSubset(const std::vector<SortKey>& keys);
     void MarkModified();
+    void DestroyRecords();
 
     CTbObjDB* m_db;
     TbTextArena m_texts;  // declared before the records, which may share its texts, so it goes after them
     uint32_t m_nextKey = 0;
     bool m_subsetActive = false;
-    std::vector<std::unique_ptr<CTbObjRecord>> m_records;
+    TbRecordBlocks m_blocks;               // where the records live
+    std::vector<CTbObjRecord*> m_records;  // all records, in stored order
     std::vector<CTbObjRecord*> m_subset;
     int16_t m_filterIndex = -1;
     uint16_t m_category = AllCategories;

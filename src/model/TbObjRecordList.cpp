@@ -27,6 +27,12 @@ void CTbObjRecord::InitValues(bool applyDefaults) {
     }
 }
 
+void CTbObjRecord::InitFreshValues() {
+    if (!m_db) return;
+    for (int slot = 0; slot < MaxFieldSlots; ++slot)
+        m_values[slot].SetType(static_cast<uint16_t>(m_db->Field(slot)->GetType()));
+}
+
 std::unique_ptr<CTbObjRecord> CTbObjRecord::Copy() const {
     auto copy = std::make_unique<CTbObjRecord>(nullptr, m_key);
     copy->m_uniqueId = m_uniqueId;
@@ -34,16 +40,25 @@ std::unique_ptr<CTbObjRecord> CTbObjRecord::Copy() const {
     return copy;
 }
 
-CTbObjRecordList::~CTbObjRecordList() = default;
+CTbObjRecordList::~CTbObjRecordList() { DestroyRecords(); }
+
+void CTbObjRecordList::DestroyRecords() {
+    for (CTbObjRecord* record : m_records) record->~CTbObjRecord();
+    m_records.clear();
+    m_blocks.Clear();
+}
 
 void CTbObjRecordList::MarkModified() { TbMarkModified(m_db); }
 
 CTbObjRecord* CTbObjRecordList::AddRecord(bool assignKey, bool applyDefaults) {
     if (assignKey) ++m_nextKey;
-    auto record = std::make_unique<CTbObjRecord>(m_db, m_nextKey);
-    record->InitValues(applyDefaults);
-    CTbObjRecord* added = record.get();
-    m_records.push_back(std::move(record));
+    m_records.reserve(m_records.size() + 1);  // so that a record is never created without its place
+    CTbObjRecord* added = m_blocks.Create(m_db, m_nextKey);
+    m_records.push_back(added);
+    if (applyDefaults)
+        added->InitValues(true);
+    else
+        added->InitFreshValues();
     if (m_subsetActive) m_subset.push_back(added);
     MarkModified();
     return added;
@@ -59,21 +74,21 @@ CTbObjRecord* CTbObjRecordList::Record(int position) const {
 }
 
 CTbObjRecord* CTbObjRecordList::RecordInStoredOrder(int position) const {
-    return position >= 0 && position < static_cast<int>(m_records.size()) ? m_records[position].get()
-                                                                          : nullptr;
+    return position >= 0 && position < static_cast<int>(m_records.size()) ? m_records[position] : nullptr;
 }
 
 void CTbObjRecordList::RemoveRecord(CTbObjRecord* record) {
     if (m_subsetActive) m_subset.erase(std::remove(m_subset.begin(), m_subset.end(), record), m_subset.end());
-    auto found = std::find_if(m_records.begin(), m_records.end(), [&](auto& r) { return r.get() == record; });
+    auto found = std::find(m_records.begin(), m_records.end(), record);
     if (found == m_records.end()) return;
     m_records.erase(found);
+    m_blocks.Destroy(record);
     MarkModified();
 }
 
 void CTbObjRecordList::DeleteAllRecords() {
     ClearSubset();
-    m_records.clear();
+    DestroyRecords();
     m_texts.Clear();
     MarkModified();
 }
@@ -93,18 +108,17 @@ void CTbObjRecordList::ApplyFilter(uint16_t category, int16_t filterIndex) {
     if (!m_subsetActive) return;
     const CTbObjFilter* filter = filterIndex != -1 && m_db ? m_db->Filter(filterIndex) : nullptr;
     TbFilterClock clock = TbFilterClock::UtcNow();
-    for (auto& record : m_records) {
+    for (CTbObjRecord* record : m_records) {
         if (category != AllCategories && record->GetCategory() != category) continue;
         if (filter && !filter->Passes(*record, clock)) continue;
-        m_subset.push_back(record.get());
+        m_subset.push_back(record);
     }
 }
 
 void CTbObjRecordList::RefilterForSort() {
     ApplyFilter(m_category, m_filterIndex);
     if (!m_subsetActive) {
-        m_subset.reserve(m_records.size());
-        for (auto& record : m_records) m_subset.push_back(record.get());
+        m_subset.assign(m_records.begin(), m_records.end());
     }
     m_subsetActive = true;
 }

@@ -80,8 +80,6 @@ CTbObjRecordValue& CTbObjRecordValue::operator=(CTbObjRecordValue&& other) noexc
     return *this;
 }
 
-CTbObjRecordValue::~CTbObjRecordValue() { ReleaseStore(); }
-
 // Copies the text and extension of another value as this value's own (the store is empty).
 void CTbObjRecordValue::TakeStore(const CTbObjRecordValue& other) {
     if (const Extension* ext = other.ExtIfAny()) {

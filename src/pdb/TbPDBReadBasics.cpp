@@ -99,7 +99,7 @@ void CTbPDBReader::ClaimRecordBytes(uint32_t start, uint32_t end) {
     Check(used <= m_unclaimedBytes, kOverlap);
     m_unclaimedBytes -= used;
     // A value cut at the record's end read one byte on; the next record still starts there.
-    if (used > 0) m_claimed.emplace(start, m_recordEnd < m_fileLength ? std::min(end, m_recordEnd) : end);
+    if (used > 0) m_claimed.Claim(start, m_recordEnd < m_fileLength ? std::min(end, m_recordEnd) : end);
 }
 
 CTbObjField& CTbPDBReader::FieldOfRecord(int record) const {

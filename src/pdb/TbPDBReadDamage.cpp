@@ -51,8 +51,7 @@ bool CTbPDBReader::CanReadDataRecordAt(int record) {
                                                       " lies outside the file's records.");
         return false;
     }
-    auto after = m_claimed.upper_bound(start);
-    if (after != m_claimed.begin() && start < std::prev(after)->second) {
+    if (m_claimed.Holds(start)) {
         Warn(TbLoadWarningKind::RecordOverlaps, RecordName(record) + " passed over: its offset " +
                                                     std::to_string(start) +
                                                     " lies inside the bytes of another record.");

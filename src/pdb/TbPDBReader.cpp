@@ -48,7 +48,7 @@ void CTbPDBReader::Reset(int mode) {
     m_appInfoOffset = 0;
     m_record = -1;
     m_recordEnd = m_listEnd = 0;
-    m_claimed.clear();
+    m_claimed.Clear();
     m_db->UniqueIds().clear();
     m_db->ClearLoadWarnings();
     m_mode = mode;
@@ -135,7 +135,7 @@ void CTbPDBReader::CleanUp() {
     Step();
     m_offsets = {};
     m_valid = {};
-    m_claimed = {};
+    m_claimed.Clear();
     m_window.Release();
     m_scratch = {};
     m_converted = {};

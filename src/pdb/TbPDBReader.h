@@ -6,10 +6,10 @@
 #include "io/QnBufferedFile.h"
 #include "model/TbLoadWarning.h"
 #include "model/TbTypes.h"
+#include "pdb/TbClaimedBytes.h"
 #include "pdb/TbPDBDump.h"
 #include "pdb/TbReadWindow.h"
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -195,12 +195,12 @@ private:
     // Bytes of the file that no record has used yet: records that overlap one another would
     // otherwise let a small file stand for any number of copies of one large record.
     uint32_t m_unclaimedBytes = 0;
-    int m_record = -1;                       // the record being read; -1 for the header and record list
-    uint32_t m_recordEnd = 0;                // see RecordEnd()
-    uint32_t m_listEnd = 0;                  // the first byte after the record list
-    bool m_textCut = false;                  // the last counted text was cut at its record's end
-    uint32_t m_cutLength = 0;                // to this length
-    std::map<uint32_t, uint32_t> m_claimed;  // start and end of the bytes each record read used
+    int m_record = -1;         // the record being read; -1 for the header and record list
+    uint32_t m_recordEnd = 0;  // see RecordEnd()
+    uint32_t m_listEnd = 0;    // the first byte after the record list
+    bool m_textCut = false;    // the last counted text was cut at its record's end
+    uint32_t m_cutLength = 0;  // to this length
+    TbClaimedBytes m_claimed;  // start and end of the bytes each record read used
     // Data records are decoded from this window of m_InFile.
     TbReadWindow m_window{m_InFile, m_error};
     std::string m_scratch;    // the counted texts of the design records
