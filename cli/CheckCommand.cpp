@@ -1,16 +1,16 @@
 // check: whether a Tabulon survives a save and a second read unchanged. The design is compared
-// as JSON and each record by a digest of its JSON text, so only one Tabulon is in memory at a
-// time; the records that differ are shown by their JSON path, after what the first read passed
-// over or repaired.
+// as JSON and each record by a digest of what its JSON is made from, so only one Tabulon is in
+// memory at a time; the records that differ are shown by their JSON path, after what the first
+// read passed over or repaired.
 #include "cli/Commands.h"
 #include "cli/JsonDiff.h"
 #include "cli/JsonExport.h"
+#include "cli/RecordDigest.h"
 #include "cli/TabulonIo.h"
 
 #include "model/TbObjDB.h"
 #include "platform/FileSystem.h"
 
-#include <functional>
 #include <sstream>
 
 namespace orvanta::cli {
@@ -33,10 +33,10 @@ private:
     std::string m_path;
 };
 
-// A Tabulon as the comparison needs it: the design as a document, a digest of each record's JSON.
+// A Tabulon as the comparison needs it: the design as a document, a digest of each record.
 struct Summary {
     Json design;
-    std::vector<size_t> records;
+    std::vector<uint64_t> records;
 };
 
 Summary Summarize(CTbObjDB& db) {
@@ -46,12 +46,19 @@ Summary Summarize(CTbObjDB& db) {
     summary.design = Json::parse(out.Gathered());
     const CTbObjRecordList& list = db.Records();
     summary.records.reserve(list.Count(true));
-    for (int i = 0; i < list.Count(true); ++i) {
-        out.Clear();
-        WriteRecordJson(out, db, *list.RecordInStoredOrder(i));
-        summary.records.push_back(std::hash<std::string_view>{}(out.Gathered()));
-    }
+    for (int i = 0; i < list.Count(true); ++i)
+        summary.records.push_back(RecordDigest(db, *list.RecordInStoredOrder(i)));
     return summary;
+}
+
+// The records to compare as JSON: those whose digests differ. A digest covers the values but not
+// the fields that give them their JSON, so when the design differs every record is compared.
+std::vector<int> RecordsToCompare(const Summary& expected, const Summary& actual, bool designDiffers) {
+    size_t shared = std::min(expected.records.size(), actual.records.size());
+    std::vector<int> shown;
+    for (size_t i = 0; i < shared; ++i)
+        if (designDiffers || expected.records[i] != actual.records[i]) shown.push_back(static_cast<int>(i));
+    return shown;
 }
 
 // Reads path and saves it to savePath: the first Tabulon as the comparison knows it.
@@ -63,8 +70,8 @@ bool ReadAndSave(CTbObjDB& db, const std::string& path, const std::string& saveP
     return LoadTabulon(db, path, quiet, message) && SaveTabulon(db, SaveTarget{savePath}, io, message);
 }
 
-// The lines of the records whose digests differ. The first Tabulon is read and saved again
-// (the same file gives the same model, unique IDs included) to show them in full.
+// The lines of the records whose JSON differs among those given. The first Tabulon is read and
+// saved again (the same file gives the same model, unique IDs included) to show them in full.
 bool DiffRecords(const std::string& path, const std::vector<int>& differing, CTbObjDB& second, CommandIo& io,
                  std::vector<std::string>* lines) {
     CTbObjDB first;
@@ -106,10 +113,7 @@ int RunCheck(const std::string& path, CommandIo& io) {
     Summary actual = Summarize(second);
 
     std::vector<std::string> differences = DiffJson(JsonAfterRoundTrip(expected.design), actual.design);
-    size_t shared = std::min(expected.records.size(), actual.records.size());
-    std::vector<int> differing;
-    for (size_t i = 0; i < shared; ++i)
-        if (expected.records[i] != actual.records[i]) differing.push_back(static_cast<int>(i));
+    std::vector<int> differing = RecordsToCompare(expected, actual, !differences.empty());
     if (!differing.empty() && !DiffRecords(path, differing, second, io, &differences)) return 1;
     if (expected.records.size() != actual.records.size())
         differences.push_back("records: " + std::to_string(expected.records.size()) +
