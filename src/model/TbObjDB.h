@@ -131,7 +131,10 @@ public:
     const std::vector<uint32_t>& UniqueIds() const { return m_uniqueIds; }
 
     // --- fields ---
-    CTbObjField* Field(int slot) const;
+    // The field of a slot 0 to 80; none otherwise.
+    CTbObjField* Field(int slot) const {
+        return slot >= 0 && slot < static_cast<int>(m_fields.size()) ? m_fields[slot].get() : nullptr;
+    }
     int UsedFieldCount() const;
     CTbObjField* AddField(const std::string& name, TbFieldType type);
     void SetFieldType(int slot, TbFieldType type, const std::string& name);

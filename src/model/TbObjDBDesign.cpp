@@ -3,10 +3,6 @@
 
 #include <algorithm>
 
-CTbObjField* CTbObjDB::Field(int slot) const {
-    return slot >= 0 && slot < static_cast<int>(m_fields.size()) ? m_fields[slot].get() : nullptr;
-}
-
 int CTbObjDB::UsedFieldCount() const {
     return static_cast<int>(
         std::count_if(m_fields.begin(), m_fields.end(), [](auto& f) { return f->IsUsed(); }));

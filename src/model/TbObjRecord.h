@@ -8,6 +8,7 @@
 #include "model/TbTypes.h"
 
 #include <array>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -111,6 +112,8 @@ private:
                                            : nullptr;
     }
     std::string_view ExtensionText() const;
+    // ShareText for a value whose own text or extension is in the way.
+    void ShareTextReplacingOwn(const char* stored);
     void TakeStore(const CTbObjRecordValue& other);
     void ReleaseStore();
     void StoreOwnText(std::string_view text);
@@ -127,6 +130,26 @@ inline std::string_view CTbObjRecordValue::GetText() const {
     return TbStoredTextView(StoredText());
 }
 
+inline void CTbObjRecordValue::ShareText(const char* stored) {
+    if (m_store != 0 && StoreKind() != TagSharedText) return ShareTextReplacingOwn(stored);
+    m_store = reinterpret_cast<uintptr_t>(stored) | (stored ? TagSharedText : TagOwnText);
+    SetHasValue(true);
+}
+
+inline int32_t CTbObjRecordValue::GetLong() const {
+    if (StoredKind() != KindLong) return 0;
+    int32_t value;
+    std::memcpy(&value, m_parts, sizeof value);
+    return value;
+}
+
+inline float CTbObjRecordValue::GetFloat() const {
+    if (StoredKind() != KindFloat) return 0;
+    float value;
+    std::memcpy(&value, m_parts, sizeof value);
+    return value;
+}
+
 class CTbObjRecord {
 public:
     CTbObjRecord(CTbObjDB* db, uint32_t key) : m_key(key), m_db(db) {}
@@ -137,8 +160,12 @@ public:
     uint32_t GetUniqueId() const { return m_uniqueId; }
     void SetUniqueId(uint32_t id) { m_uniqueId = id; }
     // The value of a slot 0 to 80; none otherwise.
-    CTbObjRecordValue* Value(int slot);
-    const CTbObjRecordValue* Value(int slot) const;
+    CTbObjRecordValue* Value(int slot) {
+        return slot >= 0 && slot < MaxFieldSlots ? &m_values[slot] : nullptr;
+    }
+    const CTbObjRecordValue* Value(int slot) const {
+        return slot >= 0 && slot < MaxFieldSlots ? &m_values[slot] : nullptr;
+    }
     // The record's category: the item index of its "Categories" value.
     uint16_t GetCategory() const { return static_cast<uint16_t>(m_values[0].GetShort()); }
     // Gives every value its field's type and resets it (with the fields' defaults when asked).

@@ -10,14 +10,6 @@ void CTbObjRecord::SetKey(uint32_t key) {
     TbMarkModified(m_db);
 }
 
-CTbObjRecordValue* CTbObjRecord::Value(int slot) {
-    return slot >= 0 && slot < MaxFieldSlots ? &m_values[slot] : nullptr;
-}
-
-const CTbObjRecordValue* CTbObjRecord::Value(int slot) const {
-    return slot >= 0 && slot < MaxFieldSlots ? &m_values[slot] : nullptr;
-}
-
 void CTbObjRecord::InitValues(bool applyDefaults) {
     if (!m_db) return;
     for (int slot = 0; slot < MaxFieldSlots; ++slot) {

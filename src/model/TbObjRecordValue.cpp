@@ -178,7 +178,7 @@ void CTbObjRecordValue::SetText(std::string_view text) {
     SetHasValue(true);
 }
 
-void CTbObjRecordValue::ShareText(const char* stored) {
+void CTbObjRecordValue::ShareTextReplacingOwn(const char* stored) {
     if (ExtIfAny()) {
         StoreOwnText(stored ? TbStoredTextView(stored) : std::string_view());
     } else {
@@ -200,25 +200,11 @@ void CTbObjRecordValue::SetShort(int16_t value) {
     SetHasValue(true);
 }
 
-int32_t CTbObjRecordValue::GetLong() const {
-    if (StoredKind() != KindLong) return 0;
-    int32_t value;
-    std::memcpy(&value, m_parts, sizeof value);
-    return value;
-}
-
 void CTbObjRecordValue::SetLong(int32_t value) {
     StoreParts(0, 0, 0);
     std::memcpy(m_parts, &value, sizeof value);
     SetKind(KindLong);
     SetHasValue(true);
-}
-
-float CTbObjRecordValue::GetFloat() const {
-    if (StoredKind() != KindFloat) return 0;
-    float value;
-    std::memcpy(&value, m_parts, sizeof value);
-    return value;
 }
 
 void CTbObjRecordValue::SetFloat(float value) {

@@ -28,11 +28,6 @@ void CTbPDBReader::EnterRecord(int record) {
     m_recordEnd = RecordEnd(record);
 }
 
-uint32_t CTbPDBReader::RoomInRecord(uint32_t position) const {
-    if (m_recordEnd >= m_fileLength) return std::numeric_limits<uint32_t>::max();
-    return position < m_recordEnd ? m_recordEnd - position : 0;
-}
-
 std::string_view CTbPDBReader::ReadRecordText(uint32_t length) {
     uint32_t room = RoomInRecord(m_window.GetPosition());
     m_textCut = length > room;

@@ -72,14 +72,12 @@ bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
     uint8_t type = m_window.ReadU8();
     uint8_t slot = m_window.ReadU8();
     if (type == 0 && slot == 0) return false;
-    std::string label =
-        m_dump.IsOn() ? "Field " + std::to_string(slot) + " " + TbDumpFieldType(type) : std::string();
     if (type < TEXT_T || type > kHighestType) {
-        m_dump.Note(label + ": UNKNOWN FIELD TYPE!");
+        if (m_dump.IsOn()) m_dump.Note(EntryLabel(type, slot) + ": UNKNOWN FIELD TYPE!");
         return true;
     }
     if (!CarriesValue(type)) {
-        m_dump.Note(label + ": (no value)");
+        if (m_dump.IsOn()) m_dump.Note(EntryLabel(type, slot) + ": (no value)");
         return true;
     }
     // A field number beyond 80 has no slot to receive its value: the record is damaged.
@@ -88,8 +86,13 @@ bool CTbPDBReader::ReadEntry(CTbObjRecord& record) {
     CTbObjRecordValue& value = *slotValue;
     m_textCut = false;
     ReadValue(type, slot, value);
-    m_dump.RecordValue(label, type, value);
+    if (m_dump.IsOn()) m_dump.RecordValue(EntryLabel(type, slot), type, value);
     return m_window.GetPosition() <= m_recordEnd || EndAtRecordEnd(slot, value);
+}
+
+// An entry as the dump names it.
+std::string CTbPDBReader::EntryLabel(int type, int slot) {
+    return "Field " + std::to_string(slot) + " " + TbDumpFieldType(type);
 }
 
 void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {

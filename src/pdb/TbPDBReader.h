@@ -10,6 +10,7 @@
 #include "pdb/TbPDBDump.h"
 #include "pdb/TbReadWindow.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,7 +96,10 @@ private:
     void EnterRecord(int record);
     // Bytes left from position to the current record's end; unlimited when the record ends with
     // the file, where a short read fails the load instead.
-    uint32_t RoomInRecord(uint32_t position) const;
+    uint32_t RoomInRecord(uint32_t position) const {
+        if (m_recordEnd >= m_fileLength) return std::numeric_limits<uint32_t>::max();
+        return position < m_recordEnd ? m_recordEnd - position : 0;
+    }
     // length bytes of a data record's text from the window, cut where the record ends.
     std::string_view ReadRecordText(uint32_t length);
     bool CanReadDataRecordAt(int record);
@@ -166,6 +170,7 @@ private:
     void ReadDataRecord(int record);
     void ReadDataBody(int record);
     bool ReadEntry(CTbObjRecord& record);
+    static std::string EntryLabel(int type, int slot);
     void ReadValue(int type, int slot, CTbObjRecordValue& value);
     std::string_view ReadEntryText();
     void StoreText(CTbObjRecordValue& value, std::string_view text);
