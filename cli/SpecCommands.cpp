@@ -1,4 +1,4 @@
-// specs and run-spec: the saved specifications of a Tabulon, listed and run without questions.
+// the specs and run-spec commands: the saved specifications of a Tabulon, listed and run without questions.
 #include "cli/DataLinkCommands.h"
 #include "cli/DataLinkSupport.h"
 #include "cli/SpecStore.h"

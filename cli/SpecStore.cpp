@@ -17,7 +17,7 @@ std::string Absolute(const std::string& file) {
     return ec ? file : path.lexically_normal().string();
 }
 
-// The spec to store a run in: the one of that name emptied of its columns, else a new one.
+// The specification to store a run in: the one of that name emptied of its columns, else a new one.
 CORVTImportExportSpecXml* SpecToStore(CORVTImportExportSpecListXml& list, int32_t kind,
                                       const std::string& name, const std::string& given) {
     const std::string file = Absolute(given);

@@ -9,12 +9,12 @@
 
 namespace orvanta::cli {
 
-// Reads the specs of the Tabulon at tabulonPath into list (a missing file is an empty list);
+// Reads the specifications of the Tabulon at tabulonPath into list (a missing file is an empty list);
 // false with "There was an error loading the Import / Export specifications." on io.err.
 bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* list, CommandIo& io);
 
-// Stores an import run (its columns with their targets) under name, replacing a spec of that
-// name; false when the specs could not be read or written.
+// Stores an import run (its columns with their targets) under name, replacing a specification of that
+// name; false when the specifications could not be read or written.
 bool SaveImportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
                     const ImportExportOptions& options, const CImportFields& columns, CommandIo& io);
 bool SaveExportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,

@@ -1,4 +1,4 @@
-// Reading and writing a Tabulon's ".tps" file of specs.
+// Reading and writing a Tabulon's ".tps" file of import/export specifications.
 #include "importexport/CORVTImportExportSpecListXml.h"
 
 #include "library/CQnXmlParser.h"

@@ -1,4 +1,4 @@
-// A spec's elements: "IMPORT_SPEC" or "EXPORT_SPEC" with "IE_OPTIONS", then "IMPORT_FIELD"s or
+// A specification's elements: "IMPORT_SPEC" or "EXPORT_SPEC" with "IE_OPTIONS", then "IMPORT_FIELD"s or
 // "EXPORT_FIELD_INDEX"es; names are compared without case when read.
 #include "importexport/CORVTImportExportSpecXml.h"
 

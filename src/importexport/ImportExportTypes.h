@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-// The settings of one run, 16 bytes as spec files keep them.
+// The settings of one run, 16 bytes as specification files keep them.
 struct ImportExportOptions {
     int32_t firstRecordFieldNames = 0;  // import: the first row names the columns; export: writes names
     int32_t delimiter = 0;              // 0 tab, 1 comma, 2 semicolon, 3 a list separator of none of these

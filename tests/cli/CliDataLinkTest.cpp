@@ -1,4 +1,4 @@
-// analyze, import, export, specs and run-spec end to end on files the test writes.
+// analyze, import, export, the specs and run-spec commands end to end on files the test writes.
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>

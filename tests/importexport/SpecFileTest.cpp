@@ -1,4 +1,4 @@
-// The ".tps" file of saved specs: written, read back, read in other letter case, edited.
+// The ".tps" file of saved specifications: written, read back, read in other letter case, edited.
 #include "importexport/CORVTImportExportSpecListXml.h"
 
 #include <gtest/gtest.h>
