@@ -9,25 +9,6 @@
 #include "pdb/TbPDBWriter.h"
 
 namespace orvanta::cli {
-namespace {
-
-// Shows the progress for the lifetime of one read or write.
-class ProgressShown {
-public:
-    explicit ProgressShown(IProgressIndicator* progress) : m_progress(progress) {
-        if (m_progress) m_progress->Begin();
-    }
-    ~ProgressShown() {
-        if (m_progress) m_progress->End();
-    }
-    ProgressShown(const ProgressShown&) = delete;
-    ProgressShown& operator=(const ProgressShown&) = delete;
-
-private:
-    IProgressIndicator* m_progress;
-};
-
-}  // namespace
 
 bool LoadTabulon(CTbObjDB& db, const std::string& path, CommandIo& io, std::string* message,
                  bool designOnly) {

@@ -25,22 +25,6 @@ bool EndsWithNoCase(const std::string& text, const char* end) {
     return text.size() >= n && strcasecmp(text.c_str() + text.size() - n, end) == 0;
 }
 
-// Shows the progress for the lifetime of one read or write.
-class ProgressShown {
-public:
-    explicit ProgressShown(IProgressIndicator* progress) : m_progress(progress) {
-        if (m_progress) m_progress->Begin();
-    }
-    ~ProgressShown() {
-        if (m_progress) m_progress->End();
-    }
-    ProgressShown(const ProgressShown&) = delete;
-    ProgressShown& operator=(const ProgressShown&) = delete;
-
-private:
-    IProgressIndicator* m_progress;
-};
-
 }  // namespace
 
 bool IsTabulonFileName(const std::string& fileName) {

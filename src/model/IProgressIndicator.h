@@ -17,3 +17,19 @@ public:
     virtual void Step(int k) = 0;
     virtual void SetText(const std::string& text) = 0;
 };
+
+// Shows the progress (Begin ... End) for the lifetime of one read or write; progress may be null.
+class ProgressShown {
+public:
+    explicit ProgressShown(IProgressIndicator* progress) : m_progress(progress) {
+        if (m_progress) m_progress->Begin();
+    }
+    ~ProgressShown() {
+        if (m_progress) m_progress->End();
+    }
+    ProgressShown(const ProgressShown&) = delete;
+    ProgressShown& operator=(const ProgressShown&) = delete;
+
+private:
+    IProgressIndicator* m_progress;
+};
