@@ -5,6 +5,7 @@
 #include "library/CORVTDTSysDB.h"
 #include "pdb/TbPDBWriter.h"
 #include "platform/CodePage.h"
+#include "platform/ProgramFolder.h"
 
 #include <strings.h>
 
@@ -14,6 +15,7 @@
 namespace orvanta::cli {
 namespace {
 
+using platform::ProgramFolderWith;
 using platform::Utf8FromWindows1252;
 
 const char* StatusText(int32_t status) {

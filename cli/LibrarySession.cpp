@@ -3,10 +3,6 @@
 #include "cli/LibrarySession.h"
 
 #include <strings.h>
-#include <unistd.h>
-
-#include <climits>
-#include <filesystem>
 
 namespace orvanta::cli {
 
@@ -48,19 +44,6 @@ CTbItem* LibrarySession::FindByName(const std::string& name) {
     for (const auto& item : m_browser.Items())
         if (strcasecmp(item->DisplayName().c_str(), name.c_str()) == 0) return item.get();
     return nullptr;
-}
-
-std::string ProgramFolderWith(const std::string& sub) {
-    char path[PATH_MAX];
-    ssize_t length = ::readlink("/proc/self/exe", path, sizeof(path) - 1);
-    if (length <= 0) return {};
-    std::filesystem::path program =
-        std::filesystem::path(std::string(path, static_cast<size_t>(length))).parent_path();
-    for (const auto& folder : {program, program.parent_path() / "samples"}) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(folder / sub, ec)) return folder.string();
-    }
-    return {};
 }
 
 }  // namespace orvanta::cli

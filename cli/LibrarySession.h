@@ -48,7 +48,4 @@ private:
     std::string m_user;
 };
 
-// The folder next to the program (or the build tree's samples folder) that holds sub; "" when none does.
-std::string ProgramFolderWith(const std::string& sub);
-
 }  // namespace orvanta::cli

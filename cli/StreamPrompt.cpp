@@ -20,9 +20,16 @@ platform::PromptAnswer StreamPrompt::Show(const std::string& title, const std::s
         m_out << platform::Utf8FromWindows1252(title) << ": " << platform::Utf8FromWindows1252(text) << '\n';
     else
         ++it->second;
-    bool question =
-        buttons == platform::PromptButtons::YesNo || buttons == platform::PromptButtons::YesNoCancel;
-    return question ? platform::PromptAnswer::No : platform::PromptAnswer::Ok;
+    // Nobody answers on the command line: a question is declined and nothing is saved.
+    switch (buttons) {
+        case platform::PromptButtons::YesNo:
+        case platform::PromptButtons::YesNoCancel:
+            return platform::PromptAnswer::No;
+        case platform::PromptButtons::SaveCancel:
+            return platform::PromptAnswer::Cancel;
+        default:
+            return platform::PromptAnswer::Ok;
+    }
 }
 
 }  // namespace orvanta::cli

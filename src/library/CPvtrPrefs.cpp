@@ -16,8 +16,10 @@ CPvtrPrefs::CPvtrPrefs()
     : m_columnWidths("Orvanta\\Pvtr\\ColWidth", kColumnNames, kColumnCount),
       m_windowPosition("Orvanta\\Pvtr\\WinPos", kWindowNames, 4),
       m_user("Orvanta\\User", ""),
-      m_firstRun("Orvanta\\DesignFirstRun", "") {
+      m_firstRun("Orvanta\\DesignFirstRun", ""),
+      m_splitter("Orvanta\\Pvtr\\Splitter", "") {
     m_firstRun.Preset(orvanta::platform::REG_DWORD, 4);
+    m_splitter.Preset(orvanta::platform::REG_DWORD, 4);
 }
 
 void CPvtrPrefs::DefaultColumnWidths() {
@@ -35,12 +37,13 @@ int32_t CPvtrPrefs::Load() {
     if (windowDefaulted) DefaultWindowPosition();
     m_user.Read();
     if (m_firstRun.Read() != 0) m_firstRun.SetDword(1);
+    if (m_splitter.Read() != 0) m_splitter.SetDword(0);
     return widthsDefaulted || windowDefaulted ? 1 : 0;
 }
 
 int32_t CPvtrPrefs::Save() {
-    int32_t results[] = {m_columnWidths.Write(), m_windowPosition.Write(), m_user.Write(),
-                         m_firstRun.Write()};
+    int32_t results[] = {m_columnWidths.Write(), m_windowPosition.Write(), m_user.Write(), m_firstRun.Write(),
+                         m_splitter.Write()};
     for (int32_t result : results)
         if (result < 0) return result;
     return 0;

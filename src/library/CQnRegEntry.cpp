@@ -54,6 +54,12 @@ int32_t CQnRegEntry::Write() {
 
 bool CQnRegEntry::GetBool() const { return m_type == pf::REG_DWORD && m_size != 0 && m_buffer[0] != 0; }
 
+uint32_t CQnRegEntry::GetDword() const {
+    uint32_t value = 0;
+    if (m_type == pf::REG_DWORD && m_size == 4) std::memcpy(&value, m_buffer, 4);
+    return value;
+}
+
 void CQnRegEntry::SetDword(uint32_t value) {
     m_type = pf::REG_DWORD;
     m_size = 4;

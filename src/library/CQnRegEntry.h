@@ -24,6 +24,8 @@ public:
     virtual int32_t Write();
     // The low byte of a DWORD value; false for any other type or no data.
     virtual bool GetBool() const;
+    // A DWORD value; 0 for any other type or no data.
+    virtual uint32_t GetDword() const;
     virtual void SetDword(uint32_t value);
     // Copies at most size - 1 bytes of a string value into out and ends it with a zero;
     // the number copied (0 and an empty out for any other type).

@@ -1,6 +1,8 @@
 // The component table: registered factories first, then component libraries loaded once.
 #include "platform/Component.h"
 
+#include "platform/ProgramFolder.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -25,13 +27,6 @@ Table& TheTable() {
     return table;
 }
 
-std::string ProgramFolder() {
-    char path[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-    if (length <= 0) return {};
-    std::string text(path, static_cast<size_t>(length));
-    return text.substr(0, text.find_last_of('/'));
-}
 
 }  // namespace
 

@@ -7,8 +7,8 @@
 namespace orvanta::platform {
 
 enum class PromptIcon { None, Information, Warning, Error, Question };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class PromptAnswer { Ok, Cancel, Yes, No };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No, Save };
 
 class IPrompt {
 public:

@@ -1,0 +1,15 @@
+// QtPrompt: the core's questions and messages as Qt message boxes, each with the title, text,
+// icon and buttons it was given, over the window that is active.
+#pragma once
+
+#include "platform/Prompt.h"
+
+namespace orvanta::app {
+
+class QtPrompt : public platform::IPrompt {
+public:
+    platform::PromptAnswer Show(const std::string& title, const std::string& text, platform::PromptIcon icon,
+                                platform::PromptButtons buttons) override;
+};
+
+}  // namespace orvanta::app
