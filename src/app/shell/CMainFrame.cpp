@@ -127,7 +127,7 @@ void CMainFrame::BuildCommands() {
     c.handheldGuide =
         Command(this, "Handheld &Reference", "Launch the Handheld Reference Guide\nHandheld Reference");
     c.syncGuide = Command(this, "&Sync Guide", "Launch the Dockline Guide document\nSync Guide");
-    c.refresh = Command(this, "Re&fresh", "Read the list of Tabulons again\nRefresh");
+    c.refresh = Command(this, "Re&fresh", "Read the Tabulons folder of the current user again\nRefresh");
     c.refresh->setShortcut(QKeySequence::Refresh);
     c.exit = Command(this, "E&xit", "Close Orvanta");
     c.exit->setShortcut(QKeySequence::Quit);
@@ -156,7 +156,7 @@ void CMainFrame::BuildCommands() {
             [this] { OpenDocumentation("Handheld Reference Guide.html", false); });
     connect(c.syncGuide, &QAction::triggered, this,
             [this] { OpenDocumentation("Dockline Guide.html", false); });
-    connect(c.refresh, &QAction::triggered, this, &CMainFrame::FillList);
+    connect(c.refresh, &QAction::triggered, this, &CMainFrame::RefreshLibrary);
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
 }
 

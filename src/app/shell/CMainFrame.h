@@ -79,6 +79,8 @@ private:
     void OnUserChosen(const QString& user);
     void OnCategoryChosen();
     void FillList();
+    // Reads the user's folder again (files added or removed by other programs).
+    void RefreshLibrary();
     void OnSelectionChanged();
     void ShowCurrent();
     void ClearRightPane();

@@ -20,6 +20,7 @@ void CPivotryDoc::New() {
 
 int32_t CPivotryDoc::OpenUser(const std::string& user) {
     m_prefs.SetUserName(user);
+    m_prefs.Save();
     return m_browser.OpenUser(&m_handheld, user);
 }
 

@@ -26,7 +26,8 @@ public:
     // Loads the preferences and the handheld integration, then opens the stored user (never
     // queueing the handheld applications).
     void New();
-    // Opens a user's library: the browser's result (1 when the folder had no catalogue yet).
+    // Stores the user in the preferences at once and opens the user's library: the browser's
+    // result (1 when the folder had no catalogue yet).
     int32_t OpenUser(const std::string& user);
     // The HotSync users of this desktop, profiles left out.
     std::vector<std::string> Users();

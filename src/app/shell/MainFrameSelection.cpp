@@ -62,6 +62,18 @@ void CMainFrame::OnCategoryChosen() {
     FillList();
 }
 
+void CMainFrame::RefreshLibrary() {
+    std::string user = m_doc.Browser().UserName();
+    std::string current = m_current ? m_current->PdbName() : std::string();
+    ClearRightPane();
+    m_model->Clear();
+    if (!user.empty()) m_doc.Browser().OpenUser(&m_doc.Handheld(), user);
+    m_titleBar->SetCategories(m_doc.Browser().Categories());
+    FillList();
+    if (CTbItem* again = current.empty() ? nullptr : m_doc.Browser().FindByPdbName(current))
+        m_list->SelectItem(again);
+}
+
 void CMainFrame::FillList() {
     if (m_closing) return;
     CTbItem* keep = m_current;

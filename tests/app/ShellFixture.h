@@ -1,0 +1,181 @@
+// What the desktop program's tests share: a scratch Palm Desktop (registry, users, the stand-in
+// libraries, the program's folders), a prompt that answers from a script and records what it was
+// shown, a document opener that records, Tabulon files, and answering the next dialog.
+#pragma once
+
+#include "support/TempDir.h"
+
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CPivotryApp.h"
+#include "app/shell/CPivotryDoc.h"
+#include "app/shell/DesktopSeams.h"
+#include "library/CTbBrowser.h"
+#include "model/TbObjDB.h"
+#include "platform/Prompt.h"
+#include "platform/Registry.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace shelltest {
+
+namespace fs = std::filesystem;
+namespace pf = orvanta::platform;
+using pf::PromptAnswer;
+using pf::PromptButtons;
+using pf::PromptIcon;
+
+struct ShownMessage {
+    std::string title, text;
+    PromptIcon icon;
+    PromptButtons buttons;
+};
+
+// Answers with the scripted answers in order; with none left, Ok to a message and the safe
+// answer (No, Cancel) to a question.
+class ScriptedPrompt : public pf::IPrompt {
+public:
+    PromptAnswer Show(const std::string& title, const std::string& text, PromptIcon icon,
+                      PromptButtons buttons) override {
+        shown.push_back({title, text, icon, buttons});
+        if (!answers.empty()) {
+            PromptAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        switch (buttons) {
+            case PromptButtons::Ok:
+                return PromptAnswer::Ok;
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+            default:
+                return PromptAnswer::Cancel;
+        }
+    }
+    // The texts shown so far, then forgets them.
+    std::vector<std::string> Take() {
+        std::vector<std::string> texts;
+        for (const auto& message : shown) texts.push_back(message.text);
+        shown.clear();
+        return texts;
+    }
+    std::vector<ShownMessage> shown;
+    std::deque<PromptAnswer> answers;
+};
+
+class RecordingOpener : public orvanta::app::IDocumentOpener {
+public:
+    bool Open(const QString& path) override {
+        opened.push_back(path.toStdString());
+        return opens;
+    }
+    std::vector<std::string> opened;
+    bool opens = true;
+};
+
+// A Palm Desktop folder with the users Ann and Bob, the stand-in libraries, a registry of the
+// test's own and a program folder with the handheld files; Ann's Tabulon folder exists.
+class ScratchDesktop {
+public:
+    ScratchDesktop() {
+        ::setenv("ORVANTA_REGISTRY", dir.File("registry").c_str(), 1);
+        ::setenv("ORVANTA_PROGRAM_FOLDER", Program().c_str(), 1);
+        fs::create_directories(Desktop());
+        fs::create_directories(Program() + "/Handheld");
+        for (const char* file :
+             {"Orvanta.prc", "OrvantaChecklist.prc", "OrvantaDatebook.prc", "OrvantaTimer.prc"})
+            std::ofstream(Program() + "/Handheld/" + file) << "handheld";
+        std::ofstream(Desktop() + "/Users") << "Ann\tann\t0\nBob\tbob\t0\n";
+        for (const char* library : {"libinstaide.so", "libhsapi.so"})
+            fs::create_symlink(std::string(ORVANTA_COMPONENT_DIR) + "/" + library, Desktop() + "/" + library);
+        pf::RegistrySetValue(pf::RegistryRoot::CurrentUser, "Software\\U.S. Robotics\\Pilot Desktop\\Core",
+                             "HotSyncPath", pf::RegistryString(Desktop() + "/HotSync.exe"));
+        fs::create_directories(UserFolder("ann"));
+        // The sync-configuration library lies in the program's Desktop folder.
+        fs::create_directories(Program() + "/Desktop");
+        fs::create_symlink(std::string(ORVANTA_COMPONENT_DIR) + "/libdockline.so",
+                           Program() + "/Desktop/libdockline.so");
+        pf::RegistrySetValue(pf::RegistryRoot::CurrentUser, "Software\\Quennel\\Orvanta", "Path",
+                             pf::RegistryString(Program()));
+    }
+    ~ScratchDesktop() {
+        ::unsetenv("ORVANTA_REGISTRY");
+        ::unsetenv("ORVANTA_PROGRAM_FOLDER");
+    }
+    std::string Desktop() const { return dir.Path().string() + "/desktop"; }
+    std::string Program() const { return dir.Path().string() + "/program"; }
+    std::string UserFolder(const std::string& user) const { return Desktop() + "/" + user + "/Orvanta/"; }
+    void StoreUser(const std::string& user) const {
+        CPvtrPrefs prefs;
+        prefs.Load();
+        prefs.SetUserName(user);
+        prefs.Save();
+    }
+    TempDir dir;
+};
+
+struct TabulonOptions {
+    int records = 0;
+    uint8_t category = 0;
+    std::string loginPassword;
+    std::string copyPassword;
+};
+
+// Writes "MRA_<name>.PDB" into folder; returns its path.
+inline std::string MakeTabulon(const std::string& folder, const std::string& name,
+                               TabulonOptions options = {}) {
+    CTbObjDB db;
+    db.SetPdbName("MRA_" + name);
+    db.SetLocation(folder, false);
+    db.SetLoadState(TB_LOAD_NEW);
+    db.AddField("Title", TEXT_T);
+    db.SetDbCategory(options.category);
+    if (!options.loginPassword.empty()) db.SetStoredPassword(0, CTbObjDB::Scramble(options.loginPassword));
+    if (!options.copyPassword.empty()) db.SetStoredPassword(4, CTbObjDB::Scramble(options.copyPassword));
+    for (int i = 0; i < options.records; ++i) db.Records().AddRecord(true, false);
+    if (db.Save() < 0) qFatal("cannot write a Tabulon");
+    return db.FullPath();
+}
+
+// The program as a user starts it, on the scratch desktop.
+struct RunningProgram {
+    RunningProgram() : app({&prompt, &opener}, QString("orvanta-test-%1").arg(::getpid())) {}
+    bool Start() { return app.Start(); }
+    orvanta::app::CMainFrame& Frame() const { return *app.MainFrame(); }
+    orvanta::app::CPivotryDoc& Doc() const { return *app.Doc(); }
+    ScriptedPrompt prompt;
+    RecordingOpener opener;
+    orvanta::app::CPivotryApp app;
+};
+
+// Acts on the next dialog of type D that opens (once exec has shown it), looking for it for up
+// to two seconds.
+template <typename D>
+void OnNextDialog(std::function<void(D*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, [act, triesLeft] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<D*>(widget); dialog && dialog->isVisible()) {
+                act(dialog);
+                // A check that failed inside act must not leave the test waiting on the dialog.
+                if (dialog->isVisible()) dialog->reject();
+                return;
+            }
+        if (triesLeft > 0)
+            OnNextDialog<D>(act, triesLeft - 1);
+        else
+            qWarning("no dialog opened");
+    });
+}
+
+}  // namespace shelltest
