@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the release tree (which writes the sample Tabulons) and shows what orvanta-cli
-# reads from each of them: the program's main job on the bundled sample library.
+# Builds the release tree (which writes the sample Tabulons), shows what orvanta-cli reads from
+# each of them, then opens the desktop program on a demo user's library of the samples. Without
+# a display the program runs offscreen just long enough to write a picture of its main window.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -35,3 +36,15 @@ fi
 echo
 echo "== The Tabulons of $("$build/cli/orvanta-cli" users | head -1): Name, Sync With, Records, Status, Category, Size"
 "$build/cli/orvanta-cli" list
+
+# The desktop program on the demo library, with the Household Inventory selected.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo
+  echo "== Starting Orvanta on the demo library"
+  exec "$build/app/orvanta" --select "Household Inventory"
+fi
+shot="$root/build/screenshots/main-window.png"
+mkdir -p "$(dirname "$shot")"
+echo
+echo "== No display here: Orvanta runs offscreen and writes a picture of its main window"
+QT_QPA_PLATFORM=offscreen "$build/app/orvanta" --select "Household Inventory" --screenshot "$shot" 2>/dev/null

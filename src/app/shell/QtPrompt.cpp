@@ -60,11 +60,15 @@ PromptAnswer AnswerOf(int button) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> QtPrompt::MessageBox(const std::string& title, const std::string& text,
+                                                  PromptIcon icon, PromptButtons buttons, QWidget* parent) {
+    return std::make_unique<QMessageBox>(IconOf(icon), ToQt(title.empty() ? "Orvanta" : title), ToQt(text),
+                                         ButtonsOf(buttons), parent);
+}
+
 PromptAnswer QtPrompt::Show(const std::string& title, const std::string& text, PromptIcon icon,
                             PromptButtons buttons) {
-    QMessageBox box(IconOf(icon), ToQt(title.empty() ? "Orvanta" : title), ToQt(text), ButtonsOf(buttons),
-                    QApplication::activeWindow());
-    return AnswerOf(box.exec());
+    return AnswerOf(MessageBox(title, text, icon, buttons, QApplication::activeWindow())->exec());
 }
 
 }  // namespace orvanta::app

@@ -1,0 +1,120 @@
+// Writes a PNG of each window and dialog of the desktop program, as the program shows them on
+// a scratch desktop holding the sample Tabulons, for people to look at. Usage: app_screenshots DIR
+#include "../ShellFixture.h"
+
+#include "app/shell/CDetailsTab.h"
+#include "app/shell/CEnterPwdDlg.h"
+#include "app/shell/CPleaseWaitDlg.h"
+#include "app/shell/CProgressDlg.h"
+#include "app/shell/CTbListCtrl.h"
+#include "app/shell/LibraryDialogs.h"
+#include "app/shell/QtPrompt.h"
+#include "app/shell/TabulonNameDialogs.h"
+#include "app/shell/TbListModel.h"
+
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+using namespace shelltest;
+using namespace orvanta::app;
+
+QString g_folder;
+int g_failures = 0;
+
+void Save(QWidget& widget, const char* name) {
+    widget.show();
+    QApplication::processEvents();
+    QString path = g_folder + "/" + name + ".png";
+    if (widget.grab().save(path)) {
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        ++g_failures;
+    }
+}
+
+void CopySamples(const std::string& to) {
+    for (const auto& sample : fs::directory_iterator(ORVANTA_SAMPLES_DIR))
+        fs::copy_file(sample.path(), to + sample.path().filename().string(),
+                      fs::copy_options::overwrite_existing);
+}
+
+void Dialogs(CMainFrame& frame, CPivotryDoc& doc) {
+    CTbBrowser& browser = doc.Browser();
+    CTbItem& item = *frame.CurrentItem();
+    CNewTabulonDlg create(browser, &frame);
+    Save(create, "dialog-new-tabulon");
+    CRenameTabulonDlg rename(browser, item, &frame);
+    Save(rename, "dialog-rename");
+    CSaveTbAsDlg saveAs(browser, &frame);
+    Save(saveAs, "dialog-save-as");
+    browser.AddOrRenameCard("SD Card 256 MB", CardId{1});
+    CManageCardsDlg cards(browser, &frame);
+    Save(cards, "dialog-manage-cards");
+    browser.ScanSamples(ORVANTA_SAMPLES_DIR);
+    CSamplesDlg samples(browser, &frame);
+    Save(samples, "dialog-samples");
+    CEnterPwdDlg password(item.Db(), 0, nullptr, &frame);
+    Save(password, "dialog-password");
+    auto message =
+        QtPrompt::MessageBox("Remove Selected Items",
+                             "Are you sure you want to permanently delete the selected Tabulon(s) from "
+                             "both the DT and the HH.  (The Tabulons will be removed from the HH on the "
+                             "next sync.)",
+                             PromptIcon::Question, PromptButtons::YesNo, &frame);
+    Save(*message, "message-box");
+}
+
+void Waiting(CMainFrame& frame, CPivotryDoc& doc) {
+    CProgressDlg& progress = doc.Progress();
+    progress.Begin();
+    progress.SetText("Loading Tabulons...");
+    progress.SetRange(10);
+    progress.Step(6);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == "Orvanta" && window != &frame)
+            Save(*window, "progress");
+    progress.End();
+    frame.BeginWait("Importing the file");
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == "Please Wait") Save(*window, "please-wait");
+    frame.EndWait();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    g_folder = argc > 1 ? argv[1] : "screenshots";
+    fs::create_directories(g_folder.toStdString());
+    ScratchDesktop desktop;
+    {
+        RunningProgram program;
+        program.Start();
+        Save(program.Frame(), "main-welcome");
+        program.Frame().close();
+    }
+    CopySamples(desktop.UserFolder("ann"));
+    desktop.StoreUser("Ann");
+    RunningProgram program;
+    program.Start();
+    CMainFrame& frame = program.Frame();
+    frame.List().SelectItem(program.Doc().Browser().FindByDisplayName("Household Inventory"));
+    Save(frame, "main-details");
+    frame.TabsView().SelectTab(CTabsView::Records);
+    Save(frame, "main-records-tab");
+    frame.TabsView().SelectTab(CTabsView::Details);
+    Dialogs(frame, program.Doc());
+    Waiting(frame, program.Doc());
+    frame.List().selectAll();
+    Save(frame, "main-multiple");
+    std::ofstream(desktop.UserFolder("ann") + "MRA_Damaged.PDB") << "not a Tabulon";
+    frame.Actions().refresh->trigger();
+    frame.List().SelectItem(program.Doc().Browser().FindByDisplayName("Damaged"));
+    Save(frame, "main-error");
+    return g_failures == 0 ? 0 : 1;
+}
