@@ -18,6 +18,10 @@ TbResult MakeSample(const SampleTabulon& sample, const std::string& folder, CTbO
     TbResult result = db.CreateNew(sample.name, 0, folder);
     if (result < 0) return result;
     sample.complete(db);
+    // Opened on the handheld (and in the Records tab), a sample shows all its records: every
+    // category, no filter.
+    db.SetCurrentCategory(0xFF);
+    db.SetCurrentFilter(0xFFFF);
     return db.Save();
 }
 

@@ -9,6 +9,7 @@ QObject* NewStartupTest();
 QObject* NewSelectionTest();
 QObject* NewCommandsTest();
 QObject* NewWindowsTest();
+QObject* NewRecordsTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
-                      shelltest::NewWindowsTest}) {
+                      shelltest::NewWindowsTest, shelltest::NewRecordsTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

@@ -2,6 +2,7 @@
 #include "app/shell/CDetailsTab.h"
 
 #include "app/shell/TbListModel.h"
+#include "app/widgets/FieldSlots.h"
 #include "app/widgets/QtText.h"
 #include "library/CTbBrowser.h"
 #include "platform/OleDate.h"
@@ -106,7 +107,7 @@ bool CDetailsTab::ShowItem(CTbItem& item, const CTbBrowser& browser) {
                                Row("Sync With", ToQt(item.SyncWithText())) +
                                Row("Status", TbListModel::StatusText(item.GetStatus()))) +
         Section("Contents", Row("Records", QString::number(db.RecordCount())) +
-                                Row("Fields", QString::number(design->UsedFieldCount())) +
+                                Row("Fields", QString::number(UserFieldSlots(*design).size())) +
                                 Row("Views", QString::number(design->ViewCount())) +
                                 Row("Filters", QString::number(design->FilterCount())) +
                                 Row("Size", ToQt(item.SizeText()))) +

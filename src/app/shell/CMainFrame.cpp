@@ -1,6 +1,7 @@
 // Building the main window: its commands, menus, toolbar, panes and remembered geometry.
 #include "app/shell/CMainFrame.h"
 
+#include "app/records/CDataViewerTab.h"
 #include "app/shell/AppIcon.h"
 #include "app/shell/CPivotryDoc.h"
 #include "app/shell/CPvtrTitleBar.h"
@@ -41,6 +42,7 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, IDocumentOpener& opener)
       m_model(new TbListModel(doc.Browser(), this)),
       m_list(new CTbListCtrl(*m_model, doc.Prefs())),
       m_tabs(new CTabsView),
+      m_records(new CDataViewerTab(doc.Prompt(), &doc.Progress())),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");
@@ -66,8 +68,17 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, IDocumentOpener& opener)
     BuildMenus();
     BuildToolBar();
 
+    m_tabs->SetPage(CTabsView::Records, m_records);
     m_tabs->SetGate([this](CTabsView::Tab tab) { return TabAllowed(tab); });
-    connect(m_tabs, &CTabsView::TabShown, this, [this] { UpdateCommands(); });
+    m_records->SetEditGate([this] { return m_current && ConfirmEdit(*m_current); });
+    connect(m_tabs, &CTabsView::TabShown, this, [this](int tab) {
+        if (tab == CTabsView::Records) m_records->ShowItem(m_current);
+        UpdateCommands();
+    });
+    connect(m_records, &CDataViewerTab::Changed, this, [this] {
+        m_model->RowChanged(m_current);
+        UpdateCommands();
+    });
     connect(m_titleBar, &CPvtrTitleBar::UserChosen, this, &CMainFrame::OnUserChosen);
     connect(m_titleBar, &CPvtrTitleBar::CategoryChosen, this, &CMainFrame::OnCategoryChosen);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -19,6 +19,7 @@ class QSplitter;
 
 namespace orvanta::app {
 
+class CDataViewerTab;
 class CPivotryDoc;
 class CPvtrTitleBar;
 class CTbListCtrl;
@@ -60,6 +61,7 @@ public:
     CTbListCtrl& List() const { return *m_list; }
     TbListModel& ListModel() const { return *m_model; }
     CTabsView& TabsView() const { return *m_tabs; }
+    CDataViewerTab& RecordsTab() const { return *m_records; }
     QLabel& CountPane() const { return *m_countPane; }
     QSplitter& Splitter() const { return *m_splitter; }
 
@@ -108,6 +110,7 @@ private:
     TbListModel* m_model;
     CTbListCtrl* m_list;
     CTabsView* m_tabs;
+    CDataViewerTab* m_records;
     QSplitter* m_splitter;
     QLabel* m_countPane;
     CTbItem* m_current = nullptr;

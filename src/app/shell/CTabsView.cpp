@@ -75,6 +75,19 @@ void CTabsView::OfferAllTabs(bool all) {
 
 CTabsView::Tab CTabsView::CurrentTab() const { return static_cast<Tab>(m_tabs->currentIndex()); }
 
+void CTabsView::SetPage(Tab tab, QWidget* page) {
+    m_reverting = true;
+    bool enabled = m_tabs->isTabEnabled(tab);
+    QString label = m_tabs->tabText(tab);
+    QWidget* old = m_tabs->widget(tab);
+    m_tabs->removeTab(tab);
+    m_tabs->insertTab(tab, page, label);
+    m_tabs->setTabEnabled(tab, enabled);
+    m_tabs->setCurrentIndex(m_shown);
+    delete old;
+    m_reverting = false;
+}
+
 bool CTabsView::SelectTab(Tab tab) {
     if (!m_tabs->isTabEnabled(tab)) return false;
     m_tabs->setCurrentIndex(tab);

@@ -29,6 +29,8 @@ public:
     // Shows the tab when the gate lets it; false otherwise.
     bool SelectTab(Tab tab);
     void SetGate(std::function<bool(Tab)> gate) { m_gate = std::move(gate); }
+    // Puts the page of a tab in place of the page that says what it will hold.
+    void SetPage(Tab tab, QWidget* page);
 
     CDetailsTab& DetailsTab() const { return *m_details; }
     QTabWidget* Tabs() const { return m_tabs; }

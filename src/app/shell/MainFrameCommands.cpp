@@ -1,5 +1,6 @@
 // The main window's library commands: new, delete, rename, save as, cards, samples, queueing
 // the handheld applications, recalculating, deleting all records, folders and documentation.
+#include "app/records/CDataViewerTab.h"
 #include "app/shell/CEnterPwdDlg.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CPivotryDoc.h"
@@ -136,6 +137,7 @@ void CMainFrame::SaveCurrentAs() {
     if (!dialog.CopyRecords()) db.DeleteAllRecords();
     TbResult saved = item.Save();
     std::string fileName = db.FileName();
+    m_records->ShowItem(nullptr);
     db.SetPdbName(oldName);
     db.SetLocation(folder, false);
     db.Reload(&m_doc.Progress());
@@ -195,6 +197,7 @@ void CMainFrame::RecalculateCurrent() {
     if (!m_current || m_current->Load(false) < 0) return;
     m_current->ResolveJoins();
     m_current->Recalculate(true);
+    m_records->Reload();
     m_model->RowChanged(m_current);
     UpdateCommands();
 }
@@ -206,6 +209,7 @@ void CMainFrame::DeleteAllRecords() {
                                 PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
     if (m_current->Load(false) < 0) return;
+    m_records->ShowItem(nullptr);
     m_current->Db().DeleteAllRecords();
     m_model->RowChanged(m_current);
     ShowCurrent();

@@ -1,5 +1,6 @@
 // The main window's user, category and selection: which Tabulon is current, what the right
 // pane shows for it, and saving or discarding its changes when the user moves on.
+#include "app/records/CDataViewerTab.h"
 #include "app/shell/CDetailsTab.h"
 #include "app/shell/CEnterPwdDlg.h"
 #include "app/shell/CMainFrame.h"
@@ -110,6 +111,8 @@ void CMainFrame::OnSelectionChanged() {
 
 void CMainFrame::ShowCurrent() {
     m_refreshPending = false;
+    // The grid lets go of the records first; showing the Records tab fills it again.
+    m_records->ShowItem(nullptr);
     CDetailsTab& details = m_tabs->DetailsTab();
     size_t selected = m_list->SelectedItems().size();
     bool shown = false;
@@ -152,6 +155,7 @@ void CMainFrame::SaveCurrent(bool withPrompt) {
                         PromptAnswer::Save)) {
         // The changes are discarded: the Tabulon is read again from its file, and the right pane
         // is rebuilt by the caller when it stays on this Tabulon.
+        m_records->ShowItem(nullptr);
         m_current->Db().Reload(&m_doc.Progress());
         m_refreshPending = withPrompt && !m_closing;
         if (m_refreshPending) m_model->RowChanged(m_current);

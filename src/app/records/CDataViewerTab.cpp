@@ -1,0 +1,299 @@
+// The Records tab: its selectors, the grid, sorting and the record buttons.
+#include "app/records/CDataViewerTab.h"
+
+#include "app/records/TbRecordsModel.h"
+#include "app/widgets/FieldSlots.h"
+#include "app/widgets/QtText.h"
+#include "library/CTbItem.h"
+#include "model/IProgressIndicator.h"
+#include "platform/Prompt.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace orvanta::app {
+namespace {
+
+using platform::PromptAnswer;
+using platform::PromptButtons;
+using platform::PromptIcon;
+
+constexpr int kAllFields = -1;
+constexpr int kNoFilter = -1;
+constexpr int kCreateEdit = -2;
+constexpr int kAllCategories = 0xFFFF;
+constexpr uint8_t kAllCategoriesStored = 0xFF;  // the handheld's "all categories"
+constexpr uint16_t kNoFilterStored = 0xFFFF;
+
+const char* const kReadOnlySelectors =
+    "Filters and Categories are read only in the Orvanta desktop application.\n\nThese can be created and "
+    "edited "
+    "in Orvanta on the handheld and then\nsynchronized to the desktop.";
+
+QComboBox* Selector(const QString& name, QHBoxLayout* layout, QWidget* parent) {
+    auto* label = new QLabel(name, parent);
+    auto* selector = new QComboBox(parent);
+    selector->setMinimumWidth(100);
+    selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    selector->setMinimumContentsLength(10);
+    label->setBuddy(selector);
+    layout->addWidget(label);
+    layout->addWidget(selector);
+    layout->addSpacing(12);
+    return selector;
+}
+
+void SelectData(QComboBox* selector, int data, int fallback) {
+    int index = selector->findData(data);
+    selector->setCurrentIndex(index >= 0 ? index : selector->findData(fallback));
+}
+
+}  // namespace
+
+CDataViewerTab::CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* progress, QWidget* parent)
+    : QWidget(parent),
+      m_prompt(prompt),
+      m_progress(progress),
+      m_grid(new QTableView(this)),
+      m_model(new TbRecordsModel(this)),
+      m_add(new QPushButton("Add Record", this)),
+      m_delete(new QPushButton("Delete Records", this)) {
+    auto* selectors = new QHBoxLayout;
+    m_views = Selector("View", selectors, this);
+    m_filters = Selector("Filter", selectors, this);
+    m_categories = Selector("Category", selectors, this);
+    selectors->addStretch(1);
+    m_grid->setModel(m_model);
+    m_grid->setObjectName("recordGrid");
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setSortIndicatorShown(false);
+    m_grid->horizontalHeader()->setSectionsClickable(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(selectors);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &CDataViewerTab::SortByColumn);
+    connect(m_views, &QComboBox::activated, this, &CDataViewerTab::OnViewChosen);
+    connect(m_filters, &QComboBox::activated, this, &CDataViewerTab::OnFilterChosen);
+    connect(m_categories, &QComboBox::activated, this, &CDataViewerTab::OnCategoryChosen);
+    connect(m_add, &QPushButton::clicked, this, &CDataViewerTab::AddRecord);
+    connect(m_delete, &QPushButton::clicked, this, &CDataViewerTab::DeleteSelected);
+}
+
+void CDataViewerTab::ShowItem(CTbItem* item) {
+    m_item = item;
+    if (item && item->Load(false) >= 0) {
+        item->ResolveJoins();
+        item->Recalculate(false);
+    } else {
+        m_item = nullptr;
+    }
+    FillSelectors();
+    ApplySelection();
+}
+
+void CDataViewerTab::Reload() {
+    if (m_item) ApplySelection();
+}
+
+void CDataViewerTab::FillSelectors() {
+    m_filling = true;
+    for (QComboBox* selector : {m_views, m_filters, m_categories}) selector->clear();
+    m_filling = false;
+    if (!m_item) return;
+    const CTbObjDB& db = m_item->Db();
+    for (int i = 0; i < db.ViewCount(); ++i)
+        if (db.View(i)->ColumnCount() > 0) m_views->addItem(ToQt(db.View(i)->GetName()), i);
+    m_views->addItem("All fields", kAllFields);
+    m_views->addItem("Create/Edit...", kCreateEdit);
+    SelectData(m_views, db.GetCurrentView(), kAllFields);
+    m_filters->addItem("No Filter", kNoFilter);
+    for (int i = 0; i < db.FilterCount(); ++i)
+        if (db.Filter(i)->IsDefined()) m_filters->addItem(ToQt(db.Filter(i)->GetName()), i);
+    m_filters->addItem("Create/Edit...", kCreateEdit);
+    SelectData(m_filters, db.GetCurrentFilter(), kNoFilter);
+    m_categories->addItem("All", kAllCategories);
+    if (const CTbObjFieldList* list = db.Field(0)->ListProps())
+        for (int i = 0; i < list->Items().Count(); ++i)
+            if (list->Items().ItemAt(i)->index != 0)
+                m_categories->addItem(ToQt(list->Items().ItemAt(i)->text), list->Items().ItemAt(i)->index);
+    m_categories->addItem("Unfiled", 0);
+    m_categories->addItem("Create/Edit...", kCreateEdit);
+    int category = db.GetCurrentCategory();
+    SelectData(m_categories, category == kAllCategoriesStored ? kAllCategories : category, kAllCategories);
+}
+
+std::vector<int> CDataViewerTab::ColumnSlots() const {
+    std::vector<int> fieldSlots;
+    const CTbObjDB& db = m_item->Db();
+    int view = m_views->currentData().toInt();
+    if (view >= 0) {
+        const CTbObjView* shown = db.View(view);
+        for (int i = 0; i < shown->ColumnCount(); ++i) {
+            int slot = shown->Column(i)->GetField();
+            if (const CTbObjField* field = db.Field(slot); field && field->GetType() != NOTUSED_T)
+                fieldSlots.push_back(slot);
+        }
+        return fieldSlots;
+    }
+    return UserFieldSlots(db);
+}
+
+void CDataViewerTab::ApplySelection() {
+    m_sortColumn = -1;
+    m_grid->horizontalHeader()->setSortIndicatorShown(false);
+    if (!m_item) {
+        m_model->Show(nullptr, {});
+        return;
+    }
+    CTbObjDB& db = m_item->Db();
+    {
+        ProgressShown shown(m_progress);
+        if (m_progress) m_progress->SetText("Loading records into view");
+        db.Records().ApplyFilter(static_cast<uint16_t>(m_categories->currentData().toInt()),
+                                 static_cast<int16_t>(m_filters->currentData().toInt()));
+        if (int view = m_views->currentData().toInt(); view >= 0) db.Records().ApplyView(view);
+    }
+    m_model->Show(&db, ColumnSlots());
+    m_grid->resizeColumnsToContents();
+}
+
+void CDataViewerTab::OnViewChosen(int index) {
+    if (m_filling || !m_item) return;
+    CTbObjDB& db = m_item->Db();
+    if (m_views->itemData(index).toInt() == kCreateEdit) {
+        if (UserFieldSlots(db).empty())
+            Tell("Error",
+                 "You cannot edit views if no fields are defined.  Please add fields to the Tabulon and then "
+                 "edit and "
+                 "create views.",
+                 true);
+        else
+            Tell("Orvanta", "Views are created and edited on the Designer tab.", false);
+        SelectData(m_views, db.GetCurrentView(), kAllFields);
+        return;
+    }
+    if (int view = m_views->itemData(index).toInt(); view >= 0) db.SetCurrentView(static_cast<uint8_t>(view));
+    ApplySelection();
+    emit Changed();
+}
+
+void CDataViewerTab::OnFilterChosen(int index) {
+    if (m_filling || !m_item) return;
+    CTbObjDB& db = m_item->Db();
+    if (m_filters->itemData(index).toInt() == kCreateEdit) {
+        Tell("Orvanta", kReadOnlySelectors, false);
+        SelectData(m_filters, db.GetCurrentFilter(), kNoFilter);
+        return;
+    }
+    int filter = m_filters->itemData(index).toInt();
+    db.SetCurrentFilter(filter < 0 ? kNoFilterStored : static_cast<uint16_t>(filter));
+    ApplySelection();
+    emit Changed();
+}
+
+void CDataViewerTab::OnCategoryChosen(int index) {
+    if (m_filling || !m_item) return;
+    CTbObjDB& db = m_item->Db();
+    int category = m_categories->itemData(index).toInt();
+    if (category == kCreateEdit) {
+        Tell("Orvanta", kReadOnlySelectors, false);
+        int current = db.GetCurrentCategory();
+        SelectData(m_categories, current == kAllCategoriesStored ? kAllCategories : current, kAllCategories);
+        return;
+    }
+    db.SetCurrentCategory(category == kAllCategories ? kAllCategoriesStored : static_cast<uint8_t>(category));
+    ApplySelection();
+    emit Changed();
+}
+
+void CDataViewerTab::SortByColumn(int column) {
+    if (!m_item || column < 0 || column >= m_model->columnCount()) return;
+    const bool ascending = !(column == m_sortColumn && m_sortAscending);
+    QHeaderView* header = m_grid->horizontalHeader();
+    if (column != m_sortColumn) {
+        if (m_sortColumn >= 0)
+            header->resizeSection(m_sortColumn, header->sectionSize(m_sortColumn) - kArrowWidth);
+        header->resizeSection(column, header->sectionSize(column) + kArrowWidth);
+    }
+    m_sortColumn = column;
+    m_sortAscending = ascending;
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    CTbObjDB& db = m_item->Db();
+    {
+        ProgressShown shown(m_progress);
+        if (m_progress) {
+            m_progress->SetText("Sorting records");
+            m_progress->SetRange(db.Records().Count());
+        }
+        db.Records().SortByField(static_cast<int16_t>(m_model->Slot(column)), ascending);
+    }
+    m_model->Reload();
+}
+
+void CDataViewerTab::AddRecord() {
+    if (!m_item) {
+        Tell("Orvanta",
+             "No Tabulon selected.  Please select a Tabulon to view information about that Tabulon.", false);
+        return;
+    }
+    if (!EditAllowed()) return;
+    CTbObjRecord* record = m_item->Db().Records().AddRecord(true, true);
+    if (!record) {
+        Tell("Error", "An error occured trying to add the record.", true);
+        return;
+    }
+    m_item->Db().SetModified(true);
+    ApplySelection();
+    if (int row = m_model->RowOf(record); row >= 0) m_grid->selectRow(row);
+    emit Changed();
+}
+
+void CDataViewerTab::DeleteSelected() {
+    if (!m_item) {
+        Tell("Orvanta",
+             "No Tabulon selected.  Please select a Tabulon to view information about that Tabulon.", false);
+        return;
+    }
+    std::set<CTbObjRecord*> chosen;
+    for (const QModelIndex& row : m_grid->selectionModel()->selectedRows())
+        if (CTbObjRecord* record = m_model->Record(row.row())) chosen.insert(record);
+    if (chosen.empty()) {
+        Tell("Orvanta", "No record selected.  Please select a record first.", false);
+        return;
+    }
+    if (!EditAllowed() || !m_prompt ||
+        m_prompt->Show("Orvanta", "Are you sure you want to permanently delete the selected record(s)?",
+                       PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+        return;
+    for (CTbObjRecord* record : chosen) m_item->Db().Records().RemoveRecord(record);
+    m_item->Db().SetModified(true);
+    m_model->Reload();
+    emit Changed();
+}
+
+void CDataViewerTab::Tell(const char* title, const char* text, bool error) {
+    if (m_prompt)
+        m_prompt->Show(title, text, error ? PromptIcon::Error : PromptIcon::Information, PromptButtons::Ok);
+}
+
+}  // namespace orvanta::app

@@ -1,0 +1,81 @@
+// CDataViewerTab: the "Records" tab: the records of the current Tabulon in a grid, restricted
+// by the view, filter and category chosen above it, sorted by a heading click; records are
+// added and deleted from the buttons below it.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class CTbItem;
+class IProgressIndicator;
+class QComboBox;
+class QPushButton;
+class QTableView;
+
+namespace orvanta::platform {
+class IPrompt;
+}
+
+namespace orvanta::app {
+
+class TbRecordsModel;
+
+class CDataViewerTab : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kArrowWidth = 15;
+
+    CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* progress, QWidget* parent = nullptr);
+
+    // Shows the item's records: it is read in full first, its joins resolved and its computed
+    // fields recalculated when they need it. None clears the grid.
+    void ShowItem(CTbItem* item);
+    // Shows the records again after the Tabulon changed elsewhere.
+    void Reload();
+    // Asked before a change to the Tabulon; false refuses it.
+    void SetEditGate(std::function<bool()> gate) { m_editGate = std::move(gate); }
+
+    void AddRecord();
+    void DeleteSelected();
+    // Sorts by the column's field: ascending, or descending when it already sorts ascending.
+    void SortByColumn(int column);
+
+    QComboBox* ViewSelector() const { return m_views; }
+    QComboBox* FilterSelector() const { return m_filters; }
+    QComboBox* CategorySelector() const { return m_categories; }
+    QTableView* Grid() const { return m_grid; }
+    TbRecordsModel& Model() const { return *m_model; }
+
+signals:
+    // The Tabulon was changed (records added or deleted, another view, filter or category).
+    void Changed();
+
+private:
+    void FillSelectors();
+    void OnViewChosen(int index);
+    void OnFilterChosen(int index);
+    void OnCategoryChosen(int index);
+    void ApplySelection();
+    std::vector<int> ColumnSlots() const;
+    void Tell(const char* title, const char* text, bool error);
+    bool EditAllowed() const { return !m_editGate || m_editGate(); }
+
+    platform::IPrompt* m_prompt;
+    IProgressIndicator* m_progress;
+    CTbItem* m_item = nullptr;
+    QComboBox* m_views;
+    QComboBox* m_filters;
+    QComboBox* m_categories;
+    QTableView* m_grid;
+    TbRecordsModel* m_model;
+    QPushButton* m_add;
+    QPushButton* m_delete;
+    std::function<bool()> m_editGate;
+    int m_sortColumn = -1;
+    bool m_sortAscending = true;
+    bool m_filling = false;
+};
+
+}  // namespace orvanta::app

@@ -1,0 +1,189 @@
+// The Records tab: the cell of each field type, sorting by headings with the arrow and width
+// rule, the selectors' "Create/Edit..." entries, and adding and deleting records.
+#include "ShellFixture.h"
+
+#include "app/records/CDataViewerTab.h"
+#include "app/records/RecordCell.h"
+#include "app/records/TbRecordsModel.h"
+#include "app/shell/CTbListCtrl.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace shelltest {
+namespace {
+
+using orvanta::app::CDataViewerTab;
+using orvanta::app::CTabsView;
+using orvanta::app::TbRecordsModel;
+
+// One record holding a value of each kind the grid draws differently.
+struct EveryKind {
+    EveryKind() {
+        db.SetLoadState(TB_LOAD_NEW);
+        db.AddField("Memo", MEMO_T);
+        db.AddField("Small", INTEGER_T);
+        db.AddField("Big", LONG_T);
+        db.AddField("Price", FLOATING_T)->NumberProps()->SetDecimals(2);
+        CTbObjField* list = db.AddField("Size", LIST_T);
+        list->ListProps()->Items().AddItem("Small");
+        uint16_t large = list->ListProps()->Items().AddItem("Large");
+        db.AddField("Done", CHECKBOX_T);
+        db.AddField("Photo", IMAGE_T);
+        db.AddField("Span", EXPRESSION_T)->ExprProps()->SetResultFormat(EXPR_RESULT_HHMM);
+        db.AddField("Mood", COND_EXP_T);
+        db.AddField("Key", KEY_T);
+        CTbObjRecord* record = db.Records().AddRecord(true, false);
+        record->Value(1)->SetText("first line\nsecond line");
+        record->Value(2)->SetShort(-7);
+        record->Value(3)->SetLong(123456789);
+        record->Value(4)->SetFloat(2.5f);
+        record->Value(5)->SetShort(static_cast<int16_t>(large));
+        record->Value(6)->SetChecked(true);
+        record->Value(7)->SetData({1, 2, 3});
+        record->Value(8)->SetFloat(5400.0f);
+        record->Value(9)->SetText("angry");
+        record->Value(9)->SetColour(1);
+    }
+    CTbObjDB db;
+};
+
+struct RecordsLibrary {
+    RecordsLibrary() {
+        std::string folder = desktop.UserFolder("ann");
+        CTbObjDB db;
+        db.SetPdbName("MRA_Numbers");
+        db.SetLocation(folder, false);
+        db.SetLoadState(TB_LOAD_NEW);
+        db.AddField("Name", TEXT_T);
+        db.AddField("Rank", INTEGER_T);
+        const char* names[] = {"cherry", "apple", "banana"};
+        for (int i = 0; i < 3; ++i) {
+            CTbObjRecord* record = db.Records().AddRecord(true, false);
+            record->Value(1)->SetText(names[i]);
+            record->Value(2)->SetShort(static_cast<int16_t>(10 - i));
+        }
+        db.SetCurrentCategory(0xFF);
+        db.SetCurrentFilter(0xFFFF);
+        if (db.Save() < 0) qFatal("cannot write the Tabulon");
+        MakeTabulon(folder, "Empty");
+        desktop.StoreUser("Ann");
+        if (!program.Start()) qFatal("the program did not start");
+    }
+    // Shows the Tabulon's Records tab.
+    CDataViewerTab& Show(const std::string& name) {
+        program.Frame().List().SelectItem(program.Doc().Browser().FindByDisplayName(name));
+        program.Frame().TabsView().SelectTab(CTabsView::Records);
+        return program.Frame().RecordsTab();
+    }
+    QStringList Column(int column) {
+        QStringList texts;
+        TbRecordsModel& model = program.Frame().RecordsTab().Model();
+        for (int row = 0; row < model.rowCount(); ++row) texts << model.index(row, column).data().toString();
+        return texts;
+    }
+    ScratchDesktop desktop;
+    RunningProgram program;
+};
+
+}  // namespace
+
+class RecordsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachFieldTypeHasItsCell() {
+        EveryKind tabulon;
+        TbRecordsModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.Show(&tabulon.db, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        auto cell = [&](int column, int role = Qt::DisplayRole) { return model.index(0, column).data(role); };
+        QCOMPARE(cell(0), QVariant("first line"));
+        QCOMPARE(cell(1), QVariant("-7"));
+        QCOMPARE(cell(2), QVariant("123456789"));
+        QCOMPARE(cell(3), QVariant("2.50"));
+        QCOMPARE(cell(3, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+        QCOMPARE(cell(4), QVariant("Large"));
+        QCOMPARE(cell(5, Qt::CheckStateRole), QVariant(Qt::Checked));
+        QCOMPARE(cell(6), QVariant("View Image"));
+        QCOMPARE(cell(7), QVariant("01:30"));
+        QCOMPARE(cell(8), QVariant("angry"));
+        QCOMPARE(cell(8, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+        QCOMPARE(cell(9), QVariant(QString::number(tabulon.db.Records().Record(0)->GetKey())));
+        QCOMPARE(cell(0, Qt::ToolTipRole), QVariant("Col:0 Row:0"));
+        QCOMPARE(model.headerData(7, Qt::Horizontal, Qt::DisplayRole), QVariant("Span"));
+        tabulon.db.Records().Record(0)->Value(7)->SetData({});
+        QCOMPARE(cell(6), QVariant("No Image"));
+        QCOMPARE(orvanta::app::ClockText(5400 + 65536 + 59, true), QString("01:30:59"));
+    }
+
+    void headingsSortAndCarryTheArrow() {
+        RecordsLibrary library;
+        CDataViewerTab& tab = library.Show("Numbers");
+        QHeaderView* header = tab.Grid()->horizontalHeader();
+        const int nameWidth = header->sectionSize(0), rankWidth = header->sectionSize(1);
+        QCOMPARE(library.Column(0), QStringList({"cherry", "apple", "banana"}));
+        emit header->sectionClicked(0);
+        QCOMPARE(library.Column(0), QStringList({"apple", "banana", "cherry"}));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        emit header->sectionClicked(0);
+        QCOMPARE(library.Column(0), QStringList({"cherry", "banana", "apple"}));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(header->sectionSize(0), nameWidth + CDataViewerTab::kArrowWidth);
+        emit header->sectionClicked(1);
+        QCOMPARE(library.Column(1), QStringList({"8", "9", "10"}));
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        QCOMPARE(header->sectionSize(0), nameWidth);
+        QCOMPARE(header->sectionSize(1), rankWidth + CDataViewerTab::kArrowWidth);
+    }
+
+    void createEditEntriesExplainThemselves() {
+        RecordsLibrary library;
+        CDataViewerTab& tab = library.Show("Numbers");
+        for (QComboBox* selector : {tab.FilterSelector(), tab.CategorySelector()}) {
+            int last = selector->count() - 1;
+            QCOMPARE(selector->itemText(last), QString("Create/Edit..."));
+            emit selector->activated(last);
+            QVERIFY(selector->currentIndex() != last);
+        }
+        std::vector<std::string> texts = library.program.prompt.Take();
+        QCOMPARE(texts.size(), size_t(2));
+        QVERIFY(
+            texts[0].starts_with("Filters and Categories are read only in the Orvanta desktop application."));
+        QCOMPARE(tab.CategorySelector()->itemText(tab.CategorySelector()->count() - 2), QString("Unfiled"));
+        QCOMPARE(tab.ViewSelector()->currentText(), QString("All fields"));
+        CDataViewerTab& empty = library.Show("Empty");
+        library.program.Doc().Browser().FindByDisplayName("Empty")->Db().DeleteField(1);
+        emit empty.ViewSelector()->activated(empty.ViewSelector()->count() - 1);
+        QCOMPARE(library.program.prompt.shown.back().title, std::string("Error"));
+        QVERIFY(library.program.prompt.shown.back().text.starts_with(
+            "You cannot edit views if no fields are defined."));
+    }
+
+    void recordsAreAddedAndDeleted() {
+        RecordsLibrary library;
+        CDataViewerTab& tab = library.Show("Numbers");
+        tab.DeleteSelected();
+        QCOMPARE(library.program.prompt.Take(),
+                 std::vector<std::string>{"No record selected.  Please select a record first."});
+        tab.Grid()->selectRow(1);
+        tab.DeleteSelected();
+        QCOMPARE(tab.Model().rowCount(), 3);
+        library.program.prompt.answers = {PromptAnswer::Yes};
+        tab.DeleteSelected();
+        QCOMPARE(library.Column(0), QStringList({"cherry", "banana"}));
+        tab.AddRecord();
+        QCOMPARE(tab.Model().rowCount(), 3);
+        CTbItem* item = library.program.Doc().Browser().FindByDisplayName("Numbers");
+        QVERIFY(item->IsModified());
+        QVERIFY(library.program.Frame().Actions().save->isEnabled());
+    }
+};
+
+QObject* NewRecordsTest() { return new RecordsTest; }
+
+}  // namespace shelltest
+
+#include "RecordsTest.moc"
