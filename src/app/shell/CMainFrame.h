@@ -101,6 +101,9 @@ private:
     void OpenFolder(const std::string& folder);
     void OpenDocumentation(const char* fileName, bool isHelp);
     void Tell(const std::string& title, const std::string& text, platform::PromptIcon icon);
+    // Asks; true for Yes, OK or Save (never without a prompt).
+    bool Agreed(const std::string& title, const std::string& text, platform::PromptIcon icon,
+                platform::PromptButtons buttons);
 
     CPivotryDoc& m_doc;
     IDocumentOpener& m_opener;

@@ -39,6 +39,14 @@ void CMainFrame::Tell(const std::string& title, const std::string& text, PromptI
     if (platform::IPrompt* prompt = m_doc.Prompt()) prompt->Show(title, text, icon, PromptButtons::Ok);
 }
 
+bool CMainFrame::Agreed(const std::string& title, const std::string& text, PromptIcon icon,
+                        PromptButtons buttons) {
+    platform::IPrompt* prompt = m_doc.Prompt();
+    if (!prompt) return false;
+    PromptAnswer answer = prompt->Show(title, text, icon, buttons);
+    return answer == PromptAnswer::Yes || answer == PromptAnswer::Ok || answer == PromptAnswer::Save;
+}
+
 void CMainFrame::NewTabulon() {
     CTbBrowser& browser = m_doc.Browser();
     if (browser.UserFolder().empty()) {
@@ -56,13 +64,12 @@ void CMainFrame::NewTabulon() {
 
 void CMainFrame::DeleteSelected() {
     std::vector<CTbItem*> selected = m_list->SelectedItems();
-    platform::IPrompt* prompt = m_doc.Prompt();
-    if (selected.empty() || !prompt ||
-        prompt->Show(
+    if (selected.empty() ||
+        !Agreed(
             "Remove Selected Items",
             "Are you sure you want to permanently delete the selected Tabulon(s) from both the DT and the "
             "HH.  (The Tabulons will be removed from the HH on the next sync.)",
-            PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+            PromptIcon::Question, PromptButtons::YesNo))
         return;
     std::vector<std::string> names;
     for (CTbItem* item : selected) names.push_back(item->PdbName());
@@ -76,7 +83,6 @@ void CMainFrame::DeleteSelected() {
 
 void CMainFrame::RenameSelected() {
     std::vector<CTbItem*> selected = m_list->SelectedItems();
-    platform::IPrompt* prompt = m_doc.Prompt();
     if (selected.size() != 1) {
         Tell("Rename Tabulon",
              selected.empty() ? "Please select a Tabulon to rename."
@@ -87,24 +93,20 @@ void CMainFrame::RenameSelected() {
     CTbItem& item = *selected.front();
     CTbBrowser& browser = m_doc.Browser();
     if (item.SyncWithText(true) == "Microsoft Access") {
-        if (!prompt ||
-            prompt->Show(
-                "Rename Tabulon",
-                "This Tabulon is set to synchronize with a Microsoft Access database.  Re-naming this "
-                "Tabulon will cause the sync configuration to be lost.  Click OK to re-name the Tabulon "
-                "and remove the sync configuration, otherwise click Cancel.",
-                PromptIcon::Warning, PromptButtons::OkCancel) != PromptAnswer::Ok)
+        if (!Agreed("Rename Tabulon",
+                    "This Tabulon is set to synchronize with a Microsoft Access database.  Re-naming this "
+                    "Tabulon will cause the sync configuration to be lost.  Click OK to re-name the Tabulon "
+                    "and remove the sync configuration, otherwise click Cancel.",
+                    PromptIcon::Warning, PromptButtons::OkCancel))
             return;
         browser.SyncConfig().DeleteConfiguration(item.DisplayName(), browser.UserName());
         item.ForgetSyncConfiguration();
     }
-    if (!prompt ||
-        prompt->Show(
-            "Rename Tabulon",
-            "Any other Tabulons that reference this Tabulon (ie: via a DBJoin) will need to be manually "
-            "updated to account for this name change.  Are you sure you want to change the name of this "
-            "Tabulon?",
-            PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+    if (!Agreed("Rename Tabulon",
+                "Any other Tabulons that reference this Tabulon (ie: via a DBJoin) will need to be manually "
+                "updated to account for this name change.  Are you sure you want to change the name of this "
+                "Tabulon?",
+                PromptIcon::Question, PromptButtons::YesNo))
         return;
     CRenameTabulonDlg dialog(browser, item, this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -204,9 +206,8 @@ void CMainFrame::RecalculateCurrent() {
 
 void CMainFrame::DeleteAllRecords() {
     if (!m_current || !ConfirmEdit(*m_current)) return;
-    platform::IPrompt* prompt = m_doc.Prompt();
-    if (!prompt || prompt->Show("Orvanta", "Are you sure you want to delete all records in the Tabulon?",
-                                PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+    if (!Agreed("Orvanta", "Are you sure you want to delete all records in the Tabulon?",
+                PromptIcon::Question, PromptButtons::YesNo))
         return;
     if (m_current->Load(false) < 0) return;
     m_records->ShowItem(nullptr);

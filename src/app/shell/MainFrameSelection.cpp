@@ -149,10 +149,8 @@ bool CMainFrame::TabAllowed(CTabsView::Tab tab) {
 void CMainFrame::SaveCurrent(bool withPrompt) {
     if (!m_current || m_current->GetStatus() == TB_STATUS_DELETED || !m_current->IsModified()) return;
     int32_t status = m_current->GetStatus();
-    platform::IPrompt* prompt = m_doc.Prompt();
     if (status != TB_STATUS_NEEDS_SYNC &&
-        (!prompt || prompt->Show("Orvanta", kSaveWarning, PromptIcon::Warning, PromptButtons::SaveCancel) !=
-                        PromptAnswer::Save)) {
+        !Agreed("Orvanta", kSaveWarning, PromptIcon::Warning, PromptButtons::SaveCancel)) {
         // The changes are discarded: the Tabulon is read again from its file, and the right pane
         // is rebuilt by the caller when it stays on this Tabulon.
         m_records->ShowItem(nullptr);
@@ -179,10 +177,7 @@ bool CMainFrame::ConfirmEdit(CTbItem& item) {
     if (m_accessWarned.count(&item) || (status != TB_STATUS_NEEDS_SYNC && status != TB_STATUS_MODIFIED) ||
         item.SyncWithText() != "Microsoft Access")
         return true;
-    platform::IPrompt* prompt = m_doc.Prompt();
-    if (!prompt || prompt->Show("Orvanta", kAccessWarning, PromptIcon::Warning, PromptButtons::OkCancel) !=
-                       PromptAnswer::Ok)
-        return false;
+    if (!Agreed("Orvanta", kAccessWarning, PromptIcon::Warning, PromptButtons::OkCancel)) return false;
     m_accessWarned.insert(&item);
     return true;
 }
