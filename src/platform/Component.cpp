@@ -27,7 +27,6 @@ Table& TheTable() {
     return table;
 }
 
-
 }  // namespace
 
 std::vector<std::string> ComponentSearchFolders() {
