@@ -1,6 +1,7 @@
 // Reads dates and times typed in a locale's short date and time forms.
 #include "platform/OleDate.h"
 #include "platform/Picture.h"
+#include "platform/TextScan.h"
 
 #include <array>
 #include <string_view>
@@ -8,15 +9,6 @@
 namespace orvanta::platform {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::string_view DigitRun(std::string_view text, size_t* i) {
     const size_t start = *i;

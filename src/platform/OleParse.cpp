@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/OleDate.h"
 #include "platform/OleVariant.h"
+#include "platform/TextScan.h"
 
 #include <cfloat>
 #include <charconv>
@@ -12,15 +13,6 @@
 namespace orvanta::platform {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // Copies a run of digits (with the thousands separator among them when allowed) to out.
 size_t CopyDigits(std::string_view text, size_t i, char thousands, std::string* out) {
