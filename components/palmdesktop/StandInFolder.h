@@ -2,6 +2,8 @@
 // folder) and a bounded read of the small text files kept there.
 #pragma once
 
+#include "platform/TextLines.h"
+
 #include <dlfcn.h>
 
 #include <fstream>
@@ -29,22 +31,17 @@ inline std::vector<std::vector<std::string>> ReadTabbedLines(const std::string& 
     in.read(text.data(), kMaxBytes);
     text.resize(static_cast<size_t>(in.gcount()));
     std::vector<std::vector<std::string>> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    orvanta::platform::ForEachLine(text, [&](std::string_view line) {
         std::vector<std::string> fields;
         for (size_t from = 0;;) {
             size_t tab = line.find('\t', from);
-            fields.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
-            if (tab == std::string::npos) break;
+            fields.emplace_back(
+                line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+            if (tab == std::string_view::npos) break;
             from = tab + 1;
         }
         lines.push_back(std::move(fields));
-    }
+    });
     return lines;
 }
 

@@ -1,6 +1,7 @@
 // Reading and writing the registry file's text. Names and strings keep their Windows-1252
 // bytes; a quote, a backslash and the control codes are written as escapes.
 #include "platform/RegistryText.h"
+#include "platform/TextLines.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -164,22 +165,16 @@ std::string RegistryKeyPath(RegistryRoot root, const std::string& key) {
 RegistryData ParseRegistryText(const std::string& text) {
     RegistryData data;
     RegistryKeyData* current = nullptr;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.empty()) return;
         if (line.front() == '[' && line.back() == ']') {
-            std::string name = line.substr(1, line.size() - 2);
+            std::string name(line.substr(1, line.size() - 2));
             current = &data[FoldRegistryName(name)];
             if (current->name.empty()) current->name = name;
         } else if (current) {
-            ParseValueLine(line, current);
+            ParseValueLine(std::string(line), current);
         }
-    }
+    });
     return data;
 }
 
