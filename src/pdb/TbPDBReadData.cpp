@@ -110,6 +110,7 @@ void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {
             value.SetShort(static_cast<int16_t>(m_window.ReadU16()));
             break;
         case LONG_T:
+        case KEY_T:  // no value in an entry of its own (CarriesValue); a joined key is a number
         case AUTO_INC_T:
             value.SetLong(static_cast<int32_t>(m_window.ReadU32()));
             break;
@@ -140,7 +141,7 @@ void CTbPDBReader::ReadValue(int type, int slot, CTbObjRecordValue& value) {
             StoreText(value, ReadEntryText());
             break;
         case DB_JOIN_T:
-            ReadJoinValue(value);
+            ReadJoinValue(slot, value);
             break;
         case ADDR_BK_JOIN_T:
             value.SetExtraWord(m_window.ReadU32());  // the linked address-book record's ID
@@ -209,23 +210,14 @@ void CTbPDBReader::ReadTime(CTbObjRecordValue& value) {
     value.SetTime(hour, minute, second);
 }
 
-// Four bytes holding a float, a date or a time as the result format says; a text result
-// leaves them unused.
-void CTbPDBReader::ReadResult(int format, CTbObjRecordValue& value) {
-    switch (ExprResultValueType(format)) {
-        case FLOATING_T:
-            value.SetFloat(std::bit_cast<float>(m_window.ReadU32()));
-            break;
-        case DATE_T:
-            ReadDate(value);
-            break;
-        case TIME_T:
-            ReadTime(value);
-            break;
-        default:
-            m_window.ReadU32();
-            break;
-    }
+// Four bytes holding a float, a date or a time as the result format says, each stored as a
+// value of that type; a text result leaves them unused.
+void CTbPDBReader::ReadResult(int slot, int format, CTbObjRecordValue& value) {
+    int type = ExprResultValueType(format);
+    if (type == FLOATING_T || type == DATE_T || type == TIME_T)
+        ReadValue(type, slot, value);
+    else
+        m_window.ReadU32();
 }
 
 void CTbPDBReader::ReadExpressionValue(int slot, CTbObjRecordValue& value) {
@@ -233,14 +225,14 @@ void CTbPDBReader::ReadExpressionValue(int slot, CTbObjRecordValue& value) {
     Check(expr != nullptr, "Could not read expression object from internal object model.");
     int format = expr->GetResultFormat();
     Check(format >= 0 && format < EXPR_RESULT_TEXT, "Invalid expression return type for (old) expressions.");
-    ReadResult(format, value);
+    ReadResult(slot, format, value);
 }
 
 void CTbPDBReader::ReadAdvancedValue(int slot, CTbObjRecordValue& value) {
     const CTbObjFieldExpr* expr = m_db->Field(slot)->ExprProps();
     Check(expr != nullptr, "Could not read expression object from internal object model.");
     value.SetColour(m_window.ReadU8());
-    ReadResult(expr->GetResultFormat(), value);
+    ReadResult(slot, expr->GetResultFormat(), value);
     // Unlike the other texts, an empty result text has no NUL after its length.
     uint8_t length = m_window.ReadU8();
     std::string_view text = ReadRecordText(length);
@@ -248,23 +240,19 @@ void CTbPDBReader::ReadAdvancedValue(int slot, CTbObjRecordValue& value) {
     StoreText(value, text);
 }
 
-void CTbPDBReader::ReadJoinValue(CTbObjRecordValue& value) {
+void CTbPDBReader::ReadJoinValue(int slot, CTbObjRecordValue& value) {
     uint8_t original = m_window.ReadU8();
     value.SetType(original);
     switch (original) {
         case TEXT_T:
-            StoreText(value, ReadEntryText());
+            StoreText(value, ReadEntryText());  // a joined text keeps its line ends as stored
             break;
         case INTEGER_T:
-            value.SetShort(static_cast<int16_t>(m_window.ReadU16()));
-            break;
         case LONG_T:
         case KEY_T:
         case AUTO_INC_T:
-            value.SetLong(static_cast<int32_t>(m_window.ReadU32()));
-            break;
         case DATE_T:
-            ReadDate(value);
+            ReadValue(original, slot, value);  // stored as a value of the original type
             break;
         default:
             break;  // the joined value of other types is not kept in the file

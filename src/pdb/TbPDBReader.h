@@ -178,10 +178,10 @@ private:
     void ReadChoice(int slot, CTbObjRecordValue& value);
     void ReadDate(CTbObjRecordValue& value);
     void ReadTime(CTbObjRecordValue& value);
-    void ReadResult(int format, CTbObjRecordValue& value);
+    void ReadResult(int slot, int format, CTbObjRecordValue& value);
     void ReadExpressionValue(int slot, CTbObjRecordValue& value);
     void ReadAdvancedValue(int slot, CTbObjRecordValue& value);
-    void ReadJoinValue(CTbObjRecordValue& value);
+    void ReadJoinValue(int slot, CTbObjRecordValue& value);
     void ReadImage(CTbObjRecordValue& value);
 
     CTbObjDB* m_db = nullptr;
