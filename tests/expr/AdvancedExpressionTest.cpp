@@ -126,8 +126,8 @@ TEST_F(AdvancedExpressionTest, AFailedEvaluationIsShownAndChangesNothing) {
     Result(*record).SetFloat(7.0f);
     EXPECT_FALSE(evaluator.Evaluate(*record, Result()));
     EXPECT_FLOAT_EQ(Result(*record).GetFloat(), 7.0f);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_FALSE(prompt.messages[0].empty());
+    ASSERT_EQ(prompt.texts.size(), 1u);
+    EXPECT_FALSE(prompt.texts[0].empty());
 }
 
 // A component that exists but does not offer the evaluator interface.
@@ -146,7 +146,7 @@ TEST_F(AdvancedExpressionTest, AComponentWithoutTheInterfaceSkipsTheCall) {
     orvanta::platform::RegisterComponent(orvanta::expression::kProgId, nullptr);
     EXPECT_EQ(result, -1);
     EXPECT_FALSE(changed);
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(prompt.texts.empty());
     EXPECT_EQ(evaluator.ExpressionText(Result()), "Price");
 }
 

@@ -97,10 +97,10 @@ TEST_F(RecalculatorTest, APassReportsItsProgressOnlyWhenThereIsSomethingToComput
     RecordingPrompt prompt;
     RecordingProgress progress;
     EXPECT_EQ(CTbRecalculator(db, &prompt).RecalculateAll(&progress), 3);
-    EXPECT_TRUE(prompt.messages.empty()) << "fields without an expression are skipped";
+    EXPECT_TRUE(prompt.texts.empty()) << "fields without an expression are skipped";
     EXPECT_EQ(progress.calls,
-              (std::vector<std::string>{"begin", "range 4", "text Evaluating expressions...", "end"}));
-    EXPECT_EQ(progress.steps, 4);
+              (std::vector<std::string>{"Begin", "SetRange 4", "SetText Evaluating expressions...", "Step 1",
+                                        "Step 1", "Step 1", "Step 1", "End"}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "image/DepthConversion.h"
 #include "image/DepthReduction.h"
 #include "image/Scaling.h"
-#include "model/IProgressIndicator.h"
+#include "support/Recorders.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -115,17 +115,6 @@ TEST(Reduction, SixteenBitsPack565LowByteFirst) {
               std::vector<uint8_t>(dib.bits.begin(), dib.bits.begin() + 6));
 }
 
-class Progress : public IProgressIndicator {
-public:
-    void Begin() override {}
-    void End() override {}
-    void SetRange(int n) override { range = n; }
-    void Step(int k) override { steps.push_back(k); }
-    void SetText(const std::string&) override {}
-    int range = 0;
-    std::vector<int> steps;
-};
-
 TEST(DepthConversion, MonochromeSourceKeepsItsPixelsAt24Bits) {
     TempDir dir;
     Dib mono = Dib::Blank(10, 3, 1);
@@ -149,10 +138,11 @@ TEST(DepthConversion, PaletteTargetsTakeColoursInFileOrderInBlocksOf100Rows) {
     for (int y = 0; y < 250; ++y)
         for (int x = 0; x < 3; ++x) source.SetColour(x, y, colours[static_cast<size_t>(y % 5)]);
     ASSERT_TRUE(orvanta::platform::WriteDib(dir.File("in.bmp"), source));
-    Progress progress;
+    RecordingProgress progress;
     ASSERT_TRUE(image::ConvertBmpDepth(dir.File("in.bmp"), dir.File("out.bmp"), 4, &progress));
-    EXPECT_EQ(static_cast<int>(ReadBytes(dir.File("in.bmp")).size()), progress.range);
-    EXPECT_EQ((std::vector<int>{1200, 1200, 600}), progress.steps);  // rows of 12 bytes
+    const std::string range = "SetRange " + std::to_string(ReadBytes(dir.File("in.bmp")).size());
+    EXPECT_EQ((std::vector<std::string>{range, "Step 1200", "Step 1200", "Step 600"}),
+              progress.calls);  // rows of 12 bytes
     Dib out;
     std::string error;
     ASSERT_TRUE(orvanta::platform::ReadDib(dir.File("out.bmp"), &out, &error)) << error;

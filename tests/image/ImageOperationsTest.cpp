@@ -4,14 +4,14 @@
 #include "image/IImageViewer.h"
 #include "model/TbObjRecord.h"
 #include "platform/Dib.h"
-#include "platform/Prompt.h"
+#include "support/Recorders.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 
@@ -20,17 +20,6 @@ namespace {
 using orvanta::platform::Dib;
 using orvanta::platform::DibColour;
 namespace image = orvanta::image;
-
-class RecordingPrompt : public orvanta::platform::IPrompt {
-public:
-    orvanta::platform::PromptAnswer Show(const std::string& title, const std::string& text,
-                                         orvanta::platform::PromptIcon,
-                                         orvanta::platform::PromptButtons) override {
-        messages.push_back(title + ": " + text);
-        return orvanta::platform::PromptAnswer::Ok;
-    }
-    std::vector<std::string> messages;
-};
 
 class RecordingViewer : public image::IImageViewer {
 public:
@@ -43,9 +32,6 @@ public:
 
 class ImageOperationsTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("TMPDIR", m_temp.Path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("TMPDIR"); }
-
     // A 300 x 100 PNG in thirds: white, red, black.
     std::string ThirdsPicture() {
         QImage picture(300, 100, QImage::Format_RGB32);
@@ -75,6 +61,7 @@ protected:
     }
 
     TempDir m_dir, m_temp;
+    ScopedEnv m_tmpdir{"TMPDIR", m_temp.Path().c_str()};
     RecordingPrompt m_prompt;
     RecordingViewer m_viewer;
     image::CBitmapLib m_lib{&m_prompt, &m_viewer};
@@ -101,7 +88,7 @@ TEST_P(ImportDepthTest, ImportsScaledAndReducedThenExports) {
     EXPECT_EQ(c.white, dib.Colour(25, 26));
     EXPECT_EQ(c.red, dib.Colour(77, 26));
     EXPECT_EQ(c.black, dib.Colour(128, 26));
-    EXPECT_TRUE(m_prompt.messages.empty());
+    EXPECT_TRUE(m_prompt.texts.empty());
     EXPECT_TRUE(TempKinds().empty());
 }
 
@@ -148,7 +135,8 @@ TEST_P(FailureTest, ShowsTheMessageAndLeavesTheValue) {
     if (c.operation == 1) done = m_lib.ExportImage(value, m_dir.File("out.bmp"));
     if (c.operation == 2) done = m_lib.ImportImage(value, 8, m_dir.File("missing.png"));
     EXPECT_FALSE(done);
-    EXPECT_EQ((std::vector<std::string>{std::string("Orvanta: ") + c.message}), m_prompt.messages);
+    EXPECT_EQ((std::vector<std::string>{c.message}), m_prompt.texts);
+    EXPECT_EQ((std::vector<std::string>{"Orvanta"}), m_prompt.titles);
     EXPECT_EQ(c.data, value.GetData());
     EXPECT_TRUE(m_viewer.opened.empty());
     EXPECT_FALSE(TempKinds().empty());  // a failure leaves its temporary files
@@ -166,7 +154,7 @@ TEST_F(ImageOperationsTest, ImportOfWhatIsNoPictureFails) {
     WriteBytes(m_dir.File("text.png"), {'n', 'o', 't'});
     CTbObjRecordValue value;
     EXPECT_FALSE(m_lib.ImportImage(value, 4, m_dir.File("text.png")));
-    EXPECT_EQ(1u, m_prompt.messages.size());
+    EXPECT_EQ(1u, m_prompt.texts.size());
     EXPECT_TRUE(value.GetData().empty());
 }
 

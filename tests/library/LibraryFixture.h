@@ -1,37 +1,22 @@
-// Shared by the library tests: a prompt that records what it was shown, a registry file of
-// the test's own, and Tabulon files written through the model.
+// Shared by the library tests: a registry file of the test's own and Tabulon files written
+// through the model, beside the recording prompt and progress of tests/support.
 #pragma once
 
+#include "support/Recorders.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include "model/TbObjDB.h"
-#include "platform/Prompt.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <string>
 #include <vector>
 
-class RecordingPrompt : public orvanta::platform::IPrompt {
-public:
-    orvanta::platform::PromptAnswer Show(const std::string&, const std::string& text,
-                                         orvanta::platform::PromptIcon,
-                                         orvanta::platform::PromptButtons) override {
-        texts.push_back(text);
-        return answer;
-    }
-    std::vector<std::string> texts;
-    orvanta::platform::PromptAnswer answer = orvanta::platform::PromptAnswer::Ok;
-};
-
 // Points the registry at a file of the test's own for its lifetime.
-class ScopedRegistry {
+class ScopedRegistry : public ScopedEnv {
 public:
-    explicit ScopedRegistry(const std::string& path) { ::setenv("ORVANTA_REGISTRY", path.c_str(), 1); }
-    ~ScopedRegistry() { ::unsetenv("ORVANTA_REGISTRY"); }
-    ScopedRegistry(const ScopedRegistry&) = delete;
-    ScopedRegistry& operator=(const ScopedRegistry&) = delete;
+    explicit ScopedRegistry(const std::string& path) : ScopedEnv("ORVANTA_REGISTRY", path.c_str()) {}
 };
 
 // Writes a new Tabulon "MRA_<name>.PDB" in folder with records empty records; returns its path.

@@ -1,5 +1,5 @@
 // Helpers shared by the model tests: Tabulons with typed fields, the order a record list shows,
-// packed dates and times as the tests compute them, and a time zone a test can move the clock to.
+// packed dates and times as the tests compute them, and a time zone on another day than UTC.
 #pragma once
 
 #include "model/TbObjDB.h"
@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,28 +97,6 @@ inline uint32_t PackedDateOf(const std::tm& p) {
 inline uint32_t PackedTimeOf(const std::tm& p) {
     return PackParts(p.tm_hour, p.tm_min, p.tm_sec > 59 ? 59 : p.tm_sec);
 }
-
-// Moves the local clock to another zone (a POSIX TZ text) for the test's lifetime.
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* tz) {
-        if (const char* old = std::getenv("TZ")) m_previous = old;
-        ::setenv("TZ", tz, 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone() {
-        if (m_previous)
-            ::setenv("TZ", m_previous->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-
-private:
-    std::optional<std::string> m_previous;
-};
 
 // A zone whose calendar date differs from the UTC date right now (twelve hours behind in the UTC
 // morning, fourteen ahead in the afternoon): reading the wrong clock gives another day.

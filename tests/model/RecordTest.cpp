@@ -5,6 +5,7 @@
 #include "io/QnAutoError.h"
 #include "io/QnException.h"
 #include "platform/Locale.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -153,7 +154,7 @@ TEST(RecordDefaults, TextItemsAndAutoIncrementalTakeTheFieldsSettingsOthersStart
 }
 
 TEST(RecordDefaults, DateAndTimeSettingsOneAndTwoGiveTheLocalDateAndTime) {
-    ScopedTimeZone zone(ZoneOnAnotherDayThanUtc());
+    ScopedEnv zone("TZ", ZoneOnAnotherDayThanUtc());
     for (uint32_t setting : {0u, 1u, 2u, 3u}) {
         OneField date(DATE_T), clock(TIME_T);
         date.field.DateTimeProps()->SetDefaultValue(setting);

@@ -1,10 +1,8 @@
 // The reader's diagnostic dump: where it goes and when it is not written, its banners and
 // sections in order, labelled lines with the names of enumerated values, CR LF line ends.
 #include "PdbTestSupport.h"
+#include "support/ScopedEnv.h"
 
-#include <unistd.h>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -154,15 +152,11 @@ TEST(DumpNamesTest, BannersDatesTokensMasksAndEscapes) {
     EXPECT_EQ(TbDumpToken(105), "(previous record field 5)");
     EXPECT_EQ(TbDumpDefaultFilter(0x0006), "(filter 1)");
     EXPECT_EQ(CTbPDBDump::Escaped("a\r\n\tb\x01"), "a\\r\\n\\tb\\x01");
-    std::optional<std::string> zone;
-    if (const char* old = std::getenv("TZ")) zone = old;
-    ::setenv("TZ", "UTC", 1), ::tzset();
+    ScopedEnv zone("TZ", "UTC");
     EXPECT_EQ(TbDumpPalmDate(2082844800), "(none)");
     EXPECT_EQ(TbDumpPalmDate(2082844801), "(January 1, 1970 00:00:01)");
-    ::setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1), ::tzset();
+    zone.Set("CET-1CEST,M3.5.0,M10.5.0/3");
     EXPECT_EQ(TbDumpPalmDate(1098878400LL + 2082844800LL), "(October 27, 2004 14:00:00)") << "local time";
-    zone ? ::setenv("TZ", zone->c_str(), 1) : ::unsetenv("TZ");
-    ::tzset();
 }
 
 }  // namespace

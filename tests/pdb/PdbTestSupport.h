@@ -3,11 +3,11 @@
 #pragma once
 
 #include "io/QnException.h"
-#include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
 #include "pdb/TbPDBFormat.h"
 #include "pdb/TbPDBReader.h"
 #include "pdb/TbPDBWriter.h"
+#include "support/Recorders.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -220,17 +220,6 @@ public:
 
 private:
     Bytes m_bytes;
-};
-
-// Records every progress call as one line of text: "SetRange 90", "Step 1", "SetText ...".
-class ProgressLog : public IProgressIndicator {
-public:
-    void Begin() override { calls.push_back("Begin"); }
-    void End() override { calls.push_back("End"); }
-    void SetRange(int n) override { calls.push_back("SetRange " + std::to_string(n)); }
-    void Step(int k) override { calls.push_back("Step " + std::to_string(k)); }
-    void SetText(const std::string& text) override { calls.push_back("SetText " + text); }
-    std::vector<std::string> calls;
 };
 
 // A test folder, a Tabulon "MRA_Test" that saves into it, and a reader and a writer.

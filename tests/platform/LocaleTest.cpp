@@ -1,14 +1,13 @@
 // The locale record: the built-in table and the names that reach it, the installed locale
 // data and its strftime formats, the environment, and the user's override.
 #include "platform/Locale.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
 #include <locale.h>
-#include <stdlib.h>
 
 #include <array>
-#include <optional>
 #include <string>
 
 using namespace orvanta::platform;
@@ -18,18 +17,8 @@ namespace {
 // The short date of the locale the environment names with LC_ALL, LC_TIME and LANG set as
 // given (nullptr: unset); the earlier values are put back.
 std::string DateFromEnvironment(const std::array<const char*, 3>& values) {
-    const char* names[] = {"LC_ALL", "LC_TIME", "LANG"};
-    std::optional<std::string> saved[3];
-    auto set = [](const char* name, const char* value) {
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    };
-    for (int i = 0; i < 3; ++i) {
-        if (const char* value = ::getenv(names[i])) saved[i] = value;
-        set(names[i], values[i]);
-    }
-    std::string date = Locale::FromEnvironment().shortDatePattern;
-    for (int i = 0; i < 3; ++i) set(names[i], saved[i] ? saved[i]->c_str() : nullptr);
-    return date;
+    ScopedEnv all("LC_ALL", values[0]), time("LC_TIME", values[1]), lang("LANG", values[2]);
+    return Locale::FromEnvironment().shortDatePattern;
 }
 
 // Every setting, joined, so that one comparison shows which one differs.

@@ -1,10 +1,9 @@
 // Dates and times as COleDateTime keeps them: validity, Palm time stamps, OLE date numbers
 // and the clocks.
 #include "platform/OleDate.h"
+#include "support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
-
-#include <stdlib.h>
 
 #include <array>
 #include <cmath>
@@ -123,10 +122,7 @@ TEST(OleDate, TimeOfDayRoundsToTheNearestSecondAndRangeIsYears100To9999) {
 }
 
 TEST(OleDate, ClocksFollowTheSystemClockAndTheTimeZone) {
-    const char* previous = ::getenv("TZ");
-    const std::string saved = previous ? previous : "";
-    ::setenv("TZ", "<+0530>-5:30", 1);
-    ::tzset();
+    ScopedEnv zone("TZ", "<+0530>-5:30");
     time_t stamp = 0;
     ClockTime local{}, utc{};
     CalendarDate localDay{}, utcDay{};
@@ -135,8 +131,6 @@ TEST(OleDate, ClocksFollowTheSystemClockAndTheTimeZone) {
         local = LocalNow(), utc = UtcNow(), localDay = LocalToday(), utcDay = UtcToday();
         if (std::time(nullptr) == stamp) break;
     }
-    previous ? ::setenv("TZ", saved.c_str(), 1) : ::unsetenv("TZ");
-    ::tzset();
     struct tm expected {};
     gmtime_r(&stamp, &expected);
     EXPECT_EQ((Parts{utcDay.year, utcDay.month, utcDay.day, utc.hour, utc.minute, utc.second}),
