@@ -1,12 +1,12 @@
-// The sample Tabulons the build writes: each loads back in full and holds exactly what the
-// sample program builds in memory, and building again writes the very same bytes.
+// The sample Tabulons the build writes: each loads back in full with the design it promises, a
+// fresh build writes the very same bytes, and all of it comes back on reading, so that writing
+// what was read gives those bytes again; and the computed fields and pictures the samples show.
 #include "Samples.h"
 #include "pdb/TbPDBWriter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,94 +30,17 @@ std::string FileOf(const samples::SampleTabulon& sample, const std::string& fold
     return folder + "/MRA_" + sample.name + ".PDB";
 }
 
-void ExpectSameValue(const CTbObjField& field, const CTbObjRecordValue& built,
-                     const CTbObjRecordValue& loaded) {
-    SCOPED_TRACE(field.GetName());
-    int16_t a[3], b[3];
-    EXPECT_EQ(built.GetColour(), loaded.GetColour());
-    switch (field.GetValueType()) {
-        case TEXT_T:
-        case MEMO_T:
-            EXPECT_EQ(built.GetText(), loaded.GetText());
-            break;
-        case INTEGER_T:
-        case LIST_T:
-        case RADIO_T:
-            EXPECT_EQ(built.GetShort(), loaded.GetShort());
-            break;
-        case LONG_T:
-        case AUTO_INC_T:
-            EXPECT_EQ(built.GetLong(), loaded.GetLong());
-            break;
-        case FLOATING_T:
-            EXPECT_EQ(built.GetFloat(), loaded.GetFloat());
-            break;
-        case CHECKBOX_T:
-            EXPECT_EQ(built.GetChecked(), loaded.GetChecked());
-            break;
-        case IMAGE_T:
-            EXPECT_EQ(built.GetData(), loaded.GetData());
-            break;
-        case DATE_T:
-        case TIME_T:
-            built.GetDate(&a[0], &a[1], &a[2]);
-            loaded.GetDate(&b[0], &b[1], &b[2]);
-            EXPECT_EQ(std::memcmp(a, b, sizeof a), 0) << a[0] << "-" << a[1] << "-" << a[2];
-            break;
-        default:
-            ADD_FAILURE() << "a sample field of an unexpected type";
-            break;
-    }
+// Reads a sample as the build wrote it.
+void LoadSample(const samples::SampleTabulon& sample, CTbObjDB& db) {
+    db.SetLocation(FileOf(sample, kSamplesDir), true);
+    ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
 }
 
-void ExpectSameDesign(CTbObjDB& built, CTbObjDB& loaded) {
-    EXPECT_EQ(built.GetPdbName(), loaded.GetPdbName());
-    ASSERT_EQ(built.UsedFieldCount(), loaded.UsedFieldCount());
-    for (int slot = 0; slot < MaxFieldSlots; ++slot) {
-        const CTbObjField& a = *built.Field(slot);
-        const CTbObjField& b = *loaded.Field(slot);
-        EXPECT_EQ(a.GetType(), b.GetType()) << "slot " << slot;
-        if (!a.IsUsed() || !a.ListProps() || !b.ListProps()) continue;
-        const CTbObjListItems& items = b.ListProps()->Items();
-        ASSERT_EQ(a.ListProps()->Items().Count(), items.Count()) << a.GetName();
-        for (int i = 0; i < items.Count(); ++i)
-            EXPECT_EQ(a.ListProps()->Items().ItemAt(i)->text, items.ItemAt(i)->text);
-    }
-    ASSERT_EQ(built.ViewCount(), loaded.ViewCount());
-    for (int v = 0; v < built.ViewCount(); ++v) {
-        const CTbObjView& a = *built.View(v);
-        const CTbObjView& b = *loaded.View(v);
-        EXPECT_EQ(a.GetName(), b.GetName());
-        EXPECT_EQ(a.GetDefaultFilter(), b.GetDefaultFilter()) << a.GetName();
-        ASSERT_EQ(a.ColumnCount(), b.ColumnCount()) << a.GetName();
-        for (int c = 0; c < a.ColumnCount(); ++c) EXPECT_EQ(a.Column(c)->GetField(), b.Column(c)->GetField());
-        for (int k = 1; k <= 3; ++k) EXPECT_EQ(a.GetSortKey(k).field, b.GetSortKey(k).field) << a.GetName();
-    }
-    ASSERT_EQ(built.FilterCount(), loaded.FilterCount());
-    for (int f = 0; f < built.FilterCount(); ++f) {
-        EXPECT_EQ(built.Filter(f)->GetName(), loaded.Filter(f)->GetName());
-        EXPECT_EQ(built.Filter(f)->GetCondition(0).constant, loaded.Filter(f)->GetCondition(0).constant);
-    }
-    ASSERT_EQ(built.TabCount(), loaded.TabCount());
-    for (int t = 0; t < built.TabCount(); ++t) {
-        EXPECT_EQ(built.Tab(t)->GetName(), loaded.Tab(t)->GetName());
-        EXPECT_EQ(built.Tab(t)->UsedRowCount(), loaded.Tab(t)->UsedRowCount()) << built.Tab(t)->GetName();
-    }
-}
-
-class SampleTabulonTest : public testing::TestWithParam<SampleCase> {
-protected:
-    // The sample as the build wrote it, loaded in full.
-    void LoadGenerated(CTbObjDB& db) {
-        db.SetLocation(FileOf(*GetParam().sample, kSamplesDir), true);
-        TbResult result = db.Load(false);
-        ASSERT_GE(result, 0) << db.GetLastErrorText();
-    }
-};
+class SampleTabulonTest : public testing::TestWithParam<SampleCase> {};
 
 TEST_P(SampleTabulonTest, LoadsInFullWithTheDesignItPromises) {
     CTbObjDB db;
-    ASSERT_NO_FATAL_FAILURE(LoadGenerated(db));
+    ASSERT_NO_FATAL_FAILURE(LoadSample(*GetParam().sample, db));
     EXPECT_EQ(db.GetLoadState(), TB_LOAD_FULL);
     EXPECT_GE(db.RecordCount(), GetParam().minRecords);
     EXPECT_GE(db.UsedFieldCount(), 8);
@@ -127,35 +50,24 @@ TEST_P(SampleTabulonTest, LoadsInFullWithTheDesignItPromises) {
     EXPECT_GE(db.Field(0)->ListProps()->Items().Count(), 2);  // categories
 }
 
-TEST_P(SampleTabulonTest, HoldsWhatTheSampleProgramBuilds) {
+TEST_P(SampleTabulonTest, BuildingAgainAndWritingWhatWasReadGiveTheSameBytes) {
     TempDir dir;
     CTbObjDB built;
     ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), built), 0)
         << built.Writer().GetErrorText();
-    CTbObjDB loaded;
-    ASSERT_NO_FATAL_FAILURE(LoadGenerated(loaded));
-    ExpectSameDesign(built, loaded);
-    ASSERT_EQ(built.RecordCount(), loaded.RecordCount());
-    for (int r = 0; r < built.RecordCount(); ++r) {
-        const CTbObjRecord& a = *built.Records().RecordInStoredOrder(r);
-        const CTbObjRecord& b = *loaded.Records().RecordInStoredOrder(r);
-        SCOPED_TRACE("record " + std::to_string(r));
-        EXPECT_EQ(a.GetKey(), b.GetKey());
-        EXPECT_EQ(a.GetCategory(), b.GetCategory());
-        for (int slot = 1; slot < MaxFieldSlots; ++slot)
-            if (built.Field(slot)->IsUsed())
-                ExpectSameValue(*built.Field(slot), *a.Value(slot), *b.Value(slot));
-    }
-}
-
-TEST_P(SampleTabulonTest, BuildingAgainWritesTheSameBytes) {
-    TempDir dir;
-    CTbObjDB db;
-    ASSERT_GE(samples::MakeSample(*GetParam().sample, dir.Path().string(), db), 0)
-        << db.Writer().GetErrorText();
     std::vector<uint8_t> generated = ReadBytes(FileOf(*GetParam().sample, kSamplesDir));
     ASSERT_FALSE(generated.empty());
     EXPECT_TRUE(ReadBytes(FileOf(*GetParam().sample, dir.Path().string())) == generated);
+
+    CTbObjDB loaded;
+    ASSERT_NO_FATAL_FAILURE(LoadSample(*GetParam().sample, loaded));
+    for (int slot = 1; slot < MaxFieldSlots; ++slot)  // a stored counter reads as the last value given
+        if (loaded.Field(slot)->GetType() == AUTO_INC_T)
+            loaded.Field(slot)->NumberProps()->SetNextValue(
+                loaded.Field(slot)->NumberProps()->GetNextValue() - 1);
+    CTbPDBWriter writer;
+    ASSERT_EQ(writer.Write(loaded, dir.File("again.PDB"), nullptr), TB_S_OK) << writer.GetErrorText();
+    EXPECT_TRUE(ReadBytes(dir.File("again.PDB")) == generated) << "something was lost on reading";
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleTabulonTest,
@@ -164,12 +76,6 @@ INSTANTIATE_TEST_SUITE_P(Samples, SampleTabulonTest,
                                          SampleCase{&samples::ReadingListSample(), 15},
                                          SampleCase{&samples::TimeLogSample(), 20}),
                          PrintName);
-
-// Reads a sample as the build wrote it.
-void LoadSample(const samples::SampleTabulon& sample, CTbObjDB& db) {
-    db.SetLocation(FileOf(sample, kSamplesDir), true);
-    ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
-}
 
 TEST(SampleComputedFields, TheTimeLogWorksOutDurationsHoursAndDayTotals) {
     CTbObjDB db;
@@ -216,8 +122,7 @@ TEST(SampleComputedFields, TheReadingListShowsOverdueLoansAndReadingPace) {
 
 TEST(SampleImages, InventoryPhotosArePalmBitmapsImportedAtEachFieldsDepth) {
     CTbObjDB db;
-    db.SetLocation(FileOf(samples::HouseholdInventorySample(), kSamplesDir), true);
-    ASSERT_GE(db.Load(false), 0) << db.GetLastErrorText();
+    ASSERT_NO_FATAL_FAILURE(LoadSample(samples::HouseholdInventorySample(), db));
     ASSERT_GT(db.RecordCount(), 0);
     for (const auto& [name, depth] :
          std::vector<std::pair<const char*, int>>{{"Photo", 8}, {"Grey photo", 4}, {"Line photo", 1}}) {
