@@ -74,14 +74,21 @@ TEST(RegExpEvaluatorTest, EachChainByItsResultFormat) {
         {EXPR_RESULT_HHMM, "5445", "5400"},
         {EXPR_RESULT_DATE_DAYS, "Due + 5", "2004-11-1"},
         {EXPR_RESULT_DATE_DAYS, "Due * 28", "2004-9-29"},  // any operator but + moves back
+        {EXPR_RESULT_DATE_DAYS, "Due + 2", "2004-3-1", {2004, 2, 28}},
         {EXPR_RESULT_DATE_MONTHS, "Due - Qty", "2003-12-27"},
-        {EXPR_RESULT_DATE_MONTHS, "Due + 1", "2004-2-29", {2004, 1, 31}},
+        {EXPR_RESULT_DATE_MONTHS, "Due + 1", "2004-2-29", {2004, 1, 31}},  // lowered to the month's end
         {EXPR_RESULT_DATE_MONTHS, "Due + 1", "2005-2-28", {2005, 1, 31}},
+        {EXPR_RESULT_DATE_MONTHS, "Due + 3", "2005-2-28", {2004, 11, 30}},
         {EXPR_RESULT_DATE_YEARS, "Due + 1", "2005-2-28", {2004, 2, 29}},
+        {EXPR_RESULT_DATE_YEARS, "Due + 4", "2008-2-29", {2004, 2, 29}},
         {EXPR_RESULT_YEARS, "Due + Due2", "3", {2004, 3, 14}, {2000, 3, 15}},  // operand 0 less operand 1
+        {EXPR_RESULT_YEARS, "Due + Due2", "1", {2005, 2, 28}, {2004, 2, 28}},  // completed on the day
+        {EXPR_RESULT_YEARS, "Due + Due2", "0", {2004, 2, 28}, {2005, 2, 28}},
         {EXPR_RESULT_MONTHS, "Due + Due2", "2", {2004, 3, 14}, {2003, 12, 15}},
+        {EXPR_RESULT_MONTHS, "Due + Due2", "12", {2005, 2, 28}, {2004, 2, 28}},
         {EXPR_RESULT_MONTHS, "Due + Due2", "0", {2003, 12, 15}, {2004, 3, 14}},
         {EXPR_RESULT_DAYS, "Due + Due2", "2", {2004, 3, 1}, {2004, 2, 28}},
+        {EXPR_RESULT_DAYS, "Due + Due2", "366", {2005, 2, 28}, {2004, 2, 28}},
         {EXPR_RESULT_DAYS, "Due + Due2", "0", {2004, 2, 28}, {2004, 3, 1}},
     };
     for (const auto& c : cases) {
