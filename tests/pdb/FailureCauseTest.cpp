@@ -2,8 +2,6 @@
 // be made, under the message the failure has always had.
 #include "PdbTestSupport.h"
 
-#include "io/QnFile.h"
-
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,17 +70,7 @@ TEST_F(FailureCauseTest, ASaveThatCannotBeMadeNamesTheFileAndTheSystemsCause) {
     }
 }
 
-TEST_F(FailureCauseTest, AFileLockedByAnotherOpenerIsSaidToBeLocked) {
-    std::string target = PdbFile::Tabulon().WriteTo(dir);
-    QnFile holder(target.c_str());
-    holder.Open(QN_OPEN_WRITE);
-    EXPECT_LT(writer.Write(db, target, nullptr), 0);
-    EXPECT_EQ(writer.GetErrorLines(), FileFailure(target, "locked by another program"));
-}
-
-TEST_F(FailureCauseTest, ReadsNameTheMissingFileAndTheRecordAShortReadWasIn) {
-    EXPECT_LT(reader.Read(db, dir.File("absent.PDB"), CTbPDBReader::TB_READ_FULL, nullptr), 0);
-    EXPECT_EQ(reader.GetErrorLines(), FileFailure(dir.File("absent.PDB"), "No such file or directory"));
+TEST_F(FailureCauseTest, AShortReadNamesTheRecordItWasIn) {
     PdbFile file = PdbFile::Tabulon().AddData(DataRecord(0, 1, Bytes{1, 1, 2}.Raw("ab").U8(0)));
     file.Record(87).body.Resize(8);
     ExpectRefused(file, "Couldn't read in all bytes in ReadN()");

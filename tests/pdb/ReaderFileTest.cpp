@@ -73,10 +73,12 @@ TEST_F(ReaderFileTest, FilesCutShortFailWithTheShortReadMessage) {
 }
 
 TEST_F(ReaderFileTest, AMissingFileGivesTheSystemErrorStepsOnceAndResetsTheFileException) {
-    ProgressLog progress;
+    RecordingProgress progress;
     EXPECT_EQ(reader.Read(db, dir.File("absent.PDB"), CTbPDBReader::TB_READ_FULL, &progress),
               static_cast<int32_t>(0x80080002));
-    EXPECT_EQ(reader.GetErrorText(), "File could not be found or could not be opened.");
+    EXPECT_EQ(reader.GetErrorLines(), std::string("File could not be found or could not be opened.\n")
+                                          .append(dir.File("absent.PDB"))
+                                          .append(": No such file or directory"));
     EXPECT_EQ(reader.GetError().GetCode(), static_cast<int32_t>(0x80080002));
     EXPECT_EQ(QnFileException::Instance().GetCode(), 0);
     EXPECT_EQ(progress.calls, std::vector<std::string>{"Step 1"}) << "the clean-up still steps";
@@ -137,7 +139,7 @@ PdbFile SmallTabulon() {
 }
 
 TEST_F(ReaderFileTest, AHeaderOnlyReadStopsAfterRecordZeroAndAFullReadStepsThroughEveryRecord) {
-    ProgressLog progress;
+    RecordingProgress progress;
     ASSERT_EQ(Read(SmallTabulon(), CTbPDBReader::TB_READ_HEADER_ONLY, &progress), TB_S_OK);
     EXPECT_TRUE(db.GetReadOnly());
     EXPECT_EQ(db.GetDbCategory(), 4);
@@ -164,7 +166,7 @@ TEST_F(ReaderFileTest, ADesignOnlyLoadReadsEveryDesignRecordAndNoDataRecord) {
     PdbFile file = SmallTabulon();
     file.AddData(DataRecord(0, 3), 0x80);  // deleted: not counted
     db.SetLocation(file.WriteTo(dir), true);
-    ProgressLog progress;
+    RecordingProgress progress;
     ASSERT_EQ(db.LoadDesign(&progress), TB_S_OK) << db.Reader().GetErrorText();
     EXPECT_TRUE(db.Field(1)->IsUsed());
     EXPECT_EQ(db.Records().Count(true), 0);

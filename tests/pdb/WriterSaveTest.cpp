@@ -89,7 +89,9 @@ TEST_F(WriterSaveTest, FilesThatCannotBeOpenedAreRefusedWithTheirCodes) {
         holder.Open(QN_OPEN_WRITE);
         EXPECT_EQ(writer.Write(db, FilePath(), nullptr), static_cast<int32_t>(0x80080020u))
             << "sharing violation";
-        EXPECT_EQ(writer.GetErrorText(), kFileMessage);
+        EXPECT_EQ(
+            writer.GetErrorLines(),
+            std::string(kFileMessage).append("\n").append(FilePath()).append(": locked by another program"));
     }
     ::chmod(FilePath().c_str(), 0444);
     db.SetStartupScreen("changed");
@@ -186,7 +188,7 @@ TEST_F(WriterSaveTest, RecordLimitIs65448) {
     EXPECT_EQ(file.U8(file.Offset(0xFFFE)), TbPdb::kDataRecordType);
 
     db.Records().AddRecord(true, false);
-    ProgressLog progress;
+    RecordingProgress progress;
     EXPECT_EQ(writer.Write(db, FilePath(), &progress), -1);
     EXPECT_EQ(writer.GetErrorText(), "Too many records: a Tabulon holds at most 65,448 records.");
     EXPECT_TRUE(progress.calls.empty()) << "refused before anything is written";
@@ -197,7 +199,7 @@ TEST_F(WriterSaveTest, ProgressFollowsTheWritingSteps) {
     db.AddField("N", INTEGER_T);
     db.Records().AddRecord(true);
     db.Records().AddRecord(true);
-    ProgressLog progress;
+    RecordingProgress progress;
     ASSERT_EQ(writer.Write(db, FilePath(), &progress), TB_S_OK);
 
     std::vector<std::string> expected = {"SetRange 91", "SetText Preparing file for writing...",
