@@ -2,27 +2,9 @@
 // is used again by the next one, and a list emptied and filled again starts afresh.
 #include "ModelTestSupport.h"
 
-#include "model/TbRecordBlocks.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
-
-TEST(RecordBlocks, GivesTheRoomOfADestroyedRecordToTheNextOne) {
-    TbRecordBlocks blocks;
-    CTbObjRecord* first = blocks.Create(nullptr, 1);
-    CTbObjRecord* second = blocks.Create(nullptr, 2);
-    EXPECT_NE(first, second);
-    second->Value(1)->SetText("a text of the record's own");
-    blocks.Destroy(second);
-    CTbObjRecord* third = blocks.Create(nullptr, 3);
-    EXPECT_EQ(third, second);
-    EXPECT_EQ(third->GetKey(), 3u);
-    EXPECT_EQ(third->Value(1)->GetText(), "");
-    blocks.Destroy(first);
-    blocks.Destroy(third);
-    blocks.Clear();
-}
 
 TEST(RecordBlocks, RecordsAcrossManyBlocksKeepTheirValuesAndRemovedOnesLeaveTheRest) {
     CTbObjDB db;
