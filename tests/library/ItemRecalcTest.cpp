@@ -27,12 +27,12 @@ protected:
     // orders join parts 2 and 1.
     void WriteJoinedPair() {
         CTbObjDB parts, orders;
-        NewDb(parts, "Parts");
+        NewTabulon(parts, Folder(), "Parts");
         parts.AddField("Price", FLOATING_T);
         parts.AddField("Id", KEY_T);
         for (float price : {2.5f, 4.0f}) parts.Records().AddRecord(true, false)->Value(1)->SetFloat(price);
         ASSERT_GE(parts.Save(), 0);
-        NewDb(orders, "Orders");
+        NewTabulon(orders, Folder(), "Orders");
         for (auto [name, type, display] : {std::tuple{"Part", DB_JOIN_T, 2}, {"Price", DB_LOOKUP_T, 1}}) {
             CTbObjFieldJoin& props = *orders.AddField(name, type)->JoinProps();
             props.SetSourceDatabase(type == DB_JOIN_T ? "Parts" : "");
@@ -52,11 +52,6 @@ protected:
             join.SetLong(key);
         }
         ASSERT_GE(orders.Save(), 0);
-    }
-    void NewDb(CTbObjDB& db, const std::string& name) {
-        db.SetPdbName("MRA_" + name);
-        db.SetLocation(Folder(), false);
-        db.SetLoadState(TB_LOAD_NEW);
     }
     CTbItem& Open(const std::string& name) {
         EXPECT_GE(browser.OpenUserDirectory(home.Path().string(), "Ann"), 0);

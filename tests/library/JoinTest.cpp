@@ -22,9 +22,7 @@ enum SupplierSlot { kName = 1, kCode, kNumber, kSince, kId, kSerial, kRating, kR
 // code, number and date (serial 3).
 void WriteSuppliers(const std::string& folder) {
     CTbObjDB db;
-    db.SetPdbName("MRA_Suppliers");
-    db.SetLocation(folder, false);
-    db.SetLoadState(TB_LOAD_NEW);
+    NewTabulon(db, folder, "Suppliers");
     for (auto [name, type] : {std::pair{"Name", TEXT_T},
                               {"Code", INTEGER_T},
                               {"Number", LONG_T},
@@ -59,60 +57,50 @@ void WriteSuppliers(const std::string& folder) {
 }
 
 // Items: slot 1 a DB Join to source, matched on joinSlot, showing the supplier's serial, with
-// one record holding the join value that set gives it.
+// one record holding a join value of the row's type.
 struct JoinRow {
     const char* name;
     const char* source;
     int joinSlot;
-    void (*set)(CTbObjRecordValue&);
+    int type;             // of the join value
+    const char* text;     // a Text value (nullptr: none)
+    int32_t number;       // an Integer, Long, Key or Auto Incremental value; a Date's day of February 2001
     const char* display;  // what the join shows
 };
 
-void Text(CTbObjRecordValue& v, const char* text) {
-    v.SetType(TEXT_T);
-    v.SetText(text);
-}
-void Number(CTbObjRecordValue& v, int type, int32_t number) {
-    v.SetType(static_cast<uint16_t>(type));
-    if (type == INTEGER_T)
-        v.SetShort(static_cast<int16_t>(number));
-    else
-        v.SetLong(number);
+void SetJoinValue(const JoinRow& row, CTbObjRecordValue& v) {
+    v.SetType(static_cast<uint16_t>(row.type));
+    if (row.type == TEXT_T && row.text)
+        v.SetText(row.text);
+    else if (row.type == DATE_T)
+        v.SetDate(2001, 2, row.number);
+    else if (row.type == INTEGER_T)
+        v.SetShort(static_cast<int16_t>(row.number));
+    else if (row.type != TEXT_T)
+        v.SetLong(row.number);
 }
 
 const JoinRow kJoins[] = {
-    {"TextByteForByte", "Suppliers", kName, [](CTbObjRecordValue& v) { Text(v, "acme"); }, "2"},
-    {"TextFirstOfDuplicates", "Suppliers", kName, [](CTbObjRecordValue& v) { Text(v, "Acme"); }, "1"},
-    {"TextOtherCaseDoesNotMatch", "Suppliers", kName, [](CTbObjRecordValue& v) { Text(v, "ACME"); }, ""},
-    {"TextWithoutValueIsNotLookedFor", "Suppliers", kName, [](CTbObjRecordValue& v) { v.SetType(TEXT_T); },
-     ""},
-    {"Integer", "Suppliers", kCode, [](CTbObjRecordValue& v) { Number(v, INTEGER_T, 8); }, "2"},
-    {"IntegerFirstOfDuplicates", "Suppliers", kCode, [](CTbObjRecordValue& v) { Number(v, INTEGER_T, 7); },
-     "1"},
-    {"Long", "Suppliers", kNumber, [](CTbObjRecordValue& v) { Number(v, LONG_T, 80000); }, "2"},
-    {"LongOnlyIn16BitsDoesNotMatch", "Suppliers", kNumber,
-     [](CTbObjRecordValue& v) { Number(v, LONG_T, 80000 - 65536); }, ""},
-    {"Date", "Suppliers", kSince,
-     [](CTbObjRecordValue& v) {
-         v.SetType(DATE_T);
-         v.SetDate(2001, 2, 1);
-     },
-     "2"},
-    {"Key", "Suppliers", kId, [](CTbObjRecordValue& v) { Number(v, KEY_T, 3); }, "3"},
-    {"AutoIncremental", "Suppliers", kSerial, [](CTbObjRecordValue& v) { Number(v, AUTO_INC_T, 2); }, "2"},
-    {"TextConvertedToInteger", "Suppliers", kCode, [](CTbObjRecordValue& v) { Text(v, "8"); }, "2"},
-    {"IntegerConvertedToText", "Suppliers", kName, [](CTbObjRecordValue& v) { Number(v, INTEGER_T, 8); }, ""},
-    {"FloatJoinFieldIsUnresolved", "Suppliers", kRating, [](CTbObjRecordValue& v) { Text(v, "4.5"); },
-     "UNRESOLVED"},
-    {"ListJoinFieldIsUnresolved", "Suppliers", kRegion, [](CTbObjRecordValue& v) { Text(v, "South"); },
-     "UNRESOLVED"},
-    {"UnusedJoinFieldIsUnresolved", "Suppliers", 40, [](CTbObjRecordValue& v) { Text(v, "Acme"); },
-     "UNRESOLVED"},
-    {"MissingTabulon", "Makers", kName, [](CTbObjRecordValue& v) { Text(v, "Acme"); }, "UNRESOLVED"},
-    {"TabulonNameIsCaseSensitive", "suppliers", kName, [](CTbObjRecordValue& v) { Text(v, "Acme"); },
-     "UNRESOLVED"},
-    {"UnreadableTabulon", "Broken", kName, [](CTbObjRecordValue& v) { Text(v, "Acme"); }, "UNRESOLVED"},
-    {"NoSourceDatabase", "", kName, [](CTbObjRecordValue& v) { Text(v, "Acme"); }, "UNRESOLVED"},
+    {"TextByteForByte", "Suppliers", kName, TEXT_T, "acme", 0, "2"},
+    {"TextFirstOfDuplicates", "Suppliers", kName, TEXT_T, "Acme", 0, "1"},
+    {"TextOtherCaseDoesNotMatch", "Suppliers", kName, TEXT_T, "ACME", 0, ""},
+    {"TextWithoutValueIsNotLookedFor", "Suppliers", kName, TEXT_T, nullptr, 0, ""},
+    {"Integer", "Suppliers", kCode, INTEGER_T, nullptr, 8, "2"},
+    {"IntegerFirstOfDuplicates", "Suppliers", kCode, INTEGER_T, nullptr, 7, "1"},
+    {"Long", "Suppliers", kNumber, LONG_T, nullptr, 80000, "2"},
+    {"LongOnlyIn16BitsDoesNotMatch", "Suppliers", kNumber, LONG_T, nullptr, 80000 - 65536, ""},
+    {"Date", "Suppliers", kSince, DATE_T, nullptr, 1, "2"},
+    {"Key", "Suppliers", kId, KEY_T, nullptr, 3, "3"},
+    {"AutoIncremental", "Suppliers", kSerial, AUTO_INC_T, nullptr, 2, "2"},
+    {"TextConvertedToInteger", "Suppliers", kCode, TEXT_T, "8", 0, "2"},
+    {"IntegerConvertedToText", "Suppliers", kName, INTEGER_T, nullptr, 8, ""},
+    {"FloatJoinFieldIsUnresolved", "Suppliers", kRating, TEXT_T, "4.5", 0, "UNRESOLVED"},
+    {"ListJoinFieldIsUnresolved", "Suppliers", kRegion, TEXT_T, "South", 0, "UNRESOLVED"},
+    {"UnusedJoinFieldIsUnresolved", "Suppliers", 40, TEXT_T, "Acme", 0, "UNRESOLVED"},
+    {"MissingTabulon", "Makers", kName, TEXT_T, "Acme", 0, "UNRESOLVED"},
+    {"TabulonNameIsCaseSensitive", "suppliers", kName, TEXT_T, "Acme", 0, "UNRESOLVED"},
+    {"UnreadableTabulon", "Broken", kName, TEXT_T, "Acme", 0, "UNRESOLVED"},
+    {"NoSourceDatabase", "", kName, TEXT_T, "Acme", 0, "UNRESOLVED"},
 };
 
 class Joins : public testing::Test {
@@ -131,14 +119,12 @@ protected:
     // (slot 7), and one record. Returns the opened item.
     CTbItem& WriteItems(const JoinRow& row) {
         CTbObjDB db;
-        db.SetPdbName("MRA_Items");
-        db.SetLocation(Folder(), false);
-        db.SetLoadState(TB_LOAD_NEW);
+        NewTabulon(db, Folder(), "Items");
         SetJoin(*db.AddField("Supplier", DB_JOIN_T), row.source, row.joinSlot, kSerial, row.joinSlot);
         for (int shown : {kRating, kRegion, kSince, kCode, kId})
             SetJoin(*db.AddField("Shown", DB_LOOKUP_T), "", 1, shown, 0);
         SetJoin(*db.AddField("Loose", DB_LOOKUP_T), "", 9, kName, 0);
-        row.set(*db.Records().AddRecord(true, false)->Value(1));
+        SetJoinValue(row, *db.Records().AddRecord(true, false)->Value(1));
         EXPECT_GE(db.Save(), 0);
         EXPECT_GE(browser.OpenUserDirectory(home.Path().string(), "Ann"), 0);
         CTbItem* item = browser.FindByDisplayName("Items");

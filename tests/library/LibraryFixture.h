@@ -19,12 +19,17 @@ public:
     explicit ScopedRegistry(const std::string& path) : ScopedEnv("ORVANTA_REGISTRY", path.c_str()) {}
 };
 
-// Writes a new Tabulon "MRA_<name>.PDB" in folder with records empty records; returns its path.
-inline std::string WriteTabulon(const std::string& folder, const std::string& name, int records = 0) {
-    CTbObjDB db;
+// Makes db a new Tabulon "MRA_<name>" that saves into folder.
+inline void NewTabulon(CTbObjDB& db, const std::string& folder, const std::string& name) {
     db.SetPdbName("MRA_" + name);
     db.SetLocation(folder, false);
     db.SetLoadState(TB_LOAD_NEW);
+}
+
+// Writes a new Tabulon "MRA_<name>.PDB" in folder with records empty records; returns its path.
+inline std::string WriteTabulon(const std::string& folder, const std::string& name, int records = 0) {
+    CTbObjDB db;
+    NewTabulon(db, folder, name);
     db.AddField("Title", TEXT_T);
     for (int i = 0; i < records; ++i) db.Records().AddRecord(true, false);
     EXPECT_GE(db.Save(), 0);
