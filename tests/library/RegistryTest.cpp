@@ -1,5 +1,5 @@
 // The registry store and the preferences over it: first start, group defaults, values of the
-// wrong type or too long, the file's text, and two processes writing at once.
+// wrong type or too long, the file's text with LF or CR LF line ends, and two processes writing at once.
 #include "LibraryFixture.h"
 
 #include "library/CPvtrPrefs.h"
@@ -89,7 +89,7 @@ TEST(RegistryStore, TextKeepsTypesEscapesAndPassesOverBrokenLines) {
     ScopedRegistry registry(dir.File("registry"));
     std::ofstream(dir.File("registry")) << "junk before any key\n"
                                            "[HKEY_CURRENT_USER\\Software\\Test]\n"
-                                           "\"d\"=dword:0000002a\n"
+                                           "\"d\"=dword:0000002a\r\n"
                                            "\"s\"=\"a \\\"q\\\" \\\\ \\x01\"\n"
                                            "\"b\"=hex(3):01,ff\n"
                                            "\"broken\"=dword:zz\n"
