@@ -1,6 +1,6 @@
 // The converter against netpbm: every bitmap pnmtopalm writes (each depth and compression it
 // offers, colour tables, transparency, high density) shows the pixels palmtopnm shows, and
-// every bitmap the converter writes, palmtopnm decodes to the BMP's pixels.
+// every bitmap the converter writes, palmtopnm and the converter itself decode to the BMP's pixels.
 #include "BitmapFixture.h"
 
 namespace bitmap_test {
@@ -145,18 +145,20 @@ std::vector<DibColour> Reversed(std::vector<DibColour> colours) { return {colour
 
 INSTANTIATE_TEST_SUITE_P(
     Bitmaps, ToNetpbmTest,
-    ::testing::Values(ToNetpbm{"Mono", 1, Reversed(Greys(2)), 9, 1, 1, false, false},
-                      ToNetpbm{"MonoBlackFirst", 1, Greys(2), 9, 1, 1, false, false},
-                      ToNetpbm{"MonoWide", 1, Greys(2), 150, 12, 1, false, true},
-                      ToNetpbm{"Grey2", 4, Reversed(Greys(4)), 11, 12, 1, false, true},
-                      ToNetpbm{"Grey4", 4, Reversed(ImportRamp()), 40, 12, 1, false, true},
-                      ToNetpbm{"Colour4", 4, kOwnColours, 7, 1, 1, true, false},
-                      ToNetpbm{"Colour8", 8, kSystemColours, 40, 12, 1, false, true},
-                      ToNetpbm{"ColourTable8", 8, kOwnColours, 40, 12, 1, true, true},
-                      ToNetpbm{"ColourTable8OneRow", 8, kOwnColours, 30, 1, 1, true, false},
-                      ToNetpbm{"Direct16", 16, kOwnColours, 40, 12, 2, false, true},
-                      ToNetpbm{"Direct24", 24, kOwnColours, 40, 12, 2, false, true},
-                      ToNetpbm{"Direct32OnePixel", 32, kOwnColours, 1, 1, 2, false, false}),
+    ::testing::Values(
+        ToNetpbm{"Mono", 1, Reversed(Greys(2)), 9, 1, 1, false, false},
+        ToNetpbm{"MonoBlackFirst", 1, Greys(2), 9, 1, 1, false, false},
+        ToNetpbm{"MonoWide", 1, Greys(2), 150, 12, 1, false, true},
+        ToNetpbm{"Grey2", 4, Reversed(Greys(4)), 11, 12, 1, false, true},
+        ToNetpbm{"Grey4", 4, Reversed(ImportRamp()), 40, 12, 1, false, true},
+        ToNetpbm{"Colour4", 4, kOwnColours, 7, 1, 1, true, false},
+        ToNetpbm{"Colour8", 8, kSystemColours, 40, 12, 1, false, true},
+        ToNetpbm{"ColourTable8", 8, kOwnColours, 40, 12, 1, true, true},
+        ToNetpbm{"ColourTable8OneRow", 8, kOwnColours, 30, 1, 1, true, false},
+        ToNetpbm{"SystemThenOwnColours8", 8, {{255, 255, 255}, {0, 0, 0}, {3, 4, 5}}, 40, 12, 1, true, true},
+        ToNetpbm{"Direct16", 16, kOwnColours, 40, 12, 2, false, true},
+        ToNetpbm{"Direct24", 24, kOwnColours, 40, 12, 2, false, true},
+        ToNetpbm{"Direct32OnePixel", 32, kOwnColours, 1, 1, 2, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
