@@ -218,11 +218,13 @@ TEST_F(ReaderRecordsTest, DataValuesAsTheHandheldLeavesThem) {
     entries.Add(Bytes{12, 8, MEMO_T}).Add(Bytes{12, 9, KEY_T}.U32(99));  // join values by the original type
     entries.Add(Bytes{30, 200}).Add(Bytes{0, 6});                        // unknown types: no value bytes
     entries.Add(Bytes{1, 10, 1}).Raw("z").U8(0);
-    Load(OneRecord({FieldEntry(1, LIST_T), FieldEntry(2, DATE_T), FieldEntry(3, LIST_T),
-                    FieldEntry(4, ADV_EXPRESSION_T).Extra(EXPR_RESULT_TEXT), FieldEntry(5, TEXT_T),
-                    FieldEntry(6, MEMO_T), FieldEntry(7, COND_EXP_T), FieldEntry(8, DB_JOIN_T),
-                    FieldEntry(9, DB_JOIN_T), FieldEntry(10, TEXT_T)},
-                   entries));
+    entries.Add(Bytes{22, 11, TB_GREEN, 0, 13, 45, 59, 0});  // a time result, an empty text
+    Load(OneRecord(
+        {FieldEntry(1, LIST_T), FieldEntry(2, DATE_T), FieldEntry(3, LIST_T),
+         FieldEntry(4, ADV_EXPRESSION_T).Extra(EXPR_RESULT_TEXT), FieldEntry(5, TEXT_T),
+         FieldEntry(6, MEMO_T), FieldEntry(7, COND_EXP_T), FieldEntry(8, DB_JOIN_T), FieldEntry(9, DB_JOIN_T),
+         FieldEntry(10, TEXT_T), FieldEntry(11, ADV_EXPRESSION_T).Extra(EXPR_RESULT_TIME)},
+        entries));
     CTbObjRecord& record = Data(0);
     EXPECT_TRUE(record.Value(5)->HasValue());
     EXPECT_EQ(record.Value(5)->GetText(), "");
@@ -238,6 +240,8 @@ TEST_F(ReaderRecordsTest, DataValuesAsTheHandheldLeavesThem) {
     EXPECT_EQ(record.Value(9)->GetType(), KEY_T);
     EXPECT_EQ(record.Value(9)->GetLong(), 99);
     EXPECT_EQ(record.Value(10)->GetText(), "z") << "reading went on after the unknown types";
+    EXPECT_EQ(record.Value(11)->PackedTime(), 13u * 65536 + 45 * 256 + 59);
+    EXPECT_EQ(record.Value(11)->GetColour(), TB_GREEN);
 }
 
 }  // namespace
