@@ -56,7 +56,10 @@ private:
     int32_t AnalyzeRows(CImportFields* columns, int32_t* recordCount);
     int32_t ImportRows(const CImportFields& mapping, CTbObjDB& db, int32_t* problemRecord,
                        IProgressIndicator* progress);
-    int32_t AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping, CTbObjDB& db);
+    // A new record with the row's mapped values; the status of the last imported value.
+    // *shortened is set when any value was cut to its field's length.
+    int32_t AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping, CTbObjDB& db,
+                      bool* shortened);
     int32_t WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots, IProgressIndicator* progress);
 
     QnVFile* m_file = nullptr;

@@ -107,14 +107,43 @@ TEST_F(ImportExportFixture, HeaderSkippedEmptyLinesClearedUnmappedIgnored) {
     EXPECT_EQ(ValueOf(2, b->GetSlot()).GetShort(), 2);
 }
 
-TEST_F(ImportExportFixture, FailureStopsAndKeepsEarlierRecords) {
-    db.AddField("N", INTEGER_T);
-    ASSERT_EQ(Import("n\n1\n2\nabc\n4\n", {1}, Options(1, true)), kImportConversionFailed);
-    EXPECT_EQ(problemRecord, 4);  // the header row counts
-    EXPECT_EQ(problemText, "abc");
-    EXPECT_EQ(db.RecordCount(), 3);  // the failing record stays, cleared
-    EXPECT_EQ(ValueOf(1, 1).GetShort(), 2);
+struct RowStatusRow {
+    const char* name;
+    std::string text;  // columns into Integer A (slot 1), Text B (slot 2), Integer C (slot 3)
+    int32_t status;
+    int records;
+    int32_t problemRecord;  // and problemText "abc" when the import stopped
+};
+
+class RowStatus : public ImportExportFixture, public testing::WithParamInterface<RowStatusRow> {};
+
+// A row's status is the status of its last imported value: a value that cannot be converted
+// before it is left cleared and the import goes on; a failing last value stops the import.
+TEST_P(RowStatus, LastImportedValueDecides) {
+    const RowStatusRow& row = GetParam();
+    db.AddField("A", INTEGER_T);
+    db.AddField("B", TEXT_T);
+    db.AddField("C", INTEGER_T);
+    ASSERT_EQ(Import("a,b,c\n" + row.text, {1, 2, 3}, Options(1, true)), row.status);
+    EXPECT_EQ(db.RecordCount(), row.records);
+    if (row.status == kImportConversionFailed) {
+        EXPECT_EQ(problemRecord, row.problemRecord);  // the header row counts
+        EXPECT_EQ(problemText, "abc");
+        EXPECT_FALSE(ValueOf(row.records - 1, 3).HasValue());  // the failing record stays, cleared
+    } else {
+        EXPECT_FALSE(ValueOf(1, 1).HasValue());
+        EXPECT_EQ(ValueOf(1, 3).GetShort(), 4);
+    }
+    EXPECT_EQ(ValueOf(0, 3).GetShort(), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RowStatus,
+    testing::Values(RowStatusRow{"LastValueFails", "1,x,2\n3,y,abc\n5,z,6\n", kImportConversionFailed, 2, 3},
+                    RowStatusRow{"EarlierValueFails", "1,x,2\nabc,y,4\n5,z,6\n", 0, 3, -1},
+                    RowStatusRow{"EarlierValueCut", "1,x,2\nabc," + std::string(300, 'y') + ",4\n",
+                                 kImportValueTooLong, 2, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ImportExportFixture, RefusesUnicodeAndTooManyColumns) {
     db.AddField("T", TEXT_T);
