@@ -79,6 +79,13 @@ struct Output {
     std::FILE* file = nullptr;
 };
 
+// FreeXL opens a workbook saved with a password without reading it; its cells are not to be had.
+bool IsPlain(const void* handle) {
+    unsigned int protection = 0;
+    return handle && freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &protection) == FREEXL_OK &&
+           protection == FREEXL_BIFF_PLAIN;
+}
+
 int WriteSheet(const void* handle, std::FILE* out, const pf::Locale& locale) {
     unsigned int rows = 0;
     unsigned short columns = 0;
@@ -108,7 +115,7 @@ extern "C" __attribute__((visibility("default"))) int SaveVornish(const char* wo
                                                                   const char* csvPath) {
     if (!workbookPath || !csvPath) return kFailed;
     Workbook workbook;
-    if (freexl_open(workbookPath, &workbook.handle) != FREEXL_OK) return kFailed;
+    if (freexl_open(workbookPath, &workbook.handle) != FREEXL_OK || !IsPlain(workbook.handle)) return kFailed;
     Output output;
     output.file = std::fopen(csvPath, "wb");
     if (!output.file) return kFailed;

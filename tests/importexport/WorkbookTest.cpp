@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "support/TempDir.h"
 #include "support/XlsFixture.h"
 
@@ -42,18 +45,41 @@ TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
     EXPECT_EQ(second, dir.File("book_1.csv"));
 }
 
-TEST(Workbook, DamagedWorkbookGivesTheExcelMessage) {
+struct UnreadableRow {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+};
+
+class UnreadableWorkbook : public testing::TestWithParam<UnreadableRow> {};
+
+TEST_P(UnreadableWorkbook, GivesTheExcelMessage) {
     TempDir dir;
-    const std::string book = dir.File("bad.xls");
-    WriteBytes(book, std::vector<uint8_t>(600, 0x41));
+    const std::string book = dir.File("book.xls");
+    GetParam().make(book);
     LastPrompt prompt;
     std::string csv = book;
     bool converted = true;
     EXPECT_NE(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0);
     EXPECT_FALSE(converted);
     EXPECT_EQ(csv, book);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
     EXPECT_EQ(prompt.shown, std::string("Error: ").append(kExcelProblemMessage));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Workbooks, UnreadableWorkbook,
+    testing::Values(UnreadableRow{"Damaged",
+                                  [](const std::string& path) {
+                                      WriteBytes(path, std::vector<uint8_t>(600, 0x41));
+                                  }},
+                    // Saved with a password (RC4): see tests/data/workbooks/README.md.
+                    UnreadableRow{"PasswordProtected",
+                                  [](const std::string& path) {
+                                      std::filesystem::copy_file(
+                                          std::string(ORVANTA_TEST_DATA).append("/workbooks/password.xls"),
+                                          path);
+                                  }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workbook, OtherExtensionsAreReadAsTheyAre) {
     LastPrompt prompt;
