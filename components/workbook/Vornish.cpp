@@ -1,6 +1,7 @@
 // The workbook converter "Vornish.dll": SaveVornish writes the first worksheet of an Excel
 // workbook (.xls, read with FreeXL) as a CSV file in the user's list separator and the
-// Windows-1252 code page, numbers, dates and times as the user's locale shows them.
+// Windows-1252 code page, numbers, dates and times as the user's locale shows them: the locale
+// the program hands over through SetVornishLocale, else the environment's.
 #include "platform/CodePage.h"
 #include "platform/Locale.h"
 #include "platform/OleDate.h"
@@ -108,6 +109,11 @@ int WriteSheet(const void* handle, std::FILE* out, const pf::Locale& locale) {
 }
 
 }  // namespace
+
+// The program's user locale for the conversions that follow, in place of the environment's.
+extern "C" __attribute__((visibility("default"))) void SetVornishLocale(const pf::ComponentLocale* locale) {
+    if (locale) pf::SetUserLocaleOverride(pf::FromComponentLocale(*locale));
+}
 
 // 0 when the CSV was written; otherwise not 0 (no workbook, a damaged or password-protected
 // one, or a CSV that could not be written).

@@ -1,6 +1,7 @@
 // Workbooks written by the test with Debian's python3-xlwt, converted through Vornish.dll.
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
+#include "platform/Locale.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,17 @@ std::string Text(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
+struct LocaleRow {
+    const char* name;
+    pf::Locale locale;
+    std::string csv;
+};
+
+class WorkbookInLocale : public testing::TestWithParam<LocaleRow> {};
+
+// The converter writes with the program's user locale, overrides included.
+TEST_P(WorkbookInLocale, FirstSheetBecomesCsvBesideIt) {
+    pf::ScopedLocaleOverride locale(GetParam().locale);
     TempDir dir;
     const std::string book = dir.File("book.xls");
     ASSERT_TRUE(WriteWorkbook(book)) << "python3-xlwt (scripts/install-deps.sh) writes the test's workbooks";
@@ -39,11 +50,19 @@ TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
     ASSERT_EQ(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0) << prompt.shown;
     EXPECT_TRUE(converted);
     EXPECT_EQ(csv, dir.File("book.csv"));
-    EXPECT_EQ(Text(csv), "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"hi\"\"\",1.5,\r\n");
+    EXPECT_EQ(Text(csv), GetParam().csv);
     std::string second = book;
     ASSERT_EQ(ConvertWorkbookToCsv(book, &second, &converted, prompt), 0);
     EXPECT_EQ(second, dir.File("book_1.csv"));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, WorkbookInLocale,
+    testing::Values(LocaleRow{"UsEnglish", pf::Locale::UsEnglish(),
+                              "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"hi\"\"\",1.5,\r\n"},
+                    LocaleRow{"German", pf::Locale::FromName("de_DE"),
+                              "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct UnreadableRow {
     const char* name;
