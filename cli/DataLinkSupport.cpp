@@ -6,8 +6,10 @@
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
 #include "io/QnFile.h"
+#include "library/CTbFolderTabulons.h"
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
+#include "platform/Component.h"
 #include "platform/Locale.h"
 
 #include <strings.h>
@@ -71,6 +73,14 @@ bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOpt
 
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, CommandIo& io) {
+    // Joined and computed values are written as they are now, not as the file last stored them.
+    try {
+        StreamPrompt prompt(io.err);
+        ResolveBesideFile(db, io.progress, &prompt);
+    } catch (const platform::ComError& error) {
+        Failed(io, error.what());
+        return false;
+    }
     QnFile output(out.c_str());
     if (io.progress) {
         io.progress->Begin();

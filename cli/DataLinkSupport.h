@@ -24,7 +24,8 @@ bool AnalyzeForImport(const std::string& file, ImportExportOptions* options, CIm
 bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOptions& options,
                 const CImportFields& mapping, int32_t records, int* added, CommandIo& io);
 
-// Exports the slots to out and reports; false when it failed.
+// Resolves the joins of db (read from its file) against the Tabulons beside that file and
+// recalculates every record, then exports the slots to out and reports; false when it failed.
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, CommandIo& io);
 

@@ -99,3 +99,38 @@ TEST_F(CliDataLink, SavedSpecsListAndRunUntilTheMappingBreaks) {
 }
 
 }  // namespace
+
+// Exports from a library's Tabulon: the joined pair of samples, by name and by path.
+class CliDataLinkLibrary : public CliDataLink {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(Desktop());
+        WriteBytes(Desktop() + "/Users", {'A', 'n', 'n', '\t', 'a', 'n', 'n', '\t', '0', '\n'});
+        std::filesystem::create_symlink(std::string(ORVANTA_COMPONENT_DIR) + "/libinstaide.so",
+                                        Desktop() + "/libinstaide.so");
+        ASSERT_EQ(Library("samples --user Ann --install Suppliers 'Workshop Stock'").status, 0);
+    }
+    std::string Desktop() const { return dir.Path().string() + "/desktop"; }
+    CliRun Library(const std::string& args) {
+        return RunCli(scratch, args + " --desktop " + ShellQuote(Desktop()),
+                      "LC_ALL=C ORVANTA_REGISTRY=" + ShellQuote(dir.File("registry")));
+    }
+};
+
+TEST_F(CliDataLinkLibrary, ExportsJoinedAndComputedValuesAsResolvedNow) {
+    const std::string expected =
+        "Part,Supplier,Phone,Discount,Order value\r\nClaw hammer,Brightwell Tools,555-0142,5.0,55.1\r\n";
+    const std::string out = ShellQuote(dir.File("parts.csv"));
+    CliRun run =
+        Library("export 'Workshop Stock' " + out + " --user Ann --fields 1,2,3,5,8 --save-spec Parts");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadText(dir.File("parts.csv")).substr(0, expected.size()), expected);
+    // The unmatched supplier: empty joined values, the order value without a discount.
+    EXPECT_TRUE(Contains(ReadText(dir.File("parts.csv")), "\r\nWall plugs,,,,136\r\n"));
+    std::filesystem::remove(dir.File("parts.csv"));
+    ASSERT_EQ(Library("run-spec 'Workshop Stock' Parts --user Ann").status, 0);
+    EXPECT_EQ(ReadText(dir.File("parts.csv")).substr(0, expected.size()), expected);
+    const std::string file = ShellQuote(Desktop() + "/ann/Orvanta/MRA_Workshop Stock.PDB");
+    ASSERT_EQ(Run("export " + file + " " + out + " --fields 1,2,3,5,8").status, 0);
+    EXPECT_EQ(ReadText(dir.File("parts.csv")).substr(0, expected.size()), expected);
+}
