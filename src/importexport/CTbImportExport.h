@@ -5,6 +5,7 @@
 
 #include "importexport/CTokenizer.h"
 #include "importexport/ImportExportTypes.h"
+#include "platform/Locale.h"
 
 #include <cstdint>
 #include <functional>
@@ -66,6 +67,7 @@ private:
     uint32_t m_position = 0;
     uint32_t m_length = 0;
     ImportExportOptions m_options{};
+    orvanta::platform::Locale m_locale;  // the user's, with the run's date order
     std::string m_problemText;
     std::unique_ptr<CTokenizerBase> m_tokenizer;
 };

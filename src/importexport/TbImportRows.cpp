@@ -61,7 +61,7 @@ int32_t CTbImportExport::AddRecord(const CImportFields& row, size_t count, const
         if (!field || !value) continue;
         // Every mapped value is imported; the last one's status is the record's. A value that
         // cannot be converted before it stays cleared; a shortened one still warns at the end.
-        result = ImportValue(row[i]->value, *field, *value, m_options, &m_problemText);
+        result = ImportValue(row[i]->value, *field, *value, m_locale, &m_problemText);
         *shortened |= result == kImportValueTooLong;
     }
     db.SetModified(true);

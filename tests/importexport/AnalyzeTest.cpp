@@ -16,7 +16,7 @@ class DetectCases : public testing::TestWithParam<DetectRow> {};
 
 TEST_P(DetectCases, ValueReadsAsType) {
     int32_t type = -1;
-    ASSERT_EQ(DetectValueType(GetParam().text, 0, pf::Locale::UsEnglish(), &type), 0);
+    ASSERT_EQ(DetectValueType(GetParam().text, ImportLocale(pf::Locale::UsEnglish(), 0), &type), 0);
     EXPECT_EQ(type, GetParam().type);
 }
 
@@ -38,16 +38,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DetectValueType, DayFirstOrderAndDecimalComma) {
     int32_t type = 0;
-    ASSERT_EQ(DetectValueType("31/12/2004", 1, pf::Locale::UsEnglish(), &type), 0);
+    ASSERT_EQ(DetectValueType("31/12/2004", ImportLocale(pf::Locale::UsEnglish(), 1), &type), 0);
     EXPECT_EQ(type, DATE_T);
     pf::Locale german = pf::Locale::UsEnglish();
     german.decimalSeparator = ',';
     german.thousandSeparator = '.';
-    ASSERT_EQ(DetectValueType("2,5", 0, german, &type), 0);
+    ASSERT_EQ(DetectValueType("2,5", ImportLocale(german, 0), &type), 0);
     EXPECT_EQ(type, FLOATING_T);
-    ASSERT_EQ(DetectValueType("2.5", 0, german, &type), 0);
+    ASSERT_EQ(DetectValueType("2.5", ImportLocale(german, 0), &type), 0);
     EXPECT_EQ(type, INTEGER_T);  // 25: the point separates thousands
-    EXPECT_EQ(DetectValueType(std::string(4096, 'x'), 0, german, &type), kImportValueTooLong);
+    EXPECT_EQ(DetectValueType(std::string(4096, 'x'), ImportLocale(german, 0), &type), kImportValueTooLong);
 }
 
 struct ColumnRow {
