@@ -1,4 +1,5 @@
-// Workbooks written by the test with Debian's python3-xlwt, converted through Vornish.dll.
+// Workbooks written by the test with Debian's python3-xlwt (or kept in tests/data), converted
+// through Vornish.dll.
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
 #include "platform/Locale.h"
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "support/TempDir.h"
 #include "support/XlsFixture.h"
@@ -30,17 +30,10 @@ std::string Text(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-struct LocaleRow {
-    const char* name;
-    pf::Locale locale;
-    std::string csv;
-};
-
-class WorkbookInLocale : public testing::TestWithParam<LocaleRow> {};
-
-// The converter writes with the program's user locale, overrides included.
-TEST_P(WorkbookInLocale, FirstSheetBecomesCsvBesideIt) {
-    pf::ScopedLocaleOverride locale(GetParam().locale);
+// The converter writes with the program's user locale (an override included): its list
+// separator, decimal separator and short date.
+TEST(Workbook, FirstSheetBecomesCsvInTheUsersLocale) {
+    pf::ScopedLocaleOverride locale(pf::Locale::FromName("de_DE"));
     TempDir dir;
     const std::string book = dir.File("book.xls");
     ASSERT_TRUE(WriteWorkbook(book)) << "python3-xlwt (scripts/install-deps.sh) writes the test's workbooks";
@@ -50,31 +43,17 @@ TEST_P(WorkbookInLocale, FirstSheetBecomesCsvBesideIt) {
     ASSERT_EQ(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0) << prompt.shown;
     EXPECT_TRUE(converted);
     EXPECT_EQ(csv, dir.File("book.csv"));
-    EXPECT_EQ(Text(csv), GetParam().csv);
+    EXPECT_EQ(Text(csv), "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n");
     std::string second = book;
     ASSERT_EQ(ConvertWorkbookToCsv(book, &second, &converted, prompt), 0);
     EXPECT_EQ(second, dir.File("book_1.csv"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, WorkbookInLocale,
-    testing::Values(LocaleRow{"UsEnglish", pf::Locale::UsEnglish(),
-                              "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"hi\"\"\",1.5,\r\n"},
-                    LocaleRow{"German", pf::Locale::FromName("de_DE"),
-                              "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct UnreadableRow {
-    const char* name;
-    std::function<void(const std::string& path)> make;
-};
-
-class UnreadableWorkbook : public testing::TestWithParam<UnreadableRow> {};
-
-TEST_P(UnreadableWorkbook, GivesTheExcelMessage) {
+// Saved by LibreOffice with a password: see tests/data/workbooks/README.md.
+TEST(Workbook, PasswordProtectedWorkbookGivesTheExcelMessage) {
     TempDir dir;
     const std::string book = dir.File("book.xls");
-    GetParam().make(book);
+    std::filesystem::copy_file(std::string(ORVANTA_TEST_DATA).append("/workbooks/password.xls"), book);
     LastPrompt prompt;
     std::string csv = book;
     bool converted = true;
@@ -84,21 +63,6 @@ TEST_P(UnreadableWorkbook, GivesTheExcelMessage) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
     EXPECT_EQ(prompt.shown, std::string("Error: ").append(kExcelProblemMessage));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Workbooks, UnreadableWorkbook,
-    testing::Values(UnreadableRow{"Damaged",
-                                  [](const std::string& path) {
-                                      WriteBytes(path, std::vector<uint8_t>(600, 0x41));
-                                  }},
-                    // Saved with a password (RC4): see tests/data/workbooks/README.md.
-                    UnreadableRow{"PasswordProtected",
-                                  [](const std::string& path) {
-                                      std::filesystem::copy_file(
-                                          std::string(ORVANTA_TEST_DATA).append("/workbooks/password.xls"),
-                                          path);
-                                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Workbook, OtherExtensionsAreReadAsTheyAre) {
     LastPrompt prompt;
