@@ -6,8 +6,10 @@
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
 #include "io/QnFile.h"
+#include "library/CTbFolderTabulons.h"
 #include "model/IProgressIndicator.h"
 #include "model/TbObjDB.h"
+#include "platform/Component.h"
 #include "platform/Locale.h"
 
 #include <strings.h>
@@ -25,19 +27,31 @@ int32_t DelimiterForFile(const std::string& path) {
     return strcasecmp(extension.c_str(), ".tab") == 0 || strcasecmp(extension.c_str(), ".tsv") == 0 ? 0 : 1;
 }
 
-bool AnalyzeForImport(const std::string& file, ImportExportOptions* options, CImportFields* columns,
-                      int32_t* records, std::string* readPath, bool* converted, CommandIo& io) {
+AnalysedFile::~AnalysedFile() {
+    std::error_code ec;
+    if (converted) std::filesystem::remove(readPath, ec);
+}
+
+ImportExportOptions OptionsForFile(const std::string& file, const DataLinkRequest& request) {
+    ImportExportOptions options = request.options;
+    if (!request.delimiterGiven) options.delimiter = DelimiterForFile(file);
+    return options;
+}
+
+bool AnalyzeForImport(const std::string& file, AnalysedFile* analysed, CommandIo& io) {
     StreamPrompt prompt(io.err);
-    *readPath = file;
-    if (ConvertWorkbookToCsv(file, readPath, converted, prompt) != 0) return false;
-    if (*converted) options->delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
-    if (options->delimiter == 3) {
+    ImportExportOptions& options = analysed->options;
+    analysed->readPath = file;
+    if (ConvertWorkbookToCsv(file, &analysed->readPath, &analysed->converted, prompt) != 0) return false;
+    if (analysed->converted)
+        options.delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
+    if (options.delimiter == 3) {
         prompt.Show("Import Error", kListSeparatorMessage, platform::PromptIcon::Error,
                     platform::PromptButtons::Ok);
         return false;
     }
     std::error_code ec;
-    if (!std::filesystem::exists(*readPath, ec)) {
+    if (!std::filesystem::exists(analysed->readPath, ec)) {
         prompt.Show(
             "File Missing",
             std::string("The specified file cannot be found.  Please use the Browse button to search for "
@@ -46,24 +60,25 @@ bool AnalyzeForImport(const std::string& file, ImportExportOptions* options, CIm
             platform::PromptIcon::Error, platform::PromptButtons::Ok);
         return false;
     }
-    QnFile input(readPath->c_str());
-    const int32_t status = CTbImportExport().AnalyzeFile(input, *options, columns, records);
+    QnFile input(analysed->readPath.c_str());
+    const int32_t status =
+        CTbImportExport().AnalyzeFile(input, options, &analysed->columns, &analysed->records);
     return !ReportImportExportResult(prompt, status, -1, "");
 }
 
-bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOptions& options,
-                const CImportFields& mapping, int32_t records, int* added, CommandIo& io) {
+bool ImportInto(CTbObjDB& db, const AnalysedFile& analysed, int* added, CommandIo& io) {
+    const ImportExportOptions& options = analysed.options;
     if (options.replaceRecords) db.DeleteAllRecords();
     const int before = db.RecordCount();
     int32_t problemRecord = -1;
     std::string problemText;
     if (io.progress) {
         io.progress->Begin();
-        io.progress->SetRange(records);
+        io.progress->SetRange(analysed.records);
     }
-    QnFile input(readPath.c_str());
-    const int32_t status = CTbImportExport().ImportRecords(input, options, mapping, db, &problemRecord,
-                                                           &problemText, io.progress);
+    QnFile input(analysed.readPath.c_str());
+    const int32_t status = CTbImportExport().ImportRecords(input, options, analysed.columns, db,
+                                                           &problemRecord, &problemText, io.progress);
     if (io.progress) io.progress->End();
     *added = db.RecordCount() - before;
     return !ReportStatus(status, problemRecord, problemText, io);
@@ -71,6 +86,14 @@ bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOpt
 
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, CommandIo& io) {
+    // Joined and computed values are written as they are now, not as the file last stored them.
+    try {
+        StreamPrompt prompt(io.err);
+        ResolveBesideFile(db, io.progress, &prompt);
+    } catch (const platform::ComError& error) {
+        Failed(io, error.what());
+        return false;
+    }
     QnFile output(out.c_str());
     if (io.progress) {
         io.progress->Begin();

@@ -14,17 +14,34 @@ bool ReportStatus(int32_t status, int32_t recordNumber, const std::string& probl
 // Tab for ".tab" and ".tsv", comma otherwise, in any letter case.
 int32_t DelimiterForFile(const std::string& path);
 
-// Analyses the file (a workbook is converted to a CSV first, deleted again by the caller when
-// *converted): the columns, the record count and the path that was read. False when reported.
-bool AnalyzeForImport(const std::string& file, ImportExportOptions* options, CImportFields* columns,
-                      int32_t* records, std::string* readPath, bool* converted, CommandIo& io);
+// A file analysed for import: the run's options, its columns and record count, and the path that
+// was read: the file itself, or the CSV made from a workbook, which is removed with this object.
+struct AnalysedFile {
+    explicit AnalysedFile(const ImportExportOptions& given) : options(given) {}
+    ~AnalysedFile();
+    AnalysedFile(const AnalysedFile&) = delete;
+    AnalysedFile& operator=(const AnalysedFile&) = delete;
 
-// Deletes every record when asked, imports, and reports; the number of records added in *added.
-// False when the run failed (what was imported stays in db).
-bool ImportInto(CTbObjDB& db, const std::string& readPath, const ImportExportOptions& options,
-                const CImportFields& mapping, int32_t records, int* added, CommandIo& io);
+    ImportExportOptions options;
+    CImportFields columns;
+    int32_t records = 0;
+    std::string readPath;
+    bool converted = false;
+};
 
-// Exports the slots to out and reports; false when it failed.
+// The request's options, the delimiter taken from the file's extension when none was given.
+ImportExportOptions OptionsForFile(const std::string& file, const DataLinkRequest& request);
+
+// Analyses the file (a workbook is converted to a CSV first) into *analysed. False when reported.
+bool AnalyzeForImport(const std::string& file, AnalysedFile* analysed, CommandIo& io);
+
+// Deletes every record when asked, imports the analysed file through its columns' targets, and
+// reports; the number of records added in *added. False when the run failed (what was imported
+// stays in db).
+bool ImportInto(CTbObjDB& db, const AnalysedFile& analysed, int* added, CommandIo& io);
+
+// Resolves the joins of db (read from its file) against the Tabulons beside that file and
+// recalculates every record, then exports the slots to out and reports; false when it failed.
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, CommandIo& io);
 

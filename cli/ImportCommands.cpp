@@ -10,8 +10,6 @@
 #include "model/TbObjField.h"
 #include "platform/CodePage.h"
 
-#include <filesystem>
-
 namespace orvanta::cli {
 
 namespace {
@@ -82,29 +80,16 @@ bool MappingIsUnique(const CTbObjDB& db, const CImportFields& columns, CommandIo
     return true;
 }
 
-// Removes the CSV made from a workbook when the command ends.
-struct ConvertedCsv {
-    ~ConvertedCsv() {
-        std::error_code ec;
-        if (converted) std::filesystem::remove(path, ec);
-    }
-    std::string path;
-    bool converted = false;
-};
-
 }  // namespace
 
 int RunAnalyze(const std::string& file, const DataLinkRequest& request, CommandIo& io) {
-    ImportExportOptions options = request.options;
-    if (!request.delimiterGiven) options.delimiter = DelimiterForFile(file);
-    CImportFields columns;
-    int32_t records = 0;
-    ConvertedCsv csv;
-    if (!AnalyzeForImport(file, &options, &columns, &records, &csv.path, &csv.converted, io)) return 1;
+    AnalysedFile analysed(OptionsForFile(file, request));
+    if (!AnalyzeForImport(file, &analysed, io)) return 1;
+    const CImportFields& columns = analysed.columns;
     for (size_t i = 0; i < columns.size(); ++i)
         io.out << i + 1 << '\t' << Utf8FromWindows1252(columns[i]->value) << '\t' << columns[i]->type << '\t'
                << FieldTypeLabel(columns[i]->type) << '\n';
-    io.out << "records: " << records << '\n';
+    io.out << "records: " << analysed.records << '\n';
     return 0;
 }
 
@@ -115,17 +100,15 @@ int RunImport(const std::string& tabulon, const std::string& file, const DataLin
     CTbObjDB db;
     std::string message;
     if (!LoadTabulon(db, tabulon, io, &message)) return Failed(io, message);
-    ImportExportOptions options = request.options;
-    if (!request.delimiterGiven) options.delimiter = DelimiterForFile(file);
-    CImportFields columns;
-    int32_t records = 0;
-    ConvertedCsv csv;
-    if (!AnalyzeForImport(file, &options, &columns, &records, &csv.path, &csv.converted, io)) return 1;
+    AnalysedFile analysed(OptionsForFile(file, request));
+    if (!AnalyzeForImport(file, &analysed, io)) return 1;
+    CImportFields& columns = analysed.columns;
     if (request.addAll ? !AddAllFields(db, columns, io) : !ApplyMaps(request.maps, db, columns, io)) return 1;
     if (!MappingIsUnique(db, columns, io)) return 1;
-    if (request.saveSpec && !SaveImportSpec(tabulon, *request.saveSpec, file, options, columns, io)) return 1;
+    if (request.saveSpec && !SaveImportSpec(tabulon, *request.saveSpec, file, analysed.options, columns, io))
+        return 1;
     int added = 0;
-    const bool imported = ImportInto(db, csv.path, options, columns, records, &added, io);
+    const bool imported = ImportInto(db, analysed, &added, io);
     // What was imported before a failure is kept.
     if (!SaveTabulon(db, SaveTarget{}, io, &message)) return Failed(io, message);
     io.out << "imported: " << added << '\n';

@@ -11,7 +11,6 @@
 #include "platform/CodePage.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace orvanta::cli {
 
@@ -43,23 +42,9 @@ void Warn(const char* text, CommandIo& io) {
 }
 
 int RunImportSpec(CTbObjDB& db, const CORVTImportExportSpecXml& spec, CommandIo& io) {
-    ImportExportOptions options = spec.GetOptions();
-    CImportFields columns;
-    int32_t records = 0;
-    std::string readPath;
-    bool converted = false;
-    const bool analysed =
-        AnalyzeForImport(spec.GetImportPath(), &options, &columns, &records, &readPath, &converted, io);
-    struct Cleanup {
-        ~Cleanup() {
-            std::error_code ec;
-            if (converted) std::filesystem::remove(path, ec);
-        }
-        const std::string& path;
-        bool converted;
-    } cleanup{readPath, converted};
-    if (!analysed) return 1;
-    if (!MatchSavedMapping(spec, db, columns)) {
+    AnalysedFile analysed(spec.GetOptions());
+    if (!AnalyzeForImport(spec.GetImportPath(), &analysed, io)) return 1;
+    if (!MatchSavedMapping(spec, db, analysed.columns)) {
         Warn(
             "The field mapping is no longer valid for this Import specification, you have to re-map one more "
             "more fields.",
@@ -67,7 +52,7 @@ int RunImportSpec(CTbObjDB& db, const CORVTImportExportSpecXml& spec, CommandIo&
         return 1;
     }
     int added = 0;
-    const bool imported = ImportInto(db, readPath, options, columns, records, &added, io);
+    const bool imported = ImportInto(db, analysed, &added, io);
     std::string message;
     if (!SaveTabulon(db, SaveTarget{}, io, &message)) return Failed(io, message);
     io.out << "imported: " << added << '\n';

@@ -130,7 +130,10 @@ int main(int argc, char** argv) {
         app.add_subcommand("analyze", "The columns of a delimited file or workbook and their types");
     auto* import =
         app.add_subcommand("import", "Import a delimited file or workbook into a Tabulon and save it");
-    auto* exportRecords = app.add_subcommand("export", "Export the records of a Tabulon as delimited text");
+    auto* exportRecords = app.add_subcommand(
+        "export",
+        "Export the records of a Tabulon as delimited text (joins resolved against the Tabulons beside it "
+        "and computed fields recalculated first)");
     auto* specs = app.add_subcommand("specs", "The saved import and export specifications of a Tabulon");
     auto* runSpec = app.add_subcommand("run-spec", "Run a saved import or export specification");
     analyze->add_option("FILE", dataFile, "The file to analyse (.csv, .txt, .tab, .tsv, .xls)")->required();

@@ -1,6 +1,7 @@
 // The workbook converter "Vornish.dll": SaveVornish writes the first worksheet of an Excel
 // workbook (.xls, read with FreeXL) as a CSV file in the user's list separator and the
-// Windows-1252 code page, numbers, dates and times as the user's locale shows them.
+// Windows-1252 code page, numbers, dates and times as the user's locale shows them: the locale
+// the program hands over through SetVornishLocale, else the environment's.
 #include "platform/CodePage.h"
 #include "platform/Locale.h"
 #include "platform/OleDate.h"
@@ -79,6 +80,13 @@ struct Output {
     std::FILE* file = nullptr;
 };
 
+// FreeXL opens a workbook saved with a password without reading it; its cells are not to be had.
+bool IsPlain(const void* handle) {
+    unsigned int protection = 0;
+    return handle && freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &protection) == FREEXL_OK &&
+           protection == FREEXL_BIFF_PLAIN;
+}
+
 int WriteSheet(const void* handle, std::FILE* out, const pf::Locale& locale) {
     unsigned int rows = 0;
     unsigned short columns = 0;
@@ -102,13 +110,18 @@ int WriteSheet(const void* handle, std::FILE* out, const pf::Locale& locale) {
 
 }  // namespace
 
+// The program's user locale for the conversions that follow, in place of the environment's.
+extern "C" __attribute__((visibility("default"))) void SetVornishLocale(const pf::ComponentLocale* locale) {
+    if (locale) pf::SetUserLocaleOverride(pf::FromComponentLocale(*locale));
+}
+
 // 0 when the CSV was written; otherwise not 0 (no workbook, a damaged or password-protected
 // one, or a CSV that could not be written).
 extern "C" __attribute__((visibility("default"))) int SaveVornish(const char* workbookPath,
                                                                   const char* csvPath) {
     if (!workbookPath || !csvPath) return kFailed;
     Workbook workbook;
-    if (freexl_open(workbookPath, &workbook.handle) != FREEXL_OK) return kFailed;
+    if (freexl_open(workbookPath, &workbook.handle) != FREEXL_OK || !IsPlain(workbook.handle)) return kFailed;
     Output output;
     output.file = std::fopen(csvPath, "wb");
     if (!output.file) return kFailed;

@@ -24,6 +24,7 @@ int32_t CTbImportExport::Begin(QnVFile& file, const ImportExportOptions& options
     m_file = &file;
     m_position = 0;
     m_options = options;
+    m_locale = ImportLocale(orvanta::platform::UserLocale(), options.dateFormat);
     m_problemText.clear();
     m_tokenizer = MakeTokenizer(options.delimiter);
     if (!reading) return 0;
@@ -68,7 +69,6 @@ int32_t CTbImportExport::RefuseUnicode() {
 
 int32_t CTbImportExport::ReadRecord(CImportFields* row, size_t* count, bool detect) {
     if (!m_tokenizer) return kImportUnexpectedException;
-    const orvanta::platform::Locale& locale = orvanta::platform::UserLocale();
     bool tooLong = false, endOfRecord = false;
     *count = 0;
     while (!endOfRecord) {
@@ -81,7 +81,7 @@ int32_t CTbImportExport::ReadRecord(CImportFields* row, size_t* count, bool dete
         m_tokenizer->Unquote(field.value, &field.value);
         // Only a long text can make a value too long; reading for import needs no other type.
         if (!field.value.empty() && (detect || field.value.size() > kMaxMemoLength)) {
-            int32_t status = DetectValueType(field.value, m_options.dateFormat, locale, &field.type);
+            int32_t status = DetectValueType(field.value, m_locale, &field.type);
             if (status == kImportValueTooLong)
                 tooLong = true;
             else if (status != 0)

@@ -5,6 +5,7 @@
 
 #include "importexport/CTokenizer.h"
 #include "importexport/ImportExportTypes.h"
+#include "platform/Locale.h"
 
 #include <cstdint>
 #include <functional>
@@ -56,13 +57,17 @@ private:
     int32_t AnalyzeRows(CImportFields* columns, int32_t* recordCount);
     int32_t ImportRows(const CImportFields& mapping, CTbObjDB& db, int32_t* problemRecord,
                        IProgressIndicator* progress);
-    int32_t AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping, CTbObjDB& db);
+    // A new record with the row's mapped values; the status of the last imported value.
+    // *shortened is set when any value was cut to its field's length.
+    int32_t AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping, CTbObjDB& db,
+                      bool* shortened);
     int32_t WriteRecords(CTbObjDB& db, const std::vector<int32_t>& slots, IProgressIndicator* progress);
 
     QnVFile* m_file = nullptr;
     uint32_t m_position = 0;
     uint32_t m_length = 0;
     ImportExportOptions m_options{};
+    orvanta::platform::Locale m_locale;  // the user's, with the run's date order
     std::string m_problemText;
     std::unique_ptr<CTokenizerBase> m_tokenizer;
 };

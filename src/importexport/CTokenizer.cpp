@@ -3,6 +3,7 @@
 #include "importexport/CTokenizer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +26,19 @@ uint32_t CTokenizerBase::TakeOrdinaryBytes(uint32_t offset, std::string* text) c
     const char* begin = m_window.data() + (offset - m_windowStart);
     const char* end = m_window.data() + m_windowLength;
     const char* p = begin;
+    // Eight bytes at a time while none of them is special, then byte by byte.
+    constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    auto holds = [](uint64_t word, uint64_t repeated) {
+        const uint64_t x = word ^ repeated;
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
+    const uint64_t delimiter = kOnes * static_cast<unsigned char>(m_delimiter);
+    for (uint64_t word = 0; end - p >= 8; p += 8) {
+        std::memcpy(&word, p, 8);
+        if (holds(word, delimiter) || holds(word, kOnes * '"') || holds(word, kOnes * '\r') ||
+            holds(word, kOnes * '\n'))
+            break;
+    }
     while (p < end && !m_special[static_cast<unsigned char>(*p)]) ++p;
     text->append(begin, p);
     return static_cast<uint32_t>(p - begin);

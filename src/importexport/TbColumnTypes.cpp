@@ -30,9 +30,9 @@ int32_t IntegerCandidate(std::string_view text, const pf::Locale& locale, int32_
     return *status == pf::kDispOverflow ? TEXT_T : NOTUSED_T;
 }
 
-int32_t DateCandidate(std::string_view text, int32_t dateFormat, const pf::Locale& locale, int32_t* status) {
+int32_t DateCandidate(std::string_view text, const pf::Locale& locale, int32_t* status) {
     double date = 0;
-    *status = ParseImportDate(text, dateFormat, locale, &date);
+    *status = ParseImportDate(text, locale, &date);
     if (*status != 0) return NOTUSED_T;
     if (date >= 0 && date < 1) return TIME_T;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -81,17 +81,17 @@ bool IsCompatibleColumn(int field, int column) {
     }
 }
 
-int32_t ParseImportDate(std::string_view text, int32_t dateFormat, const pf::Locale& locale, double* date) {
-    // Dates and times start with a digit: most texts are no date, and need no copy of the locale.
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos || text[first] < '0' || text[first] > '9')
-        return pf::kDispTypeMismatch;
-    pf::Locale dated = locale;
-    dated.shortDatePattern = dateFormat == 1 ? "dd/MM/yyyy" : "MM/dd/yyyy";
-    return pf::VarDateFromText(text, date, dated);
+pf::Locale ImportLocale(const pf::Locale& user, int32_t dateFormat) {
+    pf::Locale locale = user;
+    locale.shortDatePattern = dateFormat == 1 ? "dd/MM/yyyy" : "MM/dd/yyyy";
+    return locale;
 }
 
-int32_t DetectValueType(std::string_view text, int32_t dateFormat, const pf::Locale& locale, int32_t* type) {
+int32_t ParseImportDate(std::string_view text, const pf::Locale& runLocale, double* date) {
+    return pf::VarDateFromText(text, date, runLocale);
+}
+
+int32_t DetectValueType(std::string_view text, const pf::Locale& locale, int32_t* type) {
     int32_t status = 0;
     double whole = 0;
     int32_t candidate = IntegerCandidate(text, locale, &status, &whole);
@@ -109,7 +109,7 @@ int32_t DetectValueType(std::string_view text, int32_t dateFormat, const pf::Loc
         if (!IsNo(status) && status != 0) return status;
     }
     if (candidate == NOTUSED_T) {
-        candidate = DateCandidate(text, dateFormat, locale, &status);
+        candidate = DateCandidate(text, locale, &status);
         if (!IsNo(status) && status != 0) return status;
     }
     if (candidate == NOTUSED_T) candidate = TEXT_T;

@@ -14,12 +14,13 @@ inline constexpr size_t kMaxMemoLength = 4095;
 int ColumnTypeRank(int type);
 // Whether a column of type column may be imported into a field of type field.
 bool IsCompatibleColumn(int field, int column);
-// The type of a non-empty text under the locale: 0 with *type set, -221 for a text over 4095
-// characters (type not set), or an OLE status other than mismatch and overflow.
-int32_t DetectValueType(std::string_view text, int32_t dateFormat, const orvanta::platform::Locale& locale,
-                        int32_t* type);
+// The locale a run reads values with: the user's, its short date pattern set to the run's
+// order ("MM/dd/yyyy" for 0, "dd/MM/yyyy" for 1). Made once per run.
+orvanta::platform::Locale ImportLocale(const orvanta::platform::Locale& user, int32_t dateFormat);
+// The type of a non-empty text under the run's locale: 0 with *type set, -221 for a text over
+// 4095 characters (type not set), or an OLE status other than mismatch and overflow.
+int32_t DetectValueType(std::string_view text, const orvanta::platform::Locale& runLocale, int32_t* type);
 // Widens a column's type by one value's type.
 void MergeColumnType(int32_t value, int32_t* column);
-// The text as an OLE date read with the run's date order (0 month first, 1 day first).
-int32_t ParseImportDate(std::string_view text, int32_t dateFormat, const orvanta::platform::Locale& locale,
-                        double* date);
+// The text as an OLE date read with the run's locale (its date order).
+int32_t ParseImportDate(std::string_view text, const orvanta::platform::Locale& runLocale, double* date);

@@ -29,17 +29,16 @@ int32_t CTbImportExport::ImportRows(const CImportFields& mapping, CTbObjDB& db, 
     CImportFields row;
     size_t count = 0;
     for (int32_t recordNumber = 1; m_position < m_length && status == 0; ++recordNumber) {
+        m_problemText.clear();
         status = ReadRecord(&row, &count, false);
         if (status == 0 || status == kImportValueTooLong) {
             warned |= status == kImportValueTooLong;
             status = 0;
             if (recordNumber > 1 || !m_options.firstRecordFieldNames) {
-                status = db.RecordCount() >= kMaxImportedRecords ? kImportRecordLimit
-                                                                 : AddRecord(row, count, mapping, db);
-                if (status == kImportValueTooLong) {
-                    warned = true;
-                    status = 0;
-                }
+                status = db.RecordCount() >= kMaxImportedRecords
+                             ? kImportRecordLimit
+                             : AddRecord(row, count, mapping, db, &warned);
+                if (status == kImportValueTooLong) status = 0;
             }
         }
         if (status == kImportConversionFailed || status == kImportRecordLimit) *problemRecord = recordNumber;
@@ -52,7 +51,7 @@ int32_t CTbImportExport::ImportRows(const CImportFields& mapping, CTbObjDB& db, 
 }
 
 int32_t CTbImportExport::AddRecord(const CImportFields& row, size_t count, const CImportFields& mapping,
-                                   CTbObjDB& db) {
+                                   CTbObjDB& db, bool* shortened) {
     CTbObjRecord* record = db.Records().AddRecord(true, false);
     int32_t result = 0;
     for (size_t i = 0; i < count && i < mapping.size(); ++i) {
@@ -60,10 +59,10 @@ int32_t CTbImportExport::AddRecord(const CImportFields& row, size_t count, const
         CTbObjField* field = slot == kNotMapped ? nullptr : db.Field(slot);
         CTbObjRecordValue* value = record->Value(slot);
         if (!field || !value) continue;
-        int32_t status = ImportValue(row[i]->value, *field, *value, m_options, &m_problemText);
-        // The first value that cannot be converted stops the import at this record.
-        if (status == kImportConversionFailed) return status;
-        if (status != 0) result = status;
+        // Every mapped value is imported; the last one's status is the record's. A value that
+        // cannot be converted before it stays cleared; a shortened one still warns at the end.
+        result = ImportValue(row[i]->value, *field, *value, m_locale, &m_problemText);
+        *shortened |= result == kImportValueTooLong;
     }
     db.SetModified(true);
     return result;

@@ -45,8 +45,7 @@ int32_t Limited(std::string_view* text, size_t limit) {
 }
 
 int32_t ConvertInto(std::string_view text, CTbObjField& field, CTbObjRecordValue& value,
-                    const ImportExportOptions& options) {
-    const pf::Locale& locale = pf::UserLocale();
+                    const pf::Locale& locale) {
     int32_t status = 0;
     switch (field.GetType()) {
         case TEXT_T:
@@ -88,7 +87,7 @@ int32_t ConvertInto(std::string_view text, CTbObjField& field, CTbObjRecordValue
         case TIME_T: {
             double date = 0;
             int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-            if ((status = ParseImportDate(text, options.dateFormat, locale, &date)) != 0) return status;
+            if ((status = ParseImportDate(text, locale, &date)) != 0) return status;
             if (!pf::OleDateToParts(date, &year, &month, &day, &hour, &minute, &second))
                 return pf::kDispOverflow;
             if (field.GetType() == DATE_T)
@@ -105,11 +104,11 @@ int32_t ConvertInto(std::string_view text, CTbObjField& field, CTbObjRecordValue
 }  // namespace
 
 int32_t ImportValue(std::string_view text, CTbObjField& field, CTbObjRecordValue& value,
-                    const ImportExportOptions& options, std::string* problem) {
+                    const pf::Locale& runLocale, std::string* problem) {
     value.Reset(&field, false);
     value.SetType(static_cast<uint16_t>(field.GetType()));
     if (text.empty()) return 0;
-    const int32_t status = ConvertInto(text, field, value, options);
+    const int32_t status = ConvertInto(text, field, value, runLocale);
     if (status == 0 || status == kImportValueTooLong) {
         value.SetHasValue(true);
         return status;

@@ -30,6 +30,10 @@ int32_t CallSaveVornish(const std::string& workbook, const std::string& csv) {
         if (!library.Load(std::string(folder).append("/Vornish.dll"))) continue;
         auto save = library.Entry<SaveVornishFunction>("SaveVornish");
         if (!save) return -1;
+        if (auto setLocale = library.Entry<SetVornishLocaleFunction>("SetVornishLocale")) {
+            const pf::ComponentLocale locale = pf::ToComponentLocale(pf::UserLocale());
+            setLocale(&locale);
+        }
         return save(workbook.c_str(), csv.c_str());
     }
     return -1;

@@ -2,6 +2,7 @@
 // (its export SaveVornish), which writes the first worksheet with the locale's list separator.
 #pragma once
 
+#include "platform/Locale.h"
 #include "platform/Prompt.h"
 
 #include <cstdint>
@@ -9,6 +10,9 @@
 
 // The export's signature: workbook path and CSV path in, 0 for success.
 extern "C" using SaveVornishFunction = int(*)(const char* workbookPath, const char* csvPath);
+// Its optional second export, called before SaveVornish with the program's user locale, so that
+// the CSV has the list separator, numbers and dates of the locale the import then reads it with.
+extern "C" using SetVornishLocaleFunction = void(*)(const orvanta::platform::ComponentLocale* locale);
 
 // For a path ending exactly in ".xls": converts it to "<base>.csv" (or "<base>_1.csv" ... when
 // taken) in the folder of *outputPath, which then names the CSV, and sets *converted. A missing

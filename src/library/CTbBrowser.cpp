@@ -23,8 +23,8 @@ bool MakeFolder(const std::string& folder) {
     return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The regular files of folder whose names are Tabulon file names, in the order the system gives.
-// Links are passed over: a library never reads a file outside its folder.
+}  // namespace
+
 std::vector<std::string> TabulonFiles(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.c_str());
@@ -41,8 +41,6 @@ std::vector<std::string> TabulonFiles(const std::string& folder) {
     ::closedir(dir);
     return names;
 }
-
-}  // namespace
 
 CTbBrowser::CTbBrowser(IProgressIndicator* progress, pf::IPrompt* prompt)
     : m_progress(progress), m_prompt(prompt) {}

@@ -134,3 +134,7 @@ private:
     std::unique_ptr<CORVTDTSysDB> m_catalogue;
     CSyncConfigLibrary m_syncConfig;
 };
+
+// The regular files of folder (ending in "/") whose names are Tabulon file names, in the order
+// the system gives. Links are passed over: a library never reads a file outside its folder.
+std::vector<std::string> TabulonFiles(const std::string& folder);

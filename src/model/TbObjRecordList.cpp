@@ -44,7 +44,10 @@ void CTbObjRecordList::MarkModified() { TbMarkModified(m_db); }
 
 CTbObjRecord* CTbObjRecordList::AddRecord(bool assignKey, bool applyDefaults) {
     if (assignKey) ++m_nextKey;
-    m_records.reserve(m_records.size() + 1);  // so that a record is never created without its place
+    // Room first, so that a record is never created without its place; the list doubles, so
+    // that adding records one by one does not copy it each time.
+    if (m_records.size() == m_records.capacity())
+        m_records.reserve(std::max<size_t>(16, 2 * m_records.size()));
     CTbObjRecord* added = m_blocks.Create(m_db, m_nextKey);
     m_records.push_back(added);
     if (applyDefaults)

@@ -120,6 +120,17 @@ char TimeSeparator(const std::string& picture) {
     return ':';
 }
 
+// TimeSeparator of the picture last asked for, kept like the date order.
+char CachedTimeSeparator(const std::string& picture) {
+    thread_local std::string lastPicture;
+    thread_local char lastSeparator = 0;
+    if (lastSeparator == 0 || picture != lastPicture) {
+        lastPicture = picture;
+        lastSeparator = TimeSeparator(picture);
+    }
+    return lastSeparator;
+}
+
 // Hour (1-2 digits), minutes and optional seconds (2 digits each).
 bool SplitTimeNumbers(std::string_view text, char separator, std::array<int, 3>* values) {
     size_t i = 0;
@@ -169,7 +180,7 @@ bool ParseTime(const std::string& text, const Locale& locale, int* hour, int* mi
     std::string_view rest = Trimmed(text);
     const Designator designator = TakeDesignator(&rest, locale);
     std::array<int, 3> values = {0, 0, 0};
-    if (!SplitTimeNumbers(rest, TimeSeparator(locale.timePattern), &values)) return false;
+    if (!SplitTimeNumbers(rest, CachedTimeSeparator(locale.timePattern), &values)) return false;
     if (!ToDayHour(designator, &values[0]) || !IsValidTime(values[0], values[1], values[2])) return false;
     *hour = values[0];
     *minute = values[1];

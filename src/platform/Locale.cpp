@@ -112,6 +112,33 @@ void SetUserLocaleOverride(const Locale& locale) { OverrideSlot() = locale; }
 
 void ClearUserLocaleOverride() { OverrideSlot().reset(); }
 
+ComponentLocale ToComponentLocale(const Locale& locale) {
+    return {locale.shortDatePattern.c_str(),
+            locale.timePattern.c_str(),
+            locale.am.c_str(),
+            locale.pm.c_str(),
+            locale.trueWord.c_str(),
+            locale.falseWord.c_str(),
+            locale.decimalSeparator,
+            locale.thousandSeparator,
+            locale.listSeparator};
+}
+
+Locale FromComponentLocale(const ComponentLocale& given) {
+    auto text = [](const char* value) { return std::string(value ? value : ""); };
+    Locale locale;
+    locale.shortDatePattern = text(given.shortDatePattern);
+    locale.timePattern = text(given.timePattern);
+    locale.am = text(given.am);
+    locale.pm = text(given.pm);
+    locale.trueWord = text(given.trueWord);
+    locale.falseWord = text(given.falseWord);
+    locale.decimalSeparator = given.decimalSeparator;
+    locale.thousandSeparator = given.thousandSeparator;
+    locale.listSeparator = given.listSeparator;
+    return locale;
+}
+
 ScopedLocaleOverride::ScopedLocaleOverride(const Locale& locale) : m_previous(OverrideSlot()) {
     SetUserLocaleOverride(locale);
 }

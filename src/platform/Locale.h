@@ -45,6 +45,23 @@ const Locale& UserLocale();
 void SetUserLocaleOverride(const Locale& locale);
 void ClearUserLocaleOverride();
 
+// The user's locale in plain C, for a component library loaded at run time: such a library
+// links its own copy of this layer, which sees the environment but not the program's override,
+// so the program hands it the locale it uses. The texts point into the Locale it was made from.
+struct ComponentLocale {
+    const char* shortDatePattern;
+    const char* timePattern;
+    const char* am;
+    const char* pm;
+    const char* trueWord;
+    const char* falseWord;
+    char decimalSeparator;
+    char thousandSeparator;
+    char listSeparator;
+};
+ComponentLocale ToComponentLocale(const Locale& locale);
+Locale FromComponentLocale(const ComponentLocale& given);
+
 // Overrides the user's locale for its lifetime and then restores the override (or its absence)
 // that was in place before.
 class ScopedLocaleOverride {

@@ -51,7 +51,24 @@ bool NormalizedNumber(std::string_view text, const Locale& locale, std::string* 
     return i == text.size();
 }
 
+// A whole number of at most 15 digits with an optional sign and nothing else, read exactly;
+// false for any other text (which the general reading then takes).
+bool PlainWhole(std::string_view text, double* out) {
+    text = Trimmed(text);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty() || text.size() > 15) return false;
+    int64_t value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) return false;
+        value = value * 10 + (c - '0');
+    }
+    *out = negative ? -static_cast<double>(value) : static_cast<double>(value);
+    return true;
+}
+
 int32_t RealFromText(std::string_view text, const Locale& locale, double* out) {
+    if (PlainWhole(text, out)) return 0;
     std::string number;
     if (!NormalizedNumber(text, locale, &number)) return kDispTypeMismatch;
     const char* first = number.data() + (number[0] == '+' ? 1 : 0);

@@ -30,7 +30,7 @@ TEST_F(CliDataLink, AnalyzeListsColumnsAndRefusesUnicode) {
     CliRun run = Run("analyze " + Write("a.csv", "Name;N\nx;1\ny;70000\n") + " --delimiter semicolon");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1\tName\t1\tText\n2\tN\t3\tLong\nrecords: 3\n");
-    run = Run("analyze " + Write("b.tab", "a b\tc\n"));
+    run = Run("analyze " + Write("b.TSV", "a b\tc\n"));
     EXPECT_EQ(run.out, "1\ta b\t0\tUnknown\n2\tc\t0\tUnknown\nrecords: 1\n");
     run = Run("analyze " + Write("u.csv", "\xEF\xBB\xBFx\n"));
     EXPECT_EQ(run.status, 1);
@@ -46,9 +46,9 @@ TEST_F(CliDataLink, ImportsExportsAndKeepsRecordsBeforeAFailure) {
                      " --add-all --save-spec Books_In");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "imported: 2\n");
-    run = Run("export " + tabulon + " " + ShellQuote(dir.File("out.tab")) + " --fields 3,2 --no-header");
+    run = Run("export " + tabulon + " " + ShellQuote(dir.File("out.TAB")) + " --fields 3,2 --no-header");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadText(dir.File("out.tab")), "412\tDune, 1\r\n300\tEmma\r\n");
+    EXPECT_EQ(ReadText(dir.File("out.TAB")), "412\tDune, 1\r\n300\tEmma\r\n");
     run = Run("import " + tabulon + " " + Write("bad.csv", "N\n5\nfive\n6\n") + " --map 1=3 --replace");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "imported: 2\n");
@@ -91,11 +91,38 @@ TEST_F(CliDataLink, SavedSpecsListAndRunUntilTheMappingBreaks) {
     ASSERT_EQ(Run("run-spec " + tabulon + " Out").status, 0);
     EXPECT_EQ(ReadText(dir.File("o.csv")),
               "Categories,Title\r\nUnfiled,A\r\nUnfiled,B\r\nUnfiled,A\r\nUnfiled,B\r\n");
-    Write("in.csv", "Other\n1\n");
-    run = Run("run-spec " + tabulon + " Daily");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Contains(run.err, "Warning: The field mapping is no longer valid")) << run.err;
+    for (const char* changed : {"Other\nA\n", "Name\n1\n"}) {  // another name, another type
+        Write("in.csv", changed);
+        run = Run("run-spec " + tabulon + " Daily");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(Contains(run.err, "Warning: The field mapping is no longer valid")) << run.err;
+    }
     EXPECT_EQ(Run("run-spec " + tabulon + " Nothing").status, 1);
+    std::filesystem::remove(dir.File("MRA_Books.tps"));
+    std::filesystem::create_directory(dir.File("MRA_Books.tps"));  // a file that cannot be read
+    run = Run("specs " + tabulon);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Contains(run.err, "There was an error loading the Import / Export specifications."))
+        << run.err;
+}
+
+// The joined pair of samples: the DB Join and DB Lookups resolved against the Tabulon beside
+// the file and the order value recalculated, by export and by a saved export specification.
+TEST_F(CliDataLink, ExportsJoinedAndComputedValuesAsResolvedNow) {
+    const auto samples =
+        std::filesystem::path(ORVANTA_CLI).parent_path().parent_path() / "samples" / "Sample Tabulons";
+    for (const char* name : {"MRA_Suppliers.PDB", "MRA_Workshop Stock.PDB"})
+        std::filesystem::copy_file(samples / name, dir.File(name));
+    const std::string stock = ShellQuote(dir.File("MRA_Workshop Stock.PDB")), out = dir.File("parts.csv");
+    CliRun run = Run("export " + stock + " " + ShellQuote(out) + " --fields 1,2,3,5,8 --save-spec Parts");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string expected =
+        "Part,Supplier,Phone,Discount,Order value\r\nClaw hammer,Brightwell Tools,555-0142,5.0,55.1\r\n";
+    EXPECT_EQ(ReadText(out).substr(0, expected.size()), expected);
+    EXPECT_TRUE(Contains(ReadText(out), "\r\nWall plugs,,,,136\r\n"));  // a supplier not in Suppliers
+    std::filesystem::remove(out);
+    ASSERT_EQ(Run("run-spec " + stock + " Parts").status, 0);
+    EXPECT_EQ(ReadText(out).substr(0, expected.size()), expected);
 }
 
 }  // namespace

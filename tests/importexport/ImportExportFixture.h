@@ -3,6 +3,7 @@
 #pragma once
 
 #include "importexport/CTbImportExport.h"
+#include "importexport/TbValueConvert.h"
 #include "io/QnFile.h"
 #include "model/TbObjDB.h"
 #include "model/TbObjField.h"
@@ -48,6 +49,22 @@ protected:
         QnFile file(WriteFile("in.csv", text).c_str());
         return CTbImportExport().ImportRecords(file, options, mapping, db, &problemRecord, &problemText,
                                                nullptr);
+    }
+    // The values of the slots (those mapped) in every record as export writes them, times in
+    // 24 hours with seconds: comma-separated, a line per record.
+    std::string Shown(const std::vector<uint16_t>& slots) {
+        ImportExportOptions options = Options();
+        options.timeMilitary = options.timeHasSeconds = 1;
+        std::string shown;
+        for (int i = 0; i < db.RecordCount(); ++i) {
+            std::string line;
+            for (uint16_t slot : slots)
+                if (slot != kNotMapped)
+                    line.append(",").append(
+                        FormatExportValue(*db.Field(slot), *db.Records().RecordInStoredOrder(i), options));
+            shown.append(line.empty() ? line : line.substr(1)).append("\n");
+        }
+        return shown;
     }
     CTbObjRecordValue& ValueOf(int record, int slot) {
         return *db.Records().RecordInStoredOrder(record)->Value(slot);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "support/TempDir.h"
 
 namespace {
@@ -12,76 +14,63 @@ std::string Text(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+const std::string kFile =
+    "<ORVT_IMPORT_EXPORT_SPECS VERS=\"301\">\r\n"
+    "\t<IMPORT_SPEC SPEC_NAME=\"In _1_\" IMPORT_PATH=\"/data/in.csv\">\r\n"
+    "\t\t<IE_OPTIONS FIRST_REC_FIELDS=\"1\" DELIMITER=\"2\" DATE_FORMAT=\"1\" TIME_HAS_SECONDS=\"1\" "
+    "TIME_MILITARY=\"0\" REPLACE_RECS=\"0\"></IE_OPTIONS>\r\n"
+    "\t\t<IMPORT_FIELD IMPORT_FIELD_NAME=\"Title\" IMPORT_FIELD_TYPE=\"1\" "
+    "IMPORT_TB_FIELD_INDEX=\"3\"></IMPORT_FIELD>\r\n"
+    "\t\t<IMPORT_FIELD IMPORT_FIELD_NAME=\"Skip\" IMPORT_FIELD_TYPE=\"2\" "
+    "IMPORT_TB_FIELD_INDEX=\"65535\"></IMPORT_FIELD>\r\n"
+    "\t</IMPORT_SPEC>\r\n"
+    "\t<EXPORT_SPEC SPEC_NAME=\"Out\" EXPORT_PATH=\"/data/out.txt\">\r\n"
+    "\t\t<IE_OPTIONS FIRST_REC_FIELDS=\"0\" DELIMITER=\"0\" DATE_FORMAT=\"0\" TIME_HAS_SECONDS=\"0\" "
+    "TIME_MILITARY=\"1\" REPLACE_RECS=\"1\"></IE_OPTIONS>\r\n"
+    "\t\t<EXPORT_FIELD_INDEX FIELD_INDEX=\"2\"></EXPORT_FIELD_INDEX>\r\n"
+    "\t\t<EXPORT_FIELD_INDEX FIELD_INDEX=\"5\"></EXPORT_FIELD_INDEX>\r\n"
+    "\t</EXPORT_SPEC>\r\n"
+    "</ORVT_IMPORT_EXPORT_SPECS>\r\n";
+
+// What a list read from a file writes back.
+std::string Rewritten(const std::string& path, CORVTImportExportSpecListXml* read) {
+    read->SetPath(path);
+    if (read->Load() != 0) return "not read";
+    read->SetPath(path + ".again");
+    return read->Save() == 0 ? Text(path + ".again") : "not written";
+}
+
 TEST(SpecFile, WritesElementsAndReadsThemBack) {
     TempDir dir;
     CORVTImportExportSpecListXml list;
     list.SetPath(CORVTImportExportSpecListXml::PathForTabulon(dir.File("MRA_Books.PDB")));
     EXPECT_EQ(list.GetPath(), dir.File("MRA_Books.tps"));
+    ImportExportOptions options{1, 2, 1, 0, 1, 0, 0};
     CORVTImportExportSpecXml* import = list.AddSpec(SPEC_KIND_IMPORT, "In <1>", "/data/in.csv");
-    ImportExportOptions options;
-    options.firstRecordFieldNames = 1;
-    options.delimiter = 2;
-    options.dateFormat = 1;
-    options.timeHasSeconds = 1;
     import->SetOptions(options);
     import->AddImportField("Title", TEXT_T, 3);
     import->AddImportField("Skip", INTEGER_T, kNotMapped);
     CORVTImportExportSpecXml* exported = list.AddSpec(SPEC_KIND_EXPORT, "Out", "/data/out.txt");
+    exported->SetOptions(ImportExportOptions{0, 0, 0, 1, 0, 1, 0});
     for (int slot : {2, 5, 2}) exported->AddExportField(slot);
     ASSERT_EQ(list.Save(), 0);
-
-    const std::string text = Text(list.GetPath());
-    EXPECT_EQ(text.find("<ORVT_IMPORT_EXPORT_SPECS VERS=\"301\">"), 0u);
-    EXPECT_NE(text.find("SPEC_NAME=\"In _1_\""), std::string::npos);
-    EXPECT_NE(text.find("FIRST_REC_FIELDS=\"1\" DELIMITER=\"2\" DATE_FORMAT=\"1\" TIME_HAS_SECONDS=\"1\" "
-                        "TIME_MILITARY=\"0\" REPLACE_RECS=\"0\""),
-              std::string::npos);
-    EXPECT_NE(text.find("IMPORT_TB_FIELD_INDEX=\"65535\""), std::string::npos);
-
+    EXPECT_EQ(Text(list.GetPath()), kFile);
     CORVTImportExportSpecListXml read;
-    read.SetPath(list.GetPath());
-    ASSERT_EQ(read.Load(), 0);
-    ASSERT_EQ(read.Count(), 2);
-    const CORVTImportExportSpecXml& in = *read.Spec(0);
-    EXPECT_EQ(in.GetKind(), SPEC_KIND_IMPORT);
-    EXPECT_EQ(in.GetName(), "In _1_");
-    EXPECT_EQ(in.GetImportPath(), "/data/in.csv");
-    EXPECT_EQ(in.GetOptions().delimiter, 2);
-    EXPECT_EQ(in.GetOptions().dateFormat, 1);
-    EXPECT_EQ(in.GetOptions().timeHasSeconds, 1);
-    EXPECT_EQ(in.GetOptions().replaceRecords, 0);
-    ASSERT_EQ(in.ImportFieldCount(), 2);
-    EXPECT_EQ(in.ImportField(0)->value, "Title");
-    EXPECT_EQ(in.ImportField(0)->target, 3);
-    EXPECT_EQ(in.ImportField(1)->type, INTEGER_T);
-    EXPECT_EQ(in.ImportField(1)->target, kNotMapped);
-    EXPECT_EQ(read.Spec(1)->GetExportPath(), "/data/out.txt");
-    EXPECT_EQ(read.Spec(1)->ExportFields(), (std::vector<int32_t>{2, 5}));
+    EXPECT_EQ(Rewritten(list.GetPath(), &read), kFile);
     EXPECT_EQ(read.Spec(1)->GetIndex(), 1);
 }
 
 TEST(SpecFile, NamesInAnyLetterCaseAndMissingFiles) {
     TempDir dir;
-    const std::string path = dir.File("MRA_X.tps");
-    const std::string file =
-        "<orvt_import_export_specs vers=\"301\">\n\t<Export_Spec Spec_Name=\"E\" export_path=\"/o.csv\">\n"
-        "\t\t<ie_options first_rec_fields=\"0\" delimiter=\"0\" time_military=\"1\" replace_recs=\"1\">"
-        "</ie_options>\n\t\t<export_field_index field_index=\"7\"></export_field_index>\n"
-        "\t\t<Import_Field "
-        "import_field_name=\"n\"></Import_Field>\n\t</Export_Spec>\n</orvt_import_export_specs>\n";
-    WriteBytes(path, std::vector<uint8_t>(file.begin(), file.end()));
+    std::string lower;
+    for (char c : kFile) lower.push_back(static_cast<char>(c == '"' ? c : std::tolower(c)));
+    lower.replace(lower.find("in _1_"), 6, "In _1_");  // the values stay as they were
+    lower.replace(lower.find("title"), 5, "Title");
+    lower.replace(lower.find("skip"), 4, "Skip");
+    lower.replace(lower.find("\"out\""), 5, "\"Out\"");
+    WriteBytes(dir.File("MRA_X.tps"), std::vector<uint8_t>(lower.begin(), lower.end()));
     CORVTImportExportSpecListXml list;
-    list.SetPath(path);
-    ASSERT_EQ(list.Load(), 0);
-    ASSERT_EQ(list.Count(), 1);
-    const CORVTImportExportSpecXml& spec = *list.Spec(0);
-    EXPECT_EQ(spec.GetName(), "E");
-    EXPECT_EQ(spec.GetExportPath(), "/o.csv");
-    EXPECT_EQ(spec.GetOptions().firstRecordFieldNames, 0);
-    EXPECT_EQ(spec.GetOptions().timeMilitary, 1);
-    EXPECT_EQ(spec.GetOptions().replaceRecords, 1);
-    EXPECT_EQ(spec.ExportFields(), std::vector<int32_t>{7});
-    EXPECT_EQ(spec.ImportFieldCount(), 1);  // an import field counts whatever the kind
+    EXPECT_EQ(Rewritten(dir.File("MRA_X.tps"), &list), kFile);
     list.SetPath(dir.File("missing.tps"));
     EXPECT_EQ(list.Load(), static_cast<int32_t>(0x80030002u));
     EXPECT_EQ(list.Count(), 0);
@@ -90,6 +79,7 @@ TEST(SpecFile, NamesInAnyLetterCaseAndMissingFiles) {
 TEST(SpecFile, RemovesOnlyByIndexAndExactName) {
     CORVTImportExportSpecListXml list;
     for (const char* name : {"A", "B", "C"}) list.AddSpec(SPEC_KIND_EXPORT, name, "");
+    EXPECT_EQ(list.Spec(0)->GetOptions().firstRecordFieldNames, 1);  // a new specification's default
     list.RemoveSpec(1, "b");
     EXPECT_EQ(list.Count(), 3);
     list.RemoveSpec(1, "B");

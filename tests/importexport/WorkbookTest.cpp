@@ -1,8 +1,12 @@
-// Workbooks written by the test with Debian's python3-xlwt, converted through Vornish.dll.
+// Workbooks written by the test with Debian's python3-xlwt (or kept in tests/data), converted
+// through Vornish.dll.
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
+#include "platform/Locale.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "support/TempDir.h"
 #include "support/XlsFixture.h"
@@ -26,7 +30,10 @@ std::string Text(const std::string& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
+// The converter writes with the program's user locale (an override included): its list
+// separator, decimal separator and short date.
+TEST(Workbook, FirstSheetBecomesCsvInTheUsersLocale) {
+    pf::ScopedLocaleOverride locale(pf::Locale::FromName("de_DE"));
     TempDir dir;
     const std::string book = dir.File("book.xls");
     ASSERT_TRUE(WriteWorkbook(book)) << "python3-xlwt (scripts/install-deps.sh) writes the test's workbooks";
@@ -36,22 +43,24 @@ TEST(Workbook, FirstSheetBecomesCsvBesideIt) {
     ASSERT_EQ(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0) << prompt.shown;
     EXPECT_TRUE(converted);
     EXPECT_EQ(csv, dir.File("book.csv"));
-    EXPECT_EQ(Text(csv), "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"hi\"\"\",1.5,\r\n");
+    EXPECT_EQ(Text(csv), "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n");
     std::string second = book;
     ASSERT_EQ(ConvertWorkbookToCsv(book, &second, &converted, prompt), 0);
     EXPECT_EQ(second, dir.File("book_1.csv"));
 }
 
-TEST(Workbook, DamagedWorkbookGivesTheExcelMessage) {
+// Saved by LibreOffice with a password: see tests/data/workbooks/README.md.
+TEST(Workbook, PasswordProtectedWorkbookGivesTheExcelMessage) {
     TempDir dir;
-    const std::string book = dir.File("bad.xls");
-    WriteBytes(book, std::vector<uint8_t>(600, 0x41));
+    const std::string book = dir.File("book.xls");
+    std::filesystem::copy_file(std::string(ORVANTA_TEST_DATA).append("/workbooks/password.xls"), book);
     LastPrompt prompt;
     std::string csv = book;
     bool converted = true;
     EXPECT_NE(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0);
     EXPECT_FALSE(converted);
     EXPECT_EQ(csv, book);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
     EXPECT_EQ(prompt.shown, std::string("Error: ").append(kExcelProblemMessage));
 }
 
