@@ -77,7 +77,7 @@ private slots:
         QVERIFY2(!c.recalculate->isEnabled(), "only on the Records tab");
         c.open->trigger();
         QCOMPARE(library.Frame().TabsView().CurrentTab(), orvanta::app::CTabsView::Records);
-        QVERIFY(c.recalculate->isEnabled() && c.deleteAll->isEnabled());
+        QVERIFY(c.recalculate->isEnabled() && c.deleteAll->isEnabled() && c.bestFit->isEnabled());
     }
 
     void deleteAsksThenDeletesAndRecords() {

@@ -15,6 +15,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -157,6 +158,7 @@ void CMainFrame::BuildCommands() {
     connect(c.samples, &QAction::triggered, this, &CMainFrame::BrowseSamples);
     connect(c.rename, &QAction::triggered, this, &CMainFrame::RenameSelected);
     connect(c.saveAs, &QAction::triggered, this, &CMainFrame::SaveCurrentAs);
+    connect(c.bestFit, &QAction::triggered, this, [this] { m_records->Grid()->resizeColumnsToContents(); });
     connect(c.recalculate, &QAction::triggered, this, &CMainFrame::RecalculateCurrent);
     connect(c.deleteAll, &QAction::triggered, this, &CMainFrame::DeleteAllRecords);
     connect(c.userFolder, &QAction::triggered, this, [this] { OpenFolder(m_doc.Browser().UserFolder()); });
@@ -235,8 +237,8 @@ void CMainFrame::UpdateCommands() {
     c.saveAs->setEnabled(current);
     c.recalculate->setEnabled(onRecords);
     c.deleteAll->setEnabled(onRecords);
-    // The record grid fits its columns and prints; until it is there neither can be offered.
-    c.bestFit->setEnabled(false);
+    c.bestFit->setEnabled(onRecords);
+    // Printing comes with the record viewer's print layout; until then it is not offered.
     c.print->setEnabled(false);
 }
 
