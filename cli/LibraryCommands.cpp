@@ -18,20 +18,6 @@ namespace {
 using platform::ProgramFolderWith;
 using platform::Utf8FromWindows1252;
 
-const char* StatusText(int32_t status) {
-    switch (status) {
-        case TB_STATUS_CURRENT:
-        case TB_STATUS_UNUSED:
-            return "Current";
-        case TB_STATUS_NEEDS_SYNC:
-            return "Needs Sync";
-        case TB_STATUS_MODIFIED:
-            return "Modified";
-        default:
-            return "Deleted";
-    }
-}
-
 std::string ListLine(LibrarySession& session, CTbItem& item) {
     item.Load(true);
     CTbObjDB& db = item.Db();

@@ -153,3 +153,16 @@ std::string CTbItem::SyncWithText(bool refresh) {
     }
     return m_syncConfigured ? "Microsoft Access" : "Orvanta Desktop";
 }
+
+const char* StatusText(int32_t status) {
+    switch (status) {
+        case TB_STATUS_NEEDS_SYNC:
+            return "Needs Sync";
+        case TB_STATUS_MODIFIED:
+            return "Modified";
+        case TB_STATUS_DELETED:
+            return "Deleted";
+        default:
+            return "Current";
+    }
+}

@@ -105,5 +105,8 @@ private:
     CardId m_cardId{};
 };
 
+// The status as the list of Tabulons shows it: "Needs Sync", "Modified", "Deleted", else "Current".
+const char* StatusText(int32_t status);
+
 // A name the library may give a Tabulon file: a plain file name "MRA_*.PDB" (any letter case).
 bool IsTabulonFileName(const std::string& fileName);

@@ -105,7 +105,7 @@ bool CDetailsTab::ShowItem(CTbItem& item, const CTbBrowser& browser) {
         Section("Tabulon", Row("Name", ToQt(item.DisplayName())) + Row("Category", category) +
                                Row("Stored on", ToQt(browser.CardDisplayName(item.GetCardId()))) +
                                Row("Sync With", ToQt(item.SyncWithText())) +
-                               Row("Status", TbListModel::StatusText(item.GetStatus()))) +
+                               Row("Status", StatusText(item.GetStatus()))) +
         Section("Contents", Row("Records", QString::number(db.RecordCount())) +
                                 Row("Fields", QString::number(UserFieldSlots(*design).size())) +
                                 Row("Views", QString::number(design->ViewCount())) +

@@ -86,17 +86,6 @@ QVariant TbListModel::headerData(int section, Qt::Orientation orientation, int r
     return QString(kTitles[section]);
 }
 
-const char* TbListModel::StatusText(int32_t status) {
-    switch (status) {
-        case TB_STATUS_NEEDS_SYNC:
-            return "Needs Sync";
-        case TB_STATUS_MODIFIED:
-            return "Modified";
-        default:
-            return "Current";
-    }
-}
-
 QString TbListModel::Text(CTbItem& item, int column) const {
     const CTbObjDB& db = item.Db();
     switch (column) {

@@ -37,8 +37,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    static const char* StatusText(int32_t status);
-
 private:
     QString Text(CTbItem& item, int column) const;
 
