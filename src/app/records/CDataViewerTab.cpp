@@ -41,13 +41,12 @@ const char* const kReadOnlySelectors =
 QComboBox* Selector(const QString& name, QHBoxLayout* layout, QWidget* parent) {
     auto* label = new QLabel(name, parent);
     auto* selector = new QComboBox(parent);
-    selector->setMinimumWidth(100);
     selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    selector->setMinimumContentsLength(10);
+    selector->setMinimumContentsLength(6);
     label->setBuddy(selector);
     layout->addWidget(label);
     layout->addWidget(selector);
-    layout->addSpacing(12);
+    layout->addSpacing(6);
     return selector;
 }
 
