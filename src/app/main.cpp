@@ -44,7 +44,8 @@ int main(int argc, char* argv[]) {
 
     QtPrompt prompt;
     DesktopDocumentOpener opener;
-    CPivotryApp orvanta({&prompt, &opener});
+    QtFileDialogs files;
+    CPivotryApp orvanta({&prompt, &opener, &files});
     if (!orvanta.Start()) return 0;
     CMainFrame& frame = *orvanta.MainFrame();
     if (options.isSet(select)) SelectByName(frame, options.value(select));

@@ -1,17 +1,24 @@
 // The Records tab: its selectors, the grid, sorting and the record buttons.
 #include "app/records/CDataViewerTab.h"
 
+#include "app/records/RecordPrinter.h"
 #include "app/records/TbRecordsModel.h"
 #include "app/widgets/FieldSlots.h"
+#include "app/widgets/GridText.h"
 #include "app/widgets/QtText.h"
 #include "library/CTbItem.h"
 #include "model/IProgressIndicator.h"
 #include "platform/Prompt.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -57,12 +64,12 @@ void SelectData(QComboBox* selector, int data, int fallback) {
 
 }  // namespace
 
-CDataViewerTab::CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* progress, QWidget* parent)
+CDataViewerTab::CDataViewerTab(const RecordServices& services, QWidget* parent)
     : QWidget(parent),
-      m_prompt(prompt),
-      m_progress(progress),
+      m_services(services),
       m_grid(new QTableView(this)),
       m_model(new TbRecordsModel(this)),
+      m_edit(new QPushButton("Edit Record", this)),
       m_add(new QPushButton("Add Record", this)),
       m_delete(new QPushButton("Delete Records", this)) {
     auto* selectors = new QHBoxLayout;
@@ -72,7 +79,7 @@ CDataViewerTab::CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* pr
     selectors->addStretch(1);
     m_grid->setModel(m_model);
     m_grid->setObjectName("recordGrid");
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setAlternatingRowColors(true);
@@ -80,7 +87,12 @@ CDataViewerTab::CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* pr
     m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setSortIndicatorShown(false);
     m_grid->horizontalHeader()->setSectionsClickable(true);
+    auto* copy = new QAction("Copy", m_grid);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_grid->addAction(copy);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_edit);
     buttons->addWidget(m_add);
     buttons->addWidget(m_delete);
     buttons->addStretch(1);
@@ -94,6 +106,9 @@ CDataViewerTab::CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* pr
     connect(m_filters, &QComboBox::activated, this, &CDataViewerTab::OnFilterChosen);
     connect(m_categories, &QComboBox::activated, this, &CDataViewerTab::OnCategoryChosen);
     connect(m_add, &QPushButton::clicked, this, &CDataViewerTab::AddRecord);
+    connect(m_edit, &QPushButton::clicked, this, [this] { OpenRecord(m_grid->currentIndex().row()); });
+    connect(m_grid, &QTableView::activated, this, [this](const QModelIndex& cell) { OpenRecord(cell.row()); });
+    connect(copy, &QAction::triggered, this, &CDataViewerTab::CopySelection);
     connect(m_delete, &QPushButton::clicked, this, &CDataViewerTab::DeleteSelected);
 }
 
@@ -165,8 +180,8 @@ void CDataViewerTab::ApplySelection() {
     }
     CTbObjDB& db = m_item->Db();
     {
-        ProgressShown shown(m_progress);
-        if (m_progress) m_progress->SetText("Loading records into view");
+        ProgressShown shown(m_services.progress);
+        if (m_services.progress) m_services.progress->SetText("Loading records into view");
         db.Records().ApplyFilter(static_cast<uint16_t>(m_categories->currentData().toInt()),
                                  static_cast<int16_t>(m_filters->currentData().toInt()));
         if (int view = m_views->currentData().toInt(); view >= 0) db.Records().ApplyView(view);
@@ -239,10 +254,10 @@ void CDataViewerTab::SortByColumn(int column) {
     header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     CTbObjDB& db = m_item->Db();
     {
-        ProgressShown shown(m_progress);
-        if (m_progress) {
-            m_progress->SetText("Sorting records");
-            m_progress->SetRange(db.Records().Count());
+        ProgressShown shown(m_services.progress);
+        if (m_services.progress) {
+            m_services.progress->SetText("Sorting records");
+            m_services.progress->SetRange(db.Records().Count());
         }
         db.Records().SortByField(static_cast<int16_t>(m_model->Slot(column)), ascending);
     }
@@ -274,14 +289,14 @@ void CDataViewerTab::DeleteSelected() {
         return;
     }
     std::set<CTbObjRecord*> chosen;
-    for (const QModelIndex& row : m_grid->selectionModel()->selectedRows())
-        if (CTbObjRecord* record = m_model->Record(row.row())) chosen.insert(record);
+    for (const QModelIndex& cell : m_grid->selectionModel()->selectedIndexes())
+        if (CTbObjRecord* record = m_model->Record(cell.row())) chosen.insert(record);
     if (chosen.empty()) {
         Tell("Orvanta", "No record selected.  Please select a record first.", false);
         return;
     }
-    if (!EditAllowed() || !m_prompt ||
-        m_prompt->Show("Orvanta", "Are you sure you want to permanently delete the selected record(s)?",
+    if (!EditAllowed() || !m_services.prompt ||
+        m_services.prompt->Show("Orvanta", "Are you sure you want to permanently delete the selected record(s)?",
                        PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
     for (CTbObjRecord* record : chosen) m_item->Db().Records().RemoveRecord(record);
@@ -290,9 +305,59 @@ void CDataViewerTab::DeleteSelected() {
     emit Changed();
 }
 
+void CDataViewerTab::OpenRecord(int row) {
+    if (!m_item || row < 0 || row >= m_model->rowCount()) return;
+    std::vector<CTbObjRecord*> records;
+    for (int i = 0; i < m_model->rowCount(); ++i) records.push_back(m_model->Record(i));
+    CRecordEditor editor(m_services, *m_item, std::move(records), row, this);
+    editor.SetEditGate(m_editGate);
+    editor.SetMode(m_editorMode);
+    editor.exec();
+    m_editorMode = editor.GetMode();
+    if (!editor.IsModified()) return;
+    m_item->Db().SetModified(true);
+    m_model->Reload();
+    m_grid->setCurrentIndex(m_model->index(editor.Index(), 0));
+    emit Changed();
+}
+
+RecordPrinter CDataViewerTab::GridPrinter() const {
+    std::vector<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        widths.push_back(m_grid->horizontalHeader()->sectionSize(column));
+    return RecordPrinter(*m_model, std::move(widths),
+                         {ToQt(m_item->DisplayName()), m_views->currentText(), m_filters->currentText(),
+                          m_categories->currentText()});
+}
+
+void CDataViewerTab::Print() {
+    if (!m_item) {
+        Tell("Orvanta",
+             "No Tabulon selected.  Please select a Tabulon to view information about that Tabulon.", false);
+        return;
+    }
+    Tell("Print", "The records from the currently selected View, Filter, and Category will be printed.", false);
+    QPrinter printer(QPrinter::HighResolution);
+    if (GridPrinter().ColumnGroups(printer).size() > 1 && m_services.prompt)
+        m_services.prompt->Show("Warning",
+                                "Some of the columns are outside of the printable area of a page. These columns "
+                                "will be printed on seperate pages.",
+                                PromptIcon::Warning, PromptButtons::Ok);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle("Print Preview - " + ToQt(m_item->DisplayName()));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { GridPrinter().Print(*target, m_services.progress); });
+    preview.exec();
+}
+
+void CDataViewerTab::CopySelection() {
+    const QModelIndexList cells = m_grid->selectionModel()->selectedIndexes();
+    if (!cells.isEmpty()) QGuiApplication::clipboard()->setText(CellsAsTsv(cells));
+}
+
 void CDataViewerTab::Tell(const char* title, const char* text, bool error) {
-    if (m_prompt)
-        m_prompt->Show(title, text, error ? PromptIcon::Error : PromptIcon::Information, PromptButtons::Ok);
+    if (m_services.prompt)
+        m_services.prompt->Show(title, text, error ? PromptIcon::Error : PromptIcon::Information, PromptButtons::Ok);
 }
 
 }  // namespace orvanta::app

@@ -1,7 +1,10 @@
 // CDataViewerTab: the "Records" tab: the records of the current Tabulon in a grid, restricted
 // by the view, filter and category chosen above it, sorted by a heading click; records are
-// added and deleted from the buttons below it.
+// opened in the record editor, added, deleted and printed from the buttons below it.
 #pragma once
+
+#include "app/records/CRecordEditor.h"
+#include "app/records/RecordServices.h"
 
 #include <QWidget>
 
@@ -9,17 +12,14 @@
 #include <vector>
 
 class CTbItem;
-class IProgressIndicator;
 class QComboBox;
+class QPrinter;
 class QPushButton;
 class QTableView;
 
-namespace orvanta::platform {
-class IPrompt;
-}
-
 namespace orvanta::app {
 
+class RecordPrinter;
 class TbRecordsModel;
 
 class CDataViewerTab : public QWidget {
@@ -27,7 +27,7 @@ class CDataViewerTab : public QWidget {
 public:
     static constexpr int kArrowWidth = 15;
 
-    CDataViewerTab(platform::IPrompt* prompt, IProgressIndicator* progress, QWidget* parent = nullptr);
+    explicit CDataViewerTab(const RecordServices& services, QWidget* parent = nullptr);
 
     // Shows the item's records: it is read in full first, its joins resolved and its computed
     // fields recalculated when they need it. None clears the grid.
@@ -41,6 +41,13 @@ public:
     void DeleteSelected();
     // Sorts by the column's field: ascending, or descending when it already sorts ascending.
     void SortByColumn(int column);
+    // Opens the row's record in the record editor; its changes mark the Tabulon modified.
+    void OpenRecord(int row);
+    // Tells what will be printed and warns when columns must go on further pages, then shows
+    // the print preview of the grid, from which it is printed (or written as PDF).
+    void Print();
+    // Puts the selected cells on the clipboard as tab-separated lines.
+    void CopySelection();
 
     QComboBox* ViewSelector() const { return m_views; }
     QComboBox* FilterSelector() const { return m_filters; }
@@ -60,16 +67,18 @@ private:
     void ApplySelection();
     std::vector<int> ColumnSlots() const;
     void Tell(const char* title, const char* text, bool error);
+    RecordPrinter GridPrinter() const;
     bool EditAllowed() const { return !m_editGate || m_editGate(); }
 
-    platform::IPrompt* m_prompt;
-    IProgressIndicator* m_progress;
+    RecordServices m_services;
+    CRecordEditor::Mode m_editorMode = CRecordEditor::FormView;
     CTbItem* m_item = nullptr;
     QComboBox* m_views;
     QComboBox* m_filters;
     QComboBox* m_categories;
     QTableView* m_grid;
     TbRecordsModel* m_model;
+    QPushButton* m_edit;
     QPushButton* m_add;
     QPushButton* m_delete;
     std::function<bool()> m_editGate;

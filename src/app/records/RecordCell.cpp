@@ -106,6 +106,24 @@ QString ClockText(double seconds, bool withSeconds) {
     return withSeconds ? text + QString(":%1").arg(rest, 2, 10, QChar('0')) : text;
 }
 
+QVariant CellRoleData(const RecordCell& cell, int role) {
+    switch (role) {
+        case Qt::DisplayRole:
+            return cell.kind == RecordCell::Check ? QVariant() : QVariant(cell.text);
+        case Qt::CheckStateRole:
+            if (cell.kind != RecordCell::Check) return {};
+            return cell.checked ? Qt::Checked : Qt::Unchecked;
+        case Qt::ForegroundRole:
+            return cell.colour ? QVariant(*cell.colour) : QVariant();
+        case Qt::TextAlignmentRole:
+            if (cell.kind == RecordCell::Number) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            if (cell.kind == RecordCell::Check || cell.kind == RecordCell::Button) return Qt::AlignCenter;
+            return {};
+        default:
+            return {};
+    }
+}
+
 RecordCell CellOf(const CTbObjRecord& record, const CTbObjField& field) {
     const CTbObjRecordValue* value = record.Value(field.GetSlot());
     if (!value) return {};

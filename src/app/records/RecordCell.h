@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 #include <string_view>
@@ -22,6 +23,9 @@ struct RecordCell {
 };
 
 RecordCell CellOf(const CTbObjRecord& record, const CTbObjField& field);
+
+// What a grid shows of a cell for a display, check state, colour or alignment role.
+QVariant CellRoleData(const RecordCell& cell, int role);
 
 // The text up to its first line break.
 QString FirstLine(std::string_view text);

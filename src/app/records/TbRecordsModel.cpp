@@ -51,22 +51,7 @@ QVariant TbRecordsModel::data(const QModelIndex& index, int role) const {
         role != Qt::TextAlignmentRole && role != CellKindRole)
         return {};
     RecordCell cell = CellOf(*record, *field);
-    switch (role) {
-        case Qt::DisplayRole:
-            return cell.kind == RecordCell::Check ? QVariant() : QVariant(cell.text);
-        case Qt::CheckStateRole:
-            if (cell.kind != RecordCell::Check) return {};
-            return cell.checked ? Qt::Checked : Qt::Unchecked;
-        case Qt::ForegroundRole:
-            return cell.colour ? QVariant(*cell.colour) : QVariant();
-        case Qt::TextAlignmentRole:
-            if (cell.kind == RecordCell::Number)
-                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-            if (cell.kind == RecordCell::Check || cell.kind == RecordCell::Button) return Qt::AlignCenter;
-            return {};
-        default:
-            return static_cast<int>(cell.kind);
-    }
+    return role == CellKindRole ? QVariant(static_cast<int>(cell.kind)) : CellRoleData(cell, role);
 }
 
 QVariant TbRecordsModel::headerData(int section, Qt::Orientation orientation, int role) const {

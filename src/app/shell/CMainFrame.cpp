@@ -35,15 +35,15 @@ QAction* Command(QObject* owner, const QString& menuText, const QString& prompt)
 
 }  // namespace
 
-CMainFrame::CMainFrame(CPivotryDoc& doc, IDocumentOpener& opener)
+CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
     : m_doc(doc),
-      m_opener(opener),
+      m_opener(*services.opener),
       m_pleaseWait(this),
       m_titleBar(new CPvtrTitleBar),
       m_model(new TbListModel(doc.Browser(), this)),
       m_list(new CTbListCtrl(*m_model, doc.Prefs())),
       m_tabs(new CTabsView),
-      m_records(new CDataViewerTab(doc.Prompt(), &doc.Progress())),
+      m_records(new CDataViewerTab({doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");
@@ -159,6 +159,7 @@ void CMainFrame::BuildCommands() {
     connect(c.rename, &QAction::triggered, this, &CMainFrame::RenameSelected);
     connect(c.saveAs, &QAction::triggered, this, &CMainFrame::SaveCurrentAs);
     connect(c.bestFit, &QAction::triggered, this, [this] { m_records->Grid()->resizeColumnsToContents(); });
+    connect(c.print, &QAction::triggered, this, [this] { m_records->Print(); });
     connect(c.recalculate, &QAction::triggered, this, &CMainFrame::RecalculateCurrent);
     connect(c.deleteAll, &QAction::triggered, this, &CMainFrame::DeleteAllRecords);
     connect(c.userFolder, &QAction::triggered, this, [this] { OpenFolder(m_doc.Browser().UserFolder()); });
@@ -238,8 +239,7 @@ void CMainFrame::UpdateCommands() {
     c.recalculate->setEnabled(onRecords);
     c.deleteAll->setEnabled(onRecords);
     c.bestFit->setEnabled(onRecords);
-    // Printing comes with the record viewer's print layout; until then it is not offered.
-    c.print->setEnabled(false);
+    c.print->setEnabled(onRecords);
 }
 
 void CMainFrame::BringForward() {

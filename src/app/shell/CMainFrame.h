@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/shell/CPleaseWaitDlg.h"
+#include "app/shell/DesktopSeams.h"
 #include "app/shell/CTabsView.h"
 #include "platform/Prompt.h"
 
@@ -35,7 +36,7 @@ public:
             *helpTopics, *handheldGuide, *syncGuide, *refresh, *exit;
     };
 
-    CMainFrame(CPivotryDoc& doc, IDocumentOpener& opener);
+    CMainFrame(CPivotryDoc& doc, const AppServices& services);
     ~CMainFrame() override;
 
     // After the document's New: takes the window's placement from the preferences and fills the

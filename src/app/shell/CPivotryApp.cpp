@@ -27,7 +27,7 @@ bool CPivotryApp::Start() {
         return false;
     }
     m_doc = std::make_unique<CPivotryDoc>(m_services.prompt, m_desktopFolder);
-    m_frame = std::make_unique<CMainFrame>(*m_doc, *m_services.opener);
+    m_frame = std::make_unique<CMainFrame>(*m_doc, m_services);
     QObject::connect(&m_instance, &SingleInstance::Activated, m_frame.get(), &CMainFrame::BringForward);
     m_frame->show();
     m_doc->New();

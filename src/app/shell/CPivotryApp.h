@@ -2,25 +2,16 @@
 // document and the main window. The seams of the desktop (messages, documents) come in from outside.
 #pragma once
 
+#include "app/shell/DesktopSeams.h"
 #include "app/shell/SingleInstance.h"
 
 #include <memory>
 #include <string>
 
-namespace orvanta::platform {
-class IPrompt;
-}
-
 namespace orvanta::app {
 
 class CMainFrame;
 class CPivotryDoc;
-class IDocumentOpener;
-
-struct AppServices {
-    platform::IPrompt* prompt = nullptr;
-    IDocumentOpener* opener = nullptr;
-};
 
 class CPivotryApp {
 public:

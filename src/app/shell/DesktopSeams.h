@@ -6,6 +6,10 @@
 
 class QWidget;
 
+namespace orvanta::platform {
+class IPrompt;
+}
+
 namespace orvanta::app {
 
 class IFileDialogs {
@@ -22,6 +26,13 @@ public:
     virtual ~IDocumentOpener() = default;
     // Opens a document or folder with the desktop's application for it; false when none could.
     virtual bool Open(const QString& path) = 0;
+};
+
+// The seams a run of the program is given: messages, documents and file dialogs.
+struct AppServices {
+    platform::IPrompt* prompt = nullptr;
+    IDocumentOpener* opener = nullptr;
+    IFileDialogs* files = nullptr;
 };
 
 class QtFileDialogs : public IFileDialogs {
