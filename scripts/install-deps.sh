@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev libfreexl-dev
   clang libclang-rt-14-dev clang-format
   libpalm-pdb-perl netpbm
-  python3-xlwt
+  python3-xlwt poppler-utils
 )
 
 missing=()

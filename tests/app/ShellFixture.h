@@ -84,6 +84,26 @@ public:
     bool opens = true;
 };
 
+// Answers file dialogs with the scripted paths in order (empty: cancelled) and keeps the filters asked.
+class ScriptedFileDialogs : public orvanta::app::IFileDialogs {
+public:
+    QString OpenFileName(QWidget*, const QString&, const QString& filter) override { return Next(filter); }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString& filter) override {
+        return Next(filter);
+    }
+    std::deque<QString> paths;
+    QStringList filters;
+
+private:
+    QString Next(const QString& filter) {
+        filters << filter;
+        if (paths.empty()) return {};
+        QString path = paths.front();
+        paths.pop_front();
+        return path;
+    }
+};
+
 // A Palm Desktop folder with the users Ann and Bob, the stand-in libraries, a registry of the
 // test's own and a program folder with the handheld files; Ann's Tabulon folder exists.
 class ScratchDesktop {
@@ -150,12 +170,13 @@ inline std::string MakeTabulon(const std::string& folder, const std::string& nam
 
 // The program as a user starts it, on the scratch desktop.
 struct RunningProgram {
-    RunningProgram() : app({&prompt, &opener}, QString("orvanta-test-%1").arg(::getpid())) {}
+    RunningProgram() : app({&prompt, &opener, &files}, QString("orvanta-test-%1").arg(::getpid())) {}
     bool Start() { return app.Start(); }
     orvanta::app::CMainFrame& Frame() const { return *app.MainFrame(); }
     orvanta::app::CPivotryDoc& Doc() const { return *app.Doc(); }
     ScriptedPrompt prompt;
     RecordingOpener opener;
+    ScriptedFileDialogs files;
     orvanta::app::CPivotryApp app;
 };
 

@@ -10,6 +10,7 @@ QObject* NewSelectionTest();
 QObject* NewCommandsTest();
 QObject* NewWindowsTest();
 QObject* NewRecordsTest();
+QObject* NewRecordEditorTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
-                      shelltest::NewWindowsTest, shelltest::NewRecordsTest}) {
+                      shelltest::NewWindowsTest, shelltest::NewRecordsTest,
+                      shelltest::NewRecordEditorTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

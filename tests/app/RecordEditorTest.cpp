@@ -1,0 +1,375 @@
+// The record editor: each type's entry rules and messages, spin buttons, the form's order and
+// its fallback, the memo and list-items editors, the join chooser and images; and the Records
+// tab's printing and copying.
+#include "ShellFixture.h"
+
+#include "app/records/CChooseJoinRecordDlg.h"
+#include "app/records/CDataViewerTab.h"
+#include "app/records/CRecordEditor.h"
+#include "app/records/JoinChoice.h"
+#include "app/records/ListEditorDialogs.h"
+#include "app/records/RecordEditorModel.h"
+#include "app/records/TbRecordsModel.h"
+#include "app/records/ValueDialogs.h"
+#include "app/records/ValueEntry.h"
+#include "app/records/ValueEntryDelegate.h"
+#include "app/shell/CTbListCtrl.h"
+#include "model/TbObjView.h"
+#include "platform/Locale.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QToolButton>
+
+namespace shelltest {
+namespace {
+
+using namespace orvanta::app;
+
+enum Slot { kName = 1, kSmall, kBig, kWhen, kAt, kNotes, kSize, kPhoto, kMany, kDone, kPartner, kCity };
+
+void Keep(CTbObjDB& db) {
+    db.SetCurrentCategory(0xFF);
+    db.SetCurrentFilter(0xFFFF);
+    if (db.Save() < 0) qFatal("cannot write a Tabulon");
+}
+
+// Ann's library: "Editing", a field of every kind the editor treats apart, joined to "People".
+struct EditorLibrary {
+    EditorLibrary() {
+        const std::string folder = desktop.UserFolder("ann");
+        CTbObjDB people;
+        people.SetPdbName("MRA_People");
+        people.SetLocation(folder, false);
+        people.SetLoadState(TB_LOAD_NEW);
+        people.AddField("Name", TEXT_T);
+        people.AddField("City", TEXT_T);
+        for (auto [name, city] : {std::pair{"Ann", "Oslo"}, std::pair{"Bob", "Rome"}}) {
+            CTbObjRecord* record = people.Records().AddRecord(true, false);
+            record->Value(1)->SetText(name);
+            record->Value(2)->SetText(city);
+        }
+        Keep(people);
+        CTbObjDB db;
+        db.SetPdbName("MRA_Editing");
+        db.SetLocation(folder, false);
+        db.SetLoadState(TB_LOAD_NEW);
+        for (auto [name, type] : {std::pair{"Name", TEXT_T}, {"Small", INTEGER_T}, {"Big", LONG_T},
+                                  {"When", DATE_T}, {"At", TIME_T}, {"Notes", MEMO_T}, {"Size", LIST_T},
+                                  {"Photo", IMAGE_T}, {"Many", ONE_TO_MANY_T}, {"Done", CHECKBOX_T},
+                                  {"Partner", DB_JOIN_T}, {"City", DB_LOOKUP_T}})
+            db.AddField(name, type);
+        for (int i = 1; i <= 59; ++i) db.Field(kSize)->ListProps()->Items().AddItem("Item " + std::to_string(i));
+        CTbObjFieldJoin* join = db.Field(kPartner)->JoinProps();
+        join->SetSourceDatabase("People");
+        join->SetJoinField(1);
+        join->SetDisplayField(1);
+        db.Field(kCity)->JoinProps()->SetJoinField(kPartner);
+        db.Field(kCity)->JoinProps()->SetDisplayField(2);
+        for (const char* name : {"first", "second"}) {
+            CTbObjRecord* record = db.Records().AddRecord(true, false);
+            record->Value(kName)->SetText(name);
+        }
+        Keep(db);
+        desktop.StoreUser("Ann");
+        if (!program.Start()) qFatal("the program did not start");
+        program.Frame().List().SelectItem(&Item());
+        program.Frame().TabsView().SelectTab(CTabsView::Records);
+    }
+    CTbItem& Item() const { return *program.Doc().Browser().FindByDisplayName("Editing"); }
+    CDataViewerTab& Tab() const { return program.Frame().RecordsTab(); }
+    // Opens the row's record in the editor and acts on it; the editor closes after.
+    void Edit(int row, std::function<void(CRecordEditor*)> act) {
+        OnNextDialog<CRecordEditor>(std::move(act));
+        Tab().OpenRecord(row);
+    }
+    // Types an entry into the slot's value cell and presses Enter; the messages it gave.
+    std::vector<std::string> Enter(CRecordEditor* editor, int slot, const QString& text) {
+        editor->EditValue(editor->Model().RowOfSlot(slot));
+        auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
+        if (!entry) return {"no entry opened"};
+        entry->Line()->setText(text);
+        QTest::keyClick(entry->Line(), Qt::Key_Return);
+        return program.prompt.Take();
+    }
+    static void Cancel(CRecordEditor* editor) {
+        auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
+        if (entry) QTest::keyClick(entry->Line(), Qt::Key_Escape);
+    }
+    static CTbObjRecordValue& Value(CRecordEditor* editor, int slot) {
+        return *editor->Model().Record()->Value(slot);
+    }
+    static QString Shown(CRecordEditor* editor, int slot) {
+        return editor->Model().index(editor->Model().RowOfSlot(slot), RecordEditorModel::ValueColumn).data().toString();
+    }
+    orvanta::platform::ScopedLocaleOverride usEnglish{orvanta::platform::Locale::UsEnglish()};
+    ScratchDesktop desktop;
+    RunningProgram program;
+};
+
+using Messages = std::vector<std::string>;
+
+}  // namespace
+
+class RecordEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typedEntriesFollowEachTypesRules() {
+        EditorLibrary library;
+        library.Edit(0, [&](CRecordEditor* editor) {
+            QCOMPARE(library.program.prompt.shown.at(0).title, "Form Unavailable");
+            library.program.prompt.Take();
+            QCOMPARE(editor->GetMode(), CRecordEditor::AllFields);
+            QCOMPARE(editor->Heading()->text(), "Record 1 of 2");
+            QCOMPARE(library.Enter(editor, kSmall, "40000"), Messages{kIntegerRange});
+            QVERIFY2(editor->Delegate().OpenEditor(), "a refused entry stays in edit");
+            EditorLibrary::Cancel(editor);
+            QVERIFY(!editor->IsModified());
+            QCOMPARE(library.Enter(editor, kSmall, "-32768"), Messages{});
+            QCOMPARE(EditorLibrary::Value(editor, kSmall).GetShort(), -32768);
+            QCOMPARE(library.Enter(editor, kBig, "2147483648"), Messages{kLongRange});
+            EditorLibrary::Cancel(editor);
+            QCOMPARE(library.Enter(editor, kBig, "-2147483648"), Messages{});
+            QCOMPARE(library.Enter(editor, kWhen, "1/1/1903"), Messages{kDateRange});
+            EditorLibrary::Cancel(editor);
+            QCOMPARE(library.Enter(editor, kWhen, "13/45/2020"), Messages{kInvalidDate});
+            EditorLibrary::Cancel(editor);
+            QCOMPARE(library.Enter(editor, kWhen, "3/15/2020"), Messages{});
+            QCOMPARE(EditorLibrary::Value(editor, kWhen).PackedDate(), 2020u * 65536 + 3 * 256 + 15);
+            QCOMPARE(library.Enter(editor, kWhen, ""), Messages{});
+            QVERIFY(!EditorLibrary::Value(editor, kWhen).HasValue());
+            QCOMPARE(library.Enter(editor, kAt, "25:99"), Messages{kInvalidTime});
+            EditorLibrary::Cancel(editor);
+            QCOMPARE(library.Enter(editor, kAt, "7:05 PM"), Messages{});
+            QCOMPARE(EditorLibrary::Value(editor, kAt).PackedTime(), 19u * 65536 + 5 * 256);
+            QCOMPARE(library.Enter(editor, kName, QString(300, 'x')), Messages{});
+            QCOMPARE(EditorLibrary::Value(editor, kName).GetText().size(), kMaxTextEntry);
+            QVERIFY(editor->IsModified());
+            editor->ShowRecord(1);
+            QCOMPARE(editor->Heading()->text(), "Record 2 of 2");
+            QCOMPARE(EditorLibrary::Shown(editor, kName), "second");
+        });
+        QVERIFY2(library.Item().IsModified(), "the editor's changes mark the Tabulon modified");
+        QCOMPARE(library.Tab().Model().index(0, kSmall - 1).data().toString(), "-32768");
+    }
+
+    void spinButtonsStepUnderTheRangeChecks() {
+        EditorLibrary library;
+        library.Edit(0, [&](CRecordEditor* editor) {
+            library.program.prompt.Take();
+            QCOMPARE(library.Enter(editor, kSmall, "32767"), Messages{});
+            editor->EditValue(editor->Model().RowOfSlot(kSmall));
+            auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
+            QVERIFY(entry && entry->UpButton() && !entry->PickerButton());
+            entry->UpButton()->click();
+            QCOMPARE(library.program.prompt.Take(), Messages{kIntegerRange});
+            entry->DownButton()->click();
+            QCOMPARE(entry->Line()->text(), "32766");
+            QCOMPARE(EditorLibrary::Value(editor, kSmall).GetShort(), 32766);
+            EditorLibrary::Cancel(editor);
+        });
+    }
+
+    void formViewFollowsTheFormsOrder() {
+        EditorLibrary library;
+        CTbObjTab* tab = library.Item().Db().AddTab();
+        tab->AddRow(kBig, 0);
+        tab->AddRow(kName, 1);
+        library.Edit(1, [&](CRecordEditor* editor) {
+            QCOMPARE(editor->GetMode(), CRecordEditor::FormView);
+            QCOMPARE(editor->Model().rowCount(), 2);
+            QCOMPARE(editor->Model().index(0, 0).data().toString(), "Big");
+            QCOMPARE(editor->Model().index(1, RecordEditorModel::ValueColumn).data().toString(), "second");
+            editor->SetMode(CRecordEditor::AllFields);
+            QCOMPARE(editor->Model().rowCount(), 12);
+        });
+        QCOMPARE(library.program.prompt.Take(), Messages{});
+    }
+
+    void memoListsChecksAndUnsupportedTypes() {
+        EditorLibrary library;
+        library.Edit(0, [&](CRecordEditor* editor) {
+            library.program.prompt.Take();
+            OnNextDialog<CMemoEditDlg>([](CMemoEditDlg* memo) {
+                memo->Editor()->setPlainText("top line\nsecond line");
+                memo->accept();
+            });
+            editor->EditValue(editor->Model().RowOfSlot(kNotes));
+            QCOMPARE(EditorLibrary::Value(editor, kNotes).GetText(), "top line\nsecond line");
+            QCOMPARE(EditorLibrary::Shown(editor, kNotes), "top line");
+
+            editor->EditValue(editor->Model().RowOfSlot(kMany));
+            QCOMPARE(library.program.prompt.Take(), Messages{kNotSupported});
+
+            const QModelIndex done = editor->Model().index(editor->Model().RowOfSlot(kDone), 1);
+            QVERIFY(editor->Model().setData(done, Qt::Checked, Qt::CheckStateRole));
+            QVERIFY(EditorLibrary::Value(editor, kDone).GetChecked());
+
+            editor->EditValue(editor->Model().RowOfSlot(kSize));
+            auto* list = qobject_cast<QComboBox*>(editor->Delegate().OpenEditor());
+            QVERIFY(list);
+            QCOMPARE(list->count(), 61);
+            QCOMPARE(list->itemText(60), "Edit items...");
+            OnNextDialog<CListEditorDlg>([&](CListEditorDlg* items) {
+                OnNextDialog<CListItemEditDlg>([](CListItemEditDlg* item) {
+                    item->Entry()->setText("Sixty");
+                    item->accept();
+                });
+                items->AddItem();
+                QCOMPARE(items->Items()->count(), 60);
+                items->AddItem();
+                QCOMPARE(library.program.prompt.Take(),
+                         Messages{"The maximum number of list items is 60.  You cannot add any more items."});
+                items->Items()->setCurrentRow(-1);
+                items->MoveItem(-1);
+                QCOMPARE(library.program.prompt.Take(), Messages{"Please select a list item to move."});
+                items->Items()->setCurrentRow(0);
+                library.program.prompt.answers = {PromptAnswer::Yes};
+                items->DeleteItem();
+                QCOMPARE(library.program.prompt.Take(), Messages{"Are you sure you want to delete the list item?"});
+                OnNextDialog<CListItemEditDlg>([](CListItemEditDlg* item) {
+                    item->Entry()->setText("  ");
+                    item->accept();
+                });
+                items->AddItem();
+                QCOMPARE(library.program.prompt.Take(), Messages{"The list item cannot be blank."});
+                items->accept();
+            });
+            list->activated(60);
+            const CTbObjListItems& stored = library.Item().Db().Field(kSize)->ListProps()->Items();
+            QCOMPARE(stored.Count(), 59);
+            QCOMPARE(stored.ItemAt(0)->text, "Item 2");
+            QCOMPARE(stored.ItemAt(58)->text, "Sixty");
+            QCOMPARE(stored.ItemAt(0)->index, 2);
+            list->setCurrentIndex(1);
+            list->activated(1);
+            QCOMPARE(EditorLibrary::Value(editor, kSize).GetShort(), 2);
+            QCOMPARE(EditorLibrary::Shown(editor, kSize), "Item 2");
+        });
+        QCOMPARE(library.Tab().Model().index(0, kNotes - 1).data().toString(), "top line");
+    }
+
+    void joinChooserSetsAndDeletesTheJoin() {
+        EditorLibrary library;
+        library.Edit(0, [&](CRecordEditor* editor) {
+            library.program.prompt.Take();
+            const int partner = editor->Model().RowOfSlot(kPartner);
+            OnNextDialog<CChooseJoinRecordDlg>([&](CChooseJoinRecordDlg* chooser) {
+                QCOMPARE(chooser->Grid()->model()->rowCount(), 2);
+                chooser->accept();
+                QCOMPARE(library.program.prompt.Take(), Messages{kJoinPickOne});
+                chooser->Grid()->selectRow(1);
+                chooser->accept();
+            });
+            editor->EditValue(partner);
+            QCOMPARE(EditorLibrary::Shown(editor, kPartner), "Bob");
+            QCOMPARE(EditorLibrary::Shown(editor, kCity), "Rome");
+            QVERIFY(editor->IsModified());
+
+            OnNextDialog<CChooseJoinRecordDlg>([&](CChooseJoinRecordDlg* chooser) {
+                library.program.prompt.answers = {PromptAnswer::Yes};
+                chooser->DeleteJoin();
+            });
+            editor->EditValue(partner);
+            QCOMPARE(library.program.prompt.Take(), Messages{"Are you sure you want to delete the current join?"});
+            QCOMPARE(EditorLibrary::Shown(editor, kCity), "");
+
+            library.Item().Db().Field(kPartner)->JoinProps()->SetSourceDatabase("Nobody");
+            editor->EditValue(partner);
+            QCOMPARE(library.program.prompt.Take(), Messages{std::string(kJoinNotFound) + "Nobody"});
+        });
+    }
+
+    void imagesAreImportedExportedAndViewed() {
+        EditorLibrary library;
+        TempDir dir;
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const QString png = QString::fromStdString(dir.File("red.png"));
+        const QString bmp = QString::fromStdString(dir.File("out.bmp"));
+        QVERIFY(picture.save(png));
+        library.Edit(0, [&](CRecordEditor* editor) {
+            library.program.prompt.Take();
+            const int photo = editor->Model().RowOfSlot(kPhoto);
+            QCOMPARE(EditorLibrary::Shown(editor, kPhoto), "No Image");
+            QCOMPARE(editor->ImageActions(photo), QStringList{"Import Image"});
+            library.program.files.paths = {png, bmp};
+            editor->RunImageAction(photo, "Import Image");
+            QVERIFY(library.program.files.filters.at(0).contains("*.png"));
+            QCOMPARE(EditorLibrary::Shown(editor, kPhoto), "Image Attached");
+            QCOMPARE(editor->ImageActions(photo), (QStringList{"View Image", "Import Image", "Export Image"}));
+            editor->RunImageAction(photo, "Export Image");
+            QCOMPARE(library.program.files.filters.at(1), "Bitmap File  (*.bmp)");
+            const QImage exported(bmp);
+            QCOMPARE(exported.width(), 154);  // scaled into the handheld's picture box
+            QCOMPARE(exported.pixelColor(5, 5).red(), 255);
+            editor->RunImageAction(photo, "View Image");
+            QCOMPARE(library.program.opener.opened.size(), size_t{1});
+            QCOMPARE(QImage(QString::fromStdString(library.program.opener.opened[0])).size(), exported.size());
+            QCOMPARE(library.program.prompt.Take(), Messages{});
+        });
+    }
+
+    void recordsPrintToPdfWithHeadingsAndOverflowPages() {
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty()) QSKIP("pdfinfo and pdftotext (poppler-utils) are needed");
+        EditorLibrary library;
+        TempDir dir;
+        const QString pdf = QString::fromStdString(dir.File("records.pdf"));
+        QHeaderView* header = library.Tab().Grid()->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column) header->resizeSection(column, 150);
+        OnNextDialog<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+            preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+            preview->printer()->setOutputFileName(pdf);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+        });
+        library.Tab().Print();
+        QCOMPARE(library.program.prompt.Take(),
+                 (Messages{"The records from the currently selected View, Filter, and Category will be printed.",
+                           "Some of the columns are outside of the printable area of a page. These columns will "
+                           "be printed on seperate pages."}));
+        QProcess info;
+        info.start(pdfinfo, {pdf});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+3\\b")));
+        QProcess text;
+        text.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString printed = QString(text.readAllStandardOutput()).replace(QChar(0xFB01), "fi");
+        QCOMPARE(printed.count(QRegularExpression("View: All fields\\s+Filter: No Filter\\s+Category: All")), 3);
+        for (const char* shown : {"Editing", "Name", "first", "second", "Partner", "City"})
+            QVERIFY2(printed.contains(shown), shown);
+    }
+
+    void selectedCellsCopyAsTabSeparatedLines() {
+        EditorLibrary library;
+        QTableView* grid = library.Tab().Grid();
+        const QAbstractItemModel* model = grid->model();
+        grid->selectionModel()->select(QItemSelection(model->index(0, 0), model->index(1, 1)),
+                                       QItemSelectionModel::Select);
+        grid->selectionModel()->select(model->index(1, kDone - 1), QItemSelectionModel::Select);
+        QApplication::setActiveWindow(&library.program.Frame());
+        grid->setFocus();
+        QTest::keySequence(grid, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "first\t0\nsecond\t0\tNo\n");
+    }
+};
+
+QObject* NewRecordEditorTest() { return new RecordEditorTest; }
+
+}  // namespace shelltest
+
+#include "RecordEditorTest.moc"
