@@ -66,12 +66,21 @@ struct EditorLibrary {
         db.SetPdbName("MRA_Editing");
         db.SetLocation(folder, false);
         db.SetLoadState(TB_LOAD_NEW);
-        for (auto [name, type] : {std::pair{"Name", TEXT_T}, {"Small", INTEGER_T}, {"Big", LONG_T},
-                                  {"When", DATE_T}, {"At", TIME_T}, {"Notes", MEMO_T}, {"Size", LIST_T},
-                                  {"Photo", IMAGE_T}, {"Many", ONE_TO_MANY_T}, {"Done", CHECKBOX_T},
-                                  {"Partner", DB_JOIN_T}, {"City", DB_LOOKUP_T}})
+        for (auto [name, type] : {std::pair{"Name", TEXT_T},
+                                  {"Small", INTEGER_T},
+                                  {"Big", LONG_T},
+                                  {"When", DATE_T},
+                                  {"At", TIME_T},
+                                  {"Notes", MEMO_T},
+                                  {"Size", LIST_T},
+                                  {"Photo", IMAGE_T},
+                                  {"Many", ONE_TO_MANY_T},
+                                  {"Done", CHECKBOX_T},
+                                  {"Partner", DB_JOIN_T},
+                                  {"City", DB_LOOKUP_T}})
             db.AddField(name, type);
-        for (int i = 1; i <= 59; ++i) db.Field(kSize)->ListProps()->Items().AddItem("Item " + std::to_string(i));
+        for (int i = 1; i <= 59; ++i)
+            db.Field(kSize)->ListProps()->Items().AddItem("Item " + std::to_string(i));
         CTbObjFieldJoin* join = db.Field(kPartner)->JoinProps();
         join->SetSourceDatabase("People");
         join->SetJoinField(1);
@@ -112,7 +121,10 @@ struct EditorLibrary {
         return *editor->Model().Record()->Value(slot);
     }
     static QString Shown(CRecordEditor* editor, int slot) {
-        return editor->Model().index(editor->Model().RowOfSlot(slot), RecordEditorModel::ValueColumn).data().toString();
+        return editor->Model()
+            .index(editor->Model().RowOfSlot(slot), RecordEditorModel::ValueColumn)
+            .data()
+            .toString();
     }
     orvanta::platform::ScopedLocaleOverride usEnglish{orvanta::platform::Locale::UsEnglish()};
     ScratchDesktop desktop;
@@ -238,7 +250,8 @@ private slots:
                 items->Items()->setCurrentRow(0);
                 library.program.prompt.answers = {PromptAnswer::Yes};
                 items->DeleteItem();
-                QCOMPARE(library.program.prompt.Take(), Messages{"Are you sure you want to delete the list item?"});
+                QCOMPARE(library.program.prompt.Take(),
+                         Messages{"Are you sure you want to delete the list item?"});
                 OnNextDialog<CListItemEditDlg>([](CListItemEditDlg* item) {
                     item->Entry()->setText("  ");
                     item->accept();
@@ -283,7 +296,8 @@ private slots:
                 chooser->DeleteJoin();
             });
             editor->EditValue(partner);
-            QCOMPARE(library.program.prompt.Take(), Messages{"Are you sure you want to delete the current join?"});
+            QCOMPARE(library.program.prompt.Take(),
+                     Messages{"Are you sure you want to delete the current join?"});
             QCOMPARE(EditorLibrary::Shown(editor, kCity), "");
 
             library.Item().Db().Field(kPartner)->JoinProps()->SetSourceDatabase("Nobody");
@@ -309,7 +323,8 @@ private slots:
             editor->RunImageAction(photo, "Import Image");
             QVERIFY(library.program.files.filters.at(0).contains("*.png"));
             QCOMPARE(EditorLibrary::Shown(editor, kPhoto), "Image Attached");
-            QCOMPARE(editor->ImageActions(photo), (QStringList{"View Image", "Import Image", "Export Image"}));
+            QCOMPARE(editor->ImageActions(photo),
+                     (QStringList{"View Image", "Import Image", "Export Image"}));
             editor->RunImageAction(photo, "Export Image");
             QCOMPARE(library.program.files.filters.at(1), "Bitmap File  (*.bmp)");
             const QImage exported(bmp);
@@ -317,7 +332,8 @@ private slots:
             QCOMPARE(exported.pixelColor(5, 5).red(), 255);
             editor->RunImageAction(photo, "View Image");
             QCOMPARE(library.program.opener.opened.size(), size_t{1});
-            QCOMPARE(QImage(QString::fromStdString(library.program.opener.opened[0])).size(), exported.size());
+            QCOMPARE(QImage(QString::fromStdString(library.program.opener.opened[0])).size(),
+                     exported.size());
             QCOMPARE(library.program.prompt.Take(), Messages{});
         });
     }
@@ -325,7 +341,8 @@ private slots:
     void recordsPrintToPdfWithHeadingsAndOverflowPages() {
         const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdfinfo.isEmpty() || pdftotext.isEmpty()) QSKIP("pdfinfo and pdftotext (poppler-utils) are needed");
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("pdfinfo and pdftotext (poppler-utils) are needed");
         EditorLibrary library;
         TempDir dir;
         const QString pdf = QString::fromStdString(dir.File("records.pdf"));
@@ -337,10 +354,11 @@ private slots:
             preview->findChild<QPrintPreviewWidget*>()->print();
         });
         library.Tab().Print();
-        QCOMPARE(library.program.prompt.Take(),
-                 (Messages{"The records from the currently selected View, Filter, and Category will be printed.",
-                           "Some of the columns are outside of the printable area of a page. These columns will "
-                           "be printed on seperate pages."}));
+        QCOMPARE(
+            library.program.prompt.Take(),
+            (Messages{"The records from the currently selected View, Filter, and Category will be printed.",
+                      "Some of the columns are outside of the printable area of a page. These columns will "
+                      "be printed on seperate pages."}));
         QProcess info;
         info.start(pdfinfo, {pdf});
         QVERIFY(info.waitForFinished());
@@ -349,7 +367,8 @@ private slots:
         text.start(pdftotext, {"-layout", pdf, "-"});
         QVERIFY(text.waitForFinished());
         const QString printed = QString(text.readAllStandardOutput()).replace(QChar(0xFB01), "fi");
-        QCOMPARE(printed.count(QRegularExpression("View: All fields\\s+Filter: No Filter\\s+Category: All")), 3);
+        QCOMPARE(printed.count(QRegularExpression("View: All fields\\s+Filter: No Filter\\s+Category: All")),
+                 3);
         for (const char* shown : {"Editing", "Name", "first", "second", "Partner", "City"})
             QVERIFY2(printed.contains(shown), shown);
     }

@@ -19,8 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
-                      shelltest::NewWindowsTest, shelltest::NewRecordsTest,
-                      shelltest::NewRecordEditorTest}) {
+                      shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

@@ -45,10 +45,11 @@ CChooseJoinRecordDlg::CChooseJoinRecordDlg(CTbBrowser& library, const CTbObjFiel
     connect(remove, &QPushButton::clicked, this, &CChooseJoinRecordDlg::DeleteJoin);
     connect(m_grid, &QTableView::doubleClicked, this, &CChooseJoinRecordDlg::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QString("Choose the record of %1 to join with:")
-                                     .arg(ToQt(m_joinField.JoinProps() ? m_joinField.JoinProps()->GetSourceDatabase()
-                                                                       : std::string())),
-                                 this));
+    layout->addWidget(new QLabel(
+        QString("Choose the record of %1 to join with:")
+            .arg(
+                ToQt(m_joinField.JoinProps() ? m_joinField.JoinProps()->GetSourceDatabase() : std::string())),
+        this));
     layout->addWidget(m_grid, 1);
     layout->addWidget(buttons);
     resize(560, 380);
@@ -105,7 +106,8 @@ void CChooseJoinRecordDlg::DeleteJoin() {
 bool CChooseJoinRecordDlg::Fail(const char* message, const char* hint) {
     const CTbObjFieldJoin* join = m_joinField.JoinProps();
     if (m_prompt)
-        m_prompt->Show("Error", std::string(message) + (join ? join->GetSourceDatabase() : std::string()) + hint,
+        m_prompt->Show("Error",
+                       std::string(message) + (join ? join->GetSourceDatabase() : std::string()) + hint,
                        PromptIcon::Error, PromptButtons::Ok);
     return false;
 }

@@ -39,6 +39,10 @@ constexpr int kCreateEdit = -2;
 constexpr int kAllCategories = 0xFFFF;
 constexpr uint8_t kAllCategoriesStored = 0xFF;  // the handheld's "all categories"
 constexpr uint16_t kNoFilterStored = 0xFFFF;
+// The rows whose cells decide the columns' widths: those of a screen or two when records are
+// loaded (the largest Tabulon shows at once), more for the user's Best Fit.
+constexpr int kLoadFitRows = 64;
+constexpr int kBestFitRows = 2000;
 
 const char* const kReadOnlySelectors =
     "Filters and Categories are read only in the Orvanta desktop application.\n\nThese can be created and "
@@ -107,7 +111,8 @@ CDataViewerTab::CDataViewerTab(const RecordServices& services, QWidget* parent)
     connect(m_categories, &QComboBox::activated, this, &CDataViewerTab::OnCategoryChosen);
     connect(m_add, &QPushButton::clicked, this, &CDataViewerTab::AddRecord);
     connect(m_edit, &QPushButton::clicked, this, [this] { OpenRecord(m_grid->currentIndex().row()); });
-    connect(m_grid, &QTableView::activated, this, [this](const QModelIndex& cell) { OpenRecord(cell.row()); });
+    connect(m_grid, &QTableView::activated, this,
+            [this](const QModelIndex& cell) { OpenRecord(cell.row()); });
     connect(copy, &QAction::triggered, this, &CDataViewerTab::CopySelection);
     connect(m_delete, &QPushButton::clicked, this, &CDataViewerTab::DeleteSelected);
 }
@@ -187,8 +192,15 @@ void CDataViewerTab::ApplySelection() {
         if (int view = m_views->currentData().toInt(); view >= 0) db.Records().ApplyView(view);
     }
     m_model->Show(&db, ColumnSlots());
+    FitColumns(kLoadFitRows);
+}
+
+void CDataViewerTab::FitColumns(int rows) {
+    m_grid->horizontalHeader()->setResizeContentsPrecision(rows);
     m_grid->resizeColumnsToContents();
 }
+
+void CDataViewerTab::BestFit() { FitColumns(kBestFitRows); }
 
 void CDataViewerTab::OnViewChosen(int index) {
     if (m_filling || !m_item) return;
@@ -296,8 +308,9 @@ void CDataViewerTab::DeleteSelected() {
         return;
     }
     if (!EditAllowed() || !m_services.prompt ||
-        m_services.prompt->Show("Orvanta", "Are you sure you want to permanently delete the selected record(s)?",
-                       PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
+        m_services.prompt->Show("Orvanta",
+                                "Are you sure you want to permanently delete the selected record(s)?",
+                                PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes)
         return;
     for (CTbObjRecord* record : chosen) m_item->Db().Records().RemoveRecord(record);
     m_item->Db().SetModified(true);
@@ -336,13 +349,15 @@ void CDataViewerTab::Print() {
              "No Tabulon selected.  Please select a Tabulon to view information about that Tabulon.", false);
         return;
     }
-    Tell("Print", "The records from the currently selected View, Filter, and Category will be printed.", false);
+    Tell("Print", "The records from the currently selected View, Filter, and Category will be printed.",
+         false);
     QPrinter printer(QPrinter::HighResolution);
     if (GridPrinter().ColumnGroups(printer).size() > 1 && m_services.prompt)
-        m_services.prompt->Show("Warning",
-                                "Some of the columns are outside of the printable area of a page. These columns "
-                                "will be printed on seperate pages.",
-                                PromptIcon::Warning, PromptButtons::Ok);
+        m_services.prompt->Show(
+            "Warning",
+            "Some of the columns are outside of the printable area of a page. These columns "
+            "will be printed on seperate pages.",
+            PromptIcon::Warning, PromptButtons::Ok);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle("Print Preview - " + ToQt(m_item->DisplayName()));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -357,7 +372,8 @@ void CDataViewerTab::CopySelection() {
 
 void CDataViewerTab::Tell(const char* title, const char* text, bool error) {
     if (m_services.prompt)
-        m_services.prompt->Show(title, text, error ? PromptIcon::Error : PromptIcon::Information, PromptButtons::Ok);
+        m_services.prompt->Show(title, text, error ? PromptIcon::Error : PromptIcon::Information,
+                                PromptButtons::Ok);
 }
 
 }  // namespace orvanta::app

@@ -46,6 +46,8 @@ public:
     // Tells what will be printed and warns when columns must go on further pages, then shows
     // the print preview of the grid, from which it is printed (or written as PDF).
     void Print();
+    // Fits the columns' widths to their headings and cells.
+    void BestFit();
     // Puts the selected cells on the clipboard as tab-separated lines.
     void CopySelection();
 
@@ -65,6 +67,8 @@ private:
     void OnFilterChosen(int index);
     void OnCategoryChosen(int index);
     void ApplySelection();
+    // Fits the columns to their headings and the cells of up to rows rows.
+    void FitColumns(int rows);
     std::vector<int> ColumnSlots() const;
     void Tell(const char* title, const char* text, bool error);
     RecordPrinter GridPrinter() const;

@@ -41,7 +41,8 @@ using platform::PromptButtons;
 using platform::PromptIcon;
 
 constexpr const char* kNoForm =
-    "A form has not been designed for this Tabulon.  Forms can be created on the Design tab which will allow you "
+    "A form has not been designed for this Tabulon.  Forms can be created on the Design tab which will allow "
+    "you "
     "to change the field order displayed in this record editor.";
 constexpr const char* kConvertFailed = "Failed to convert!!!!!!!!!!!";
 constexpr const char* kViewImage = "View Image";
@@ -70,8 +71,8 @@ QString ImportFilter() {
 
 }  // namespace
 
-CRecordEditor::CRecordEditor(const RecordServices& services, CTbItem& item, std::vector<CTbObjRecord*> records,
-                             int index, QWidget* parent)
+CRecordEditor::CRecordEditor(const RecordServices& services, CTbItem& item,
+                             std::vector<CTbObjRecord*> records, int index, QWidget* parent)
     : QDialog(parent),
       m_services(services),
       m_item(item),
@@ -204,7 +205,8 @@ bool CRecordEditor::AcceptEntry(int row, const QString& entry) {
     CTbObjRecordValue* value = ValueOf(row);
     if (!field || !value) return true;
     if (!EditAllowed()) return false;
-    if (EntryRefusal refusal = ApplyEntry(*value, field->GetType(), FromQt(entry.trimmed())); !refusal.empty()) {
+    if (EntryRefusal refusal = ApplyEntry(*value, field->GetType(), FromQt(entry.trimmed()));
+        !refusal.empty()) {
         Tell("Orvanta", refusal, PromptIcon::Warning);
         return false;
     }
@@ -325,13 +327,13 @@ void CRecordEditor::OnToggled(int row) {
 void CRecordEditor::MarkEdited() {
     m_modified = true;
     if (CTbObjRecord* record = Record())
-        m_item.RecalculateRecord(*record, m_index > 0 ? m_records[static_cast<size_t>(m_index - 1)] : nullptr);
+        m_item.RecalculateRecord(*record,
+                                 m_index > 0 ? m_records[static_cast<size_t>(m_index - 1)] : nullptr);
     m_model->ValuesChanged();
 }
 
 void CRecordEditor::Tell(const char* title, const std::string& text, PromptIcon icon) {
-    if (m_services.prompt)
-        m_services.prompt->Show(title, text, icon, PromptButtons::Ok);
+    if (m_services.prompt) m_services.prompt->Show(title, text, icon, PromptButtons::Ok);
 }
 
 }  // namespace orvanta::app

@@ -30,8 +30,8 @@ class CRecordEditor : public QDialog {
 public:
     enum Mode { FormView = 1, AllFields = 2 };
 
-    CRecordEditor(const RecordServices& services, CTbItem& item, std::vector<CTbObjRecord*> records, int index,
-                  QWidget* parent);
+    CRecordEditor(const RecordServices& services, CTbItem& item, std::vector<CTbObjRecord*> records,
+                  int index, QWidget* parent);
     ~CRecordEditor() override;
 
     // Asked before the first change; false refuses it.

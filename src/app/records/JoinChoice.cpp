@@ -6,7 +6,8 @@
 
 namespace orvanta::app {
 
-std::string SetJoinValue(CTbObjRecordValue& value, const CTbObjRecord& joined, const CTbObjField* joinedField) {
+std::string SetJoinValue(CTbObjRecordValue& value, const CTbObjRecord& joined,
+                         const CTbObjField* joinedField) {
     if (!joinedField || !joinedField->IsUsed()) return kJoinFieldUnused;
     const TbFieldType type = joinedField->GetType();
     const CTbObjRecordValue& source = *joined.Value(joinedField->GetSlot());

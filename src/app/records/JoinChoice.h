@@ -24,6 +24,7 @@ inline constexpr const char* kJoinNotStored =
 
 // Takes the joined record's value of the joined Tabulon's join field (none: not in use) as the
 // record's join value; empty when stored, else the message that tells why not.
-std::string SetJoinValue(CTbObjRecordValue& value, const CTbObjRecord& joined, const CTbObjField* joinedField);
+std::string SetJoinValue(CTbObjRecordValue& value, const CTbObjRecord& joined,
+                         const CTbObjField* joinedField);
 
 }  // namespace orvanta::app

@@ -17,7 +17,8 @@ bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == st
 }  // namespace
 
 ListItemsDraft::ListItemsDraft(const CTbObjListItems& items) {
-    for (int i = 0; i < items.Count(); ++i) m_items.push_back({items.ItemAt(i)->index, items.ItemAt(i)->text});
+    for (int i = 0; i < items.Count(); ++i)
+        m_items.push_back({items.ItemAt(i)->index, items.ItemAt(i)->text});
     m_original = m_items;
 }
 

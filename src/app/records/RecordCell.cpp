@@ -116,7 +116,8 @@ QVariant CellRoleData(const RecordCell& cell, int role) {
         case Qt::ForegroundRole:
             return cell.colour ? QVariant(*cell.colour) : QVariant();
         case Qt::TextAlignmentRole:
-            if (cell.kind == RecordCell::Number) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            if (cell.kind == RecordCell::Number)
+                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
             if (cell.kind == RecordCell::Check || cell.kind == RecordCell::Button) return Qt::AlignCenter;
             return {};
         default:

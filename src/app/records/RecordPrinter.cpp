@@ -38,11 +38,13 @@ RecordPrinter::RecordPrinter(const QAbstractItemModel& model, std::vector<int> w
     : m_model(model), m_widths(std::move(widths)), m_heading(std::move(heading)) {}
 
 QString RecordPrinter::HeadingLine() const {
-    return "    View: " + m_heading.view + "    Filter: " + m_heading.filter + "    Category: " + m_heading.category;
+    return "    View: " + m_heading.view + "    Filter: " + m_heading.filter +
+           "    Category: " + m_heading.category;
 }
 
 int RecordPrinter::ColumnWidth(const QPaintDevice& device, int column) const {
-    const int screen = column < static_cast<int>(m_widths.size()) ? m_widths[static_cast<size_t>(column)] : 100;
+    const int screen =
+        column < static_cast<int>(m_widths.size()) ? m_widths[static_cast<size_t>(column)] : 100;
     return static_cast<int>(screen * device.logicalDpiX() / kScreenDpi);
 }
 
@@ -95,7 +97,8 @@ int RecordPrinter::PaintHeadings(QPainter& painter, const Fonts& fonts, const st
     for (int column : group) {
         const int columnWidth = ColumnWidth(*painter.device(), column);
         painter.drawText(x + kCellPadding, y, columnWidth - 2 * kCellPadding, fonts.lineHeight,
-                         Qt::AlignLeft | Qt::AlignVCenter, m_model.headerData(column, Qt::Horizontal).toString());
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         m_model.headerData(column, Qt::Horizontal).toString());
         x += columnWidth;
     }
     painter.drawLine(0, y + fonts.lineHeight, x, y + fonts.lineHeight);

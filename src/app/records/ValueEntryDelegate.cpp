@@ -72,8 +72,8 @@ QWidget* ValueEntryDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     if (field->GetType() == LIST_T || field->GetType() == RADIO_T) {
         editor = ListEditor(parent, row);
     } else {
-        const bool whole = field->GetType() == INTEGER_T || field->GetType() == LONG_T ||
-                           field->GetType() == AUTO_INC_T;
+        const bool whole =
+            field->GetType() == INTEGER_T || field->GetType() == LONG_T || field->GetType() == AUTO_INC_T;
         auto* entry = new ValueEntryEdit(whole, field->GetType() == TIME_T, parent);
         connect(entry, &ValueEntryEdit::Stepped, this, [this, row, entry](int delta) {
             if (m_hooks.step) m_hooks.step(row, delta, entry);

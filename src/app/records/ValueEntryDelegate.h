@@ -41,11 +41,11 @@ class ValueEntryDelegate : public QStyledItemDelegate {
 public:
     // What the record editor does for its cells' editors.
     struct Hooks {
-        std::function<bool(int row, const QString& entry)> accept;         // store or refuse an entry
-        std::function<void(int row, int delta, ValueEntryEdit*)> step;    // a spin button
-        std::function<void(int row, ValueEntryEdit*)> pick;               // the picker button
-        std::function<void(int row, int itemIndex)> chooseItem;           // a list item (0: none)
-        std::function<void(int row)> editItems;                           // "Edit items..."
+        std::function<bool(int row, const QString& entry)> accept;      // store or refuse an entry
+        std::function<void(int row, int delta, ValueEntryEdit*)> step;  // a spin button
+        std::function<void(int row, ValueEntryEdit*)> pick;             // the picker button
+        std::function<void(int row, int itemIndex)> chooseItem;         // a list item (0: none)
+        std::function<void(int row)> editItems;                         // "Edit items..."
     };
 
     explicit ValueEntryDelegate(Hooks hooks, QObject* parent = nullptr);

@@ -43,7 +43,8 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
       m_model(new TbListModel(doc.Browser(), this)),
       m_list(new CTbListCtrl(*m_model, doc.Prefs())),
       m_tabs(new CTabsView),
-      m_records(new CDataViewerTab({doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
+      m_records(new CDataViewerTab(
+          {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");
@@ -158,7 +159,7 @@ void CMainFrame::BuildCommands() {
     connect(c.samples, &QAction::triggered, this, &CMainFrame::BrowseSamples);
     connect(c.rename, &QAction::triggered, this, &CMainFrame::RenameSelected);
     connect(c.saveAs, &QAction::triggered, this, &CMainFrame::SaveCurrentAs);
-    connect(c.bestFit, &QAction::triggered, this, [this] { m_records->Grid()->resizeColumnsToContents(); });
+    connect(c.bestFit, &QAction::triggered, m_records, &CDataViewerTab::BestFit);
     connect(c.print, &QAction::triggered, this, [this] { m_records->Print(); });
     connect(c.recalculate, &QAction::triggered, this, &CMainFrame::RecalculateCurrent);
     connect(c.deleteAll, &QAction::triggered, this, &CMainFrame::DeleteAllRecords);

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/shell/CPleaseWaitDlg.h"
-#include "app/shell/DesktopSeams.h"
 #include "app/shell/CTabsView.h"
+#include "app/shell/DesktopSeams.h"
 #include "platform/Prompt.h"
 
 #include <QMainWindow>

@@ -2,6 +2,14 @@
 // a scratch desktop holding the sample Tabulons, for people to look at. Usage: app_screenshots DIR
 #include "../ShellFixture.h"
 
+#include "app/records/CDataViewerTab.h"
+#include "app/records/CRecordEditor.h"
+#include "app/records/ListEditorDialogs.h"
+#include "app/records/ListItemsDraft.h"
+#include "app/records/RecordPrinter.h"
+#include "app/records/TbRecordsModel.h"
+#include "app/records/ValueDialogs.h"
+#include "app/records/ValueEntryDelegate.h"
 #include "app/shell/CDetailsTab.h"
 #include "app/shell/CEnterPwdDlg.h"
 #include "app/shell/CPleaseWaitDlg.h"
@@ -12,7 +20,12 @@
 #include "app/shell/TabulonNameDialogs.h"
 #include "app/shell/TbListModel.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -84,6 +97,41 @@ void Waiting(CMainFrame& frame, CPivotryDoc& doc) {
     frame.EndWait();
 }
 
+// The record editor and its dialogs, and the print preview, on the current Tabulon's records.
+void RecordWindows(CMainFrame& frame, RunningProgram& program) {
+    CDataViewerTab& tab = frame.RecordsTab();
+    CTbItem& item = *frame.CurrentItem();
+    std::vector<CTbObjRecord*> records;
+    for (int row = 0; row < tab.Model().rowCount(); ++row) records.push_back(tab.Model().Record(row));
+    const RecordServices services{&program.prompt, nullptr, &program.files, &program.opener,
+                                  &program.Doc().Browser()};
+    CRecordEditor editor(services, item, records, 2, &frame);
+    editor.SetMode(CRecordEditor::FormView);
+    Save(editor, "dialog-record-editor");
+    editor.EditValue(1);
+    Save(editor, "dialog-record-editor-editing");
+    editor.Delegate().CommitOpenEditor();
+    CMemoEditDlg memo("Bought at the spring fair.\nReceipt in the blue folder.", &frame);
+    Save(memo, "dialog-memo");
+    CTimePickerDlg time(QTime(9, 30), &frame);
+    Save(time, "dialog-time-picker");
+    ListItemsDraft draft(item.Db().Field(2)->ListProps()->Items());
+    CListEditorDlg list(draft, &program.prompt, &frame);
+    Save(list, "dialog-list-items");
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, &frame);
+    std::vector<int> widths;
+    for (int column = 0; column < tab.Model().columnCount(); ++column)
+        widths.push_back(tab.Grid()->horizontalHeader()->sectionSize(column));
+    RecordPrinter pages(tab.Model(), widths,
+                        {"Household Inventory", tab.ViewSelector()->currentText(),
+                         tab.FilterSelector()->currentText(), tab.CategorySelector()->currentText()});
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&](QPrinter* target) { pages.Print(*target, nullptr); });
+    preview.resize(900, 700);
+    Save(preview, "dialog-print-preview");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -107,6 +155,7 @@ int main(int argc, char* argv[]) {
     Save(frame, "main-details");
     frame.TabsView().SelectTab(CTabsView::Records);
     Save(frame, "main-records-tab");
+    RecordWindows(frame, program);
     frame.TabsView().SelectTab(CTabsView::Details);
     Dialogs(frame, program.Doc());
     Waiting(frame, program.Doc());
