@@ -17,6 +17,7 @@
 #include "model/TbObjView.h"
 #include "platform/Locale.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
@@ -353,7 +354,8 @@ private slots:
             preview->printer()->setOutputFileName(pdf);
             preview->findChild<QPrintPreviewWidget*>()->print();
         });
-        library.Tab().Print();
+        QVERIFY(library.program.Frame().Actions().print->isEnabled());
+        library.program.Frame().Actions().print->trigger();
         QCOMPARE(
             library.program.prompt.Take(),
             (Messages{"The records from the currently selected View, Filter, and Category will be printed.",

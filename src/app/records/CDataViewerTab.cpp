@@ -1,6 +1,7 @@
 // The Records tab: its selectors, the grid, sorting and the record buttons.
 #include "app/records/CDataViewerTab.h"
 
+#include "app/records/ImageViewing.h"
 #include "app/records/RecordPrinter.h"
 #include "app/records/TbRecordsModel.h"
 #include "app/widgets/FieldSlots.h"
@@ -114,6 +115,7 @@ CDataViewerTab::CDataViewerTab(const RecordServices& services, QWidget* parent)
     connect(m_grid, &QTableView::activated, this,
             [this](const QModelIndex& cell) { OpenRecord(cell.row()); });
     connect(copy, &QAction::triggered, this, &CDataViewerTab::CopySelection);
+    connect(m_grid, &QTableView::clicked, this, &CDataViewerTab::OnCellClicked);
     connect(m_delete, &QPushButton::clicked, this, &CDataViewerTab::DeleteSelected);
 }
 
@@ -363,6 +365,15 @@ void CDataViewerTab::Print() {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrinter().Print(*target, m_services.progress); });
     preview.exec();
+}
+
+void CDataViewerTab::OnCellClicked(const QModelIndex& cell) {
+    const CTbObjRecord* record = m_model->Record(cell.row());
+    const CTbObjField* field = m_model->Field(cell.column());
+    if (!record || !field || field->GetType() != IMAGE_T ||
+        record->Value(field->GetSlot())->GetData().empty())
+        return;
+    ViewImage(*record->Value(field->GetSlot()), m_services);
 }
 
 void CDataViewerTab::CopySelection() {

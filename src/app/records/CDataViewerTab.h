@@ -66,6 +66,8 @@ private:
     void OnViewChosen(int index);
     void OnFilterChosen(int index);
     void OnCategoryChosen(int index);
+    // A "View Image" cell shows its picture.
+    void OnCellClicked(const QModelIndex& cell);
     void ApplySelection();
     // Fits the columns to their headings and the cells of up to rows rows.
     void FitColumns(int rows);

@@ -2,6 +2,7 @@
 #include "app/records/CRecordEditor.h"
 
 #include "app/records/CChooseJoinRecordDlg.h"
+#include "app/records/ImageViewing.h"
 #include "app/records/ListEditorDialogs.h"
 #include "app/records/ListItemsDraft.h"
 #include "app/records/RecordEditorModel.h"
@@ -12,9 +13,7 @@
 #include "app/widgets/FieldSlots.h"
 #include "app/widgets/QtText.h"
 #include "image/BitmapLib.h"
-#include "image/IImageViewer.h"
 #include "library/CTbItem.h"
-#include "platform/Component.h"
 #include "platform/Locale.h"
 #include "platform/OleDate.h"
 #include "platform/Prompt.h"
@@ -44,22 +43,9 @@ constexpr const char* kNoForm =
     "A form has not been designed for this Tabulon.  Forms can be created on the Design tab which will allow "
     "you "
     "to change the field order displayed in this record editor.";
-constexpr const char* kConvertFailed = "Failed to convert!!!!!!!!!!!";
 constexpr const char* kViewImage = "View Image";
 constexpr const char* kImportImage = "Import Image";
 constexpr const char* kExportImage = "Export Image";
-
-// Shows converted pictures with the desktop's image viewer.
-class OpenerImageViewer : public image::IImageViewer {
-public:
-    explicit OpenerImageViewer(IDocumentOpener* opener) : m_opener(opener) {}
-    bool Open(const std::string& path) override {
-        return m_opener && m_opener->Open(QString::fromStdString(path));
-    }
-
-private:
-    IDocumentOpener* m_opener;
-};
 
 // The pictures an image can be imported from: every format the image reader knows.
 QString ImportFilter() {
@@ -283,19 +269,14 @@ QStringList CRecordEditor::ImageActions(int row) const {
 
 void CRecordEditor::RunImageAction(int row, const QString& action) {
     if (!ImageActions(row).contains(action)) return;
-    try {
+    WithConverter(m_services, [&] {
         if (action == kViewImage) ViewImage(row);
         if (action == kImportImage) ImportImage(row);
         if (action == kExportImage) ExportImage(row);
-    } catch (const platform::ComError&) {
-        Tell("Orvanta", kConvertFailed, PromptIcon::Error);
-    }
+    });
 }
 
-void CRecordEditor::ViewImage(int row) {
-    OpenerImageViewer viewer(m_services.opener);
-    image::CBitmapLib(m_services.prompt, &viewer).ViewImage(*ValueOf(row));
-}
+void CRecordEditor::ViewImage(int row) { orvanta::app::ViewImage(*ValueOf(row), m_services); }
 
 void CRecordEditor::ImportImage(int row) {
     if (!m_services.files || !EditAllowed()) return;
