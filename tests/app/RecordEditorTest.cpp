@@ -41,20 +41,12 @@ using namespace orvanta::app;
 
 enum Slot { kName = 1, kSmall, kBig, kWhen, kAt, kNotes, kSize, kPhoto, kMany, kDone, kPartner, kCity };
 
-void Keep(CTbObjDB& db) {
-    db.SetCurrentCategory(0xFF);
-    db.SetCurrentFilter(0xFFFF);
-    if (db.Save() < 0) qFatal("cannot write a Tabulon");
-}
-
 // Ann's library: "Editing", a field of every kind the editor treats apart, joined to "People".
 struct EditorLibrary {
     EditorLibrary() {
         const std::string folder = desktop.UserFolder("ann");
         CTbObjDB people;
-        people.SetPdbName("MRA_People");
-        people.SetLocation(folder, false);
-        people.SetLoadState(TB_LOAD_NEW);
+        NewTabulon(people, folder, "People");
         people.AddField("Name", TEXT_T);
         people.AddField("City", TEXT_T);
         for (auto [name, city] : {std::pair{"Ann", "Oslo"}, std::pair{"Bob", "Rome"}}) {
@@ -62,11 +54,9 @@ struct EditorLibrary {
             record->Value(1)->SetText(name);
             record->Value(2)->SetText(city);
         }
-        Keep(people);
+        WriteShowingAll(people);
         CTbObjDB db;
-        db.SetPdbName("MRA_Editing");
-        db.SetLocation(folder, false);
-        db.SetLoadState(TB_LOAD_NEW);
+        NewTabulon(db, folder, "Editing");
         for (auto [name, type] : {std::pair{"Name", TEXT_T},
                                   {"Small", INTEGER_T},
                                   {"Big", LONG_T},
@@ -92,7 +82,7 @@ struct EditorLibrary {
             CTbObjRecord* record = db.Records().AddRecord(true, false);
             record->Value(kName)->SetText(name);
         }
-        Keep(db);
+        WriteShowingAll(db);
         desktop.StoreUser("Ann");
         if (!program.Start()) qFatal("the program did not start");
         program.Frame().List().SelectItem(&Item());

@@ -55,9 +55,7 @@ struct RecordsLibrary {
     RecordsLibrary() {
         std::string folder = desktop.UserFolder("ann");
         CTbObjDB db;
-        db.SetPdbName("MRA_Numbers");
-        db.SetLocation(folder, false);
-        db.SetLoadState(TB_LOAD_NEW);
+        NewTabulon(db, folder, "Numbers");
         db.AddField("Name", TEXT_T);
         db.AddField("Rank", INTEGER_T);
         const char* names[] = {"cherry", "apple", "banana"};
@@ -66,9 +64,7 @@ struct RecordsLibrary {
             record->Value(1)->SetText(names[i]);
             record->Value(2)->SetShort(static_cast<int16_t>(10 - i));
         }
-        db.SetCurrentCategory(0xFF);
-        db.SetCurrentFilter(0xFFFF);
-        if (db.Save() < 0) qFatal("cannot write the Tabulon");
+        WriteShowingAll(db);
         MakeTabulon(folder, "Empty");
         desktop.StoreUser("Ann");
         if (!program.Start()) qFatal("the program did not start");

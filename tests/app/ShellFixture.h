@@ -152,13 +152,25 @@ struct TabulonOptions {
     std::string copyPassword;
 };
 
+// Makes db a new Tabulon "MRA_<name>" of folder, to be designed, filled and written.
+inline void NewTabulon(CTbObjDB& db, const std::string& folder, const std::string& name) {
+    db.SetPdbName("MRA_" + name);
+    db.SetLocation(folder, false);
+    db.SetLoadState(TB_LOAD_NEW);
+}
+
+// Writes the Tabulon showing every category without a filter.
+inline void WriteShowingAll(CTbObjDB& db) {
+    db.SetCurrentCategory(0xFF);
+    db.SetCurrentFilter(0xFFFF);
+    if (db.Save() < 0) qFatal("cannot write a Tabulon");
+}
+
 // Writes "MRA_<name>.PDB" into folder; returns its path.
 inline std::string MakeTabulon(const std::string& folder, const std::string& name,
                                TabulonOptions options = {}) {
     CTbObjDB db;
-    db.SetPdbName("MRA_" + name);
-    db.SetLocation(folder, false);
-    db.SetLoadState(TB_LOAD_NEW);
+    NewTabulon(db, folder, name);
     db.AddField("Title", TEXT_T);
     db.SetDbCategory(options.category);
     if (!options.loginPassword.empty()) db.SetStoredPassword(0, CTbObjDB::Scramble(options.loginPassword));
