@@ -1,6 +1,7 @@
 // Building the main window: its commands, menus, toolbar, panes and remembered geometry.
 #include "app/shell/CMainFrame.h"
 
+#include "app/designer/CFieldFormDesignerTab.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/shell/AppIcon.h"
 #include "app/shell/CPivotryDoc.h"
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -45,6 +47,8 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
       m_tabs(new CTabsView),
       m_records(new CDataViewerTab(
           {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
+      m_designer(new CFieldFormDesignerTab(
+          {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()}, &doc.Prefs())),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");
@@ -71,16 +75,21 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
     BuildToolBar();
 
     m_tabs->SetPage(CTabsView::Records, m_records);
+    // The designer's three panes scroll rather than widen the window.
+    auto* designer = new QScrollArea;
+    designer->setWidget(m_designer);
+    designer->setWidgetResizable(true);
+    designer->setFrameShape(QFrame::NoFrame);
+    m_tabs->SetPage(CTabsView::Designer, designer);
     m_tabs->SetGate([this](CTabsView::Tab tab) { return TabAllowed(tab); });
     m_records->SetEditGate([this] { return m_current && ConfirmEdit(*m_current); });
     connect(m_tabs, &CTabsView::TabShown, this, [this](int tab) {
         if (tab == CTabsView::Records) m_records->ShowItem(m_current);
+        if (tab == CTabsView::Designer) m_designer->ShowItem(m_current);
         UpdateCommands();
     });
-    connect(m_records, &CDataViewerTab::Changed, this, [this] {
-        m_model->RowChanged(m_current);
-        UpdateCommands();
-    });
+    connect(m_records, &CDataViewerTab::Changed, this, &CMainFrame::OnTabulonChanged);
+    connect(m_designer, &CFieldFormDesignerTab::Changed, this, &CMainFrame::OnTabulonChanged);
     connect(m_titleBar, &CPvtrTitleBar::UserChosen, this, &CMainFrame::OnUserChosen);
     connect(m_titleBar, &CPvtrTitleBar::CategoryChosen, this, &CMainFrame::OnCategoryChosen);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -90,6 +99,11 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
 }
 
 CMainFrame::~CMainFrame() { m_doc.Progress().SetParent(nullptr); }
+
+void CMainFrame::OnTabulonChanged() {
+    m_model->RowChanged(m_current);
+    UpdateCommands();
+}
 
 void CMainFrame::BuildCommands() {
     Commands& c = m_commands;

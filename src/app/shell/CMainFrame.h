@@ -21,6 +21,7 @@ class QSplitter;
 namespace orvanta::app {
 
 class CDataViewerTab;
+class CFieldFormDesignerTab;
 class CPivotryDoc;
 class CPvtrTitleBar;
 class CTbListCtrl;
@@ -63,6 +64,7 @@ public:
     TbListModel& ListModel() const { return *m_model; }
     CTabsView& TabsView() const { return *m_tabs; }
     CDataViewerTab& RecordsTab() const { return *m_records; }
+    CFieldFormDesignerTab& DesignerTab() const { return *m_designer; }
     QLabel& CountPane() const { return *m_countPane; }
     QSplitter& Splitter() const { return *m_splitter; }
 
@@ -85,6 +87,8 @@ private:
     // Reads the user's folder again (files added or removed by other programs).
     void RefreshLibrary();
     void OnSelectionChanged();
+    // The Records or Designer tab changed the current Tabulon.
+    void OnTabulonChanged();
     void ShowCurrent();
     void ClearRightPane();
     bool TabAllowed(CTabsView::Tab tab);
@@ -115,6 +119,7 @@ private:
     CTbListCtrl* m_list;
     CTabsView* m_tabs;
     CDataViewerTab* m_records;
+    CFieldFormDesignerTab* m_designer;
     QSplitter* m_splitter;
     QLabel* m_countPane;
     CTbItem* m_current = nullptr;

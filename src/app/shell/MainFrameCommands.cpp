@@ -1,5 +1,6 @@
 // The main window's library commands: new, delete, rename, save as, cards, samples, queueing
 // the handheld applications, recalculating, deleting all records, folders and documentation.
+#include "app/designer/CFieldFormDesignerTab.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/shell/CEnterPwdDlg.h"
 #include "app/shell/CMainFrame.h"
@@ -140,6 +141,7 @@ void CMainFrame::SaveCurrentAs() {
     TbResult saved = item.Save();
     std::string fileName = db.FileName();
     m_records->ShowItem(nullptr);
+    m_designer->ShowItem(nullptr);
     db.SetPdbName(oldName);
     db.SetLocation(folder, false);
     db.Reload(&m_doc.Progress());
