@@ -20,12 +20,28 @@ CTbObjTabRow* FormDesign::Row(const Selection& selected) const {
     return tab ? tab->RowAt(selected.position) : nullptr;
 }
 
+bool FormDesign::IsEmptyRow(const Selection& selected) const {
+    if (selected.tabRow || !m_db.Tab(selected.tab) || selected.position < 1 ||
+        selected.position > kRowsPerTab)
+        return false;
+    const CTbObjTabRow* row = Row(selected);
+    return !row || row->IsEmpty();
+}
+
+CTbObjTabRow* FormDesign::EmptyRow(const Selection& selected) {
+    if (!IsEmptyRow(selected)) return nullptr;
+    if (CTbObjTabRow* row = Row(selected)) return row;
+    // A tab read from a file holds only the rows it stored.
+    CTbObjTabRow* row = m_db.Tab(selected.tab)->AddRow(0, static_cast<int16_t>(selected.position));
+    if (row) row->SetEmpty(true);
+    return row;
+}
+
 DesignMessage FormDesign::AddTab(const Selection& selected, int* tab) {
     if (m_db.TabCount() >= kMaxTabs)
         return {"Cannot Add New Tab", "The maximum number of tabs is 14, cannot add more tabs."};
-    const CTbObjTabRow* row = Row(selected);
     const bool single = m_db.TabCount() == 1;
-    if (!selected.tabRow && !(single && row && row->IsEmpty())) {
+    if (!selected.tabRow && !(single && IsEmptyRow(selected))) {
         if (!single)
             return {"Error",
                     "Can only add tabs to the existing tab row. Select existing tab row to add more tabs."};
@@ -79,15 +95,15 @@ void FormDesign::Place(CTbObjTabRow& row, int slot) {
 }
 
 DesignMessage FormDesign::PlaceField(const Selection& selected, int slot) {
-    CTbObjTabRow* row = Row(selected);
-    if (!row || !row->IsEmpty()) return kEmptyRowNeeded;
+    CTbObjTabRow* row = EmptyRow(selected);
+    if (!row) return kEmptyRowNeeded;
     Place(*row, slot);
     return {};
 }
 
 DesignMessage FormDesign::PlaceLabel(const Selection& selected) {
-    CTbObjTabRow* row = Row(selected);
-    if (!row || !row->IsEmpty()) return kEmptyRowNeeded;
+    CTbObjTabRow* row = EmptyRow(selected);
+    if (!row) return kEmptyRowNeeded;
     row->MakeLabelRow();
     row->SetEmpty(false);
     row->SetLabelText("New Label");
@@ -109,7 +125,7 @@ void FormDesign::AddAllFields() {
         CTbObjTab* tab = tabIndex < m_db.TabCount() ? m_db.Tab(tabIndex) : m_db.AddTab();
         if (!tab) break;
         if (tab->GetName() == "Tab") tab->SetName(TabName(tabIndex));
-        Place(*tab->RowAt(placed % kRowsPerTab + 1), slot);
+        if (CTbObjTabRow* row = EmptyRow({false, tabIndex, placed % kRowsPerTab + 1})) Place(*row, slot);
         ++placed;
     }
 }

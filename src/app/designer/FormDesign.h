@@ -60,6 +60,10 @@ public:
     DesignMessage NeedsTab(const Selection& selected, const char* text) const;
 
 private:
+    // A row position of a tab with nothing on it (or no row at all).
+    bool IsEmptyRow(const Selection& selected) const;
+    // The empty row at the selection, added when the tab has none there; none when not empty.
+    CTbObjTabRow* EmptyRow(const Selection& selected);
     void Place(CTbObjTabRow& row, int slot);
 
     CTbObjDB& m_db;
