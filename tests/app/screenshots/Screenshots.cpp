@@ -2,6 +2,9 @@
 // a scratch desktop holding the sample Tabulons, for people to look at. Usage: app_screenshots DIR
 #include "../ShellFixture.h"
 
+#include "app/designer/CFieldFormDesignerTab.h"
+#include "app/designer/CFieldPropertiesDlg.h"
+#include "app/designer/DesignTips.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/records/CRecordEditor.h"
 #include "app/records/ListEditorDialogs.h"
@@ -25,6 +28,7 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTableView>
 
 #include <cstdio>
@@ -132,6 +136,22 @@ void RecordWindows(CMainFrame& frame, RunningProgram& program) {
     Save(preview, "dialog-print-preview");
 }
 
+// The Designer tab on the current Tabulon, a field's property sheet and the tips window.
+void DesignerWindows(CMainFrame& frame, RunningProgram& program) {
+    program.Doc().Prefs().SetDesignFirstRun(false);
+    frame.TabsView().SelectTab(CTabsView::Designer);
+    frame.DesignerTab().SelectField(3);
+    frame.DesignerTab().SelectFormRow(2);
+    Save(frame, "main-designer-tab");
+    const RecordServices services{&program.prompt, nullptr, &program.files, &program.opener,
+                                  &program.Doc().Browser()};
+    CFieldPropertiesDlg properties(frame.CurrentItem()->Db(), 3, services, &frame);
+    properties.Pages()->setCurrentIndex(1);
+    Save(properties, "dialog-field-properties");
+    CDesignTipsDlg tips(&frame);
+    Save(tips, "dialog-design-tips");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -156,6 +176,7 @@ int main(int argc, char* argv[]) {
     frame.TabsView().SelectTab(CTabsView::Records);
     Save(frame, "main-records-tab");
     RecordWindows(frame, program);
+    DesignerWindows(frame, program);
     frame.TabsView().SelectTab(CTabsView::Details);
     Dialogs(frame, program.Doc());
     Waiting(frame, program.Doc());
