@@ -223,6 +223,10 @@ private slots:
         QCOMPARE(library.Db().Field(1)->NumberProps()->GetDefaultValue(), "7");
         QCOMPARE(library.Db().Field(1)->GetName(), "Total");
         library.Tab().SelectField(2);
+        library.Db().SetModified(false);
+        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) { sheet->accept(); });
+        library.Tab().EditProperties();
+        QVERIFY2(!library.Db().IsModified(), "OK on an unchanged sheet changes nothing");
         OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
             sheet->Pages()->widget(1)->findChild<QComboBox*>("automatic")->setCurrentText("Record added");
             sheet->accept();
@@ -248,6 +252,11 @@ private slots:
         tab.SelectFormRow(2);
         tab.PlaceLabel();
         QCOMPARE(tab.Form().index(1, FormDesignModel::LabelColumn).data().toString(), "New Label");
+        QVERIFY(tab.LabelAlignment()->isEnabled());
+        emit tab.LabelAlignment()->activated(1);
+        QCOMPARE(library.Db().Tab(0)->RowAt(2)->GetAlignment(), 1u);
+        tab.SelectFormRow(1);
+        QVERIFY2(!tab.LabelAlignment()->isEnabled(), "only a label row has an alignment");
         tab.SelectFormRow(1);
         tab.AddTab();
         QCOMPARE(library.Take(), Messages{emptyRow});

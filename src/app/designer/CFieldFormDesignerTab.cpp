@@ -13,6 +13,7 @@
 #include "library/CTbItem.h"
 #include "model/TbObjView.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -63,7 +64,8 @@ CFieldFormDesignerTab::CFieldFormDesignerTab(const RecordServices& services, CPv
       m_fieldGrid(DesignGrid(m_fields, this)),
       m_formGrid(DesignGrid(m_form, this)),
       m_tabBar(new QTabBar(this)),
-      m_description(new QLabel(this)) {
+      m_description(new QLabel(this)),
+      m_alignment(new QComboBox(this)) {
     m_fieldGrid->setObjectName("fieldDesign");
     m_formGrid->setObjectName("formDesign");
     m_fieldGrid->verticalHeader()->hide();
@@ -81,6 +83,15 @@ CFieldFormDesignerTab::CFieldFormDesignerTab(const RecordServices& services, CPv
         if (tab >= 0 && m_item) m_form->Show(&m_item->Db(), tab);
     });
     connect(m_form, &FormDesignModel::Edited, this, &CFieldFormDesignerTab::Changed);
+    connect(m_formGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &CFieldFormDesignerTab::ShowAlignment);
+    connect(m_form, &QAbstractItemModel::modelReset, this, &CFieldFormDesignerTab::ShowAlignment);
+    connect(m_alignment, &QComboBox::activated, this, [this](int alignment) {
+        CTbObjTabRow* row = m_form->Row(m_formGrid->currentIndex().row());
+        if (!row || !row->IsLabelRow() || static_cast<int>(row->GetAlignment()) == alignment) return;
+        row->SetAlignment(static_cast<uint32_t>(alignment));
+        emit Changed();
+    });
 }
 
 QWidget* CFieldFormDesignerTab::BuildFieldDesign() {
@@ -154,6 +165,12 @@ QWidget* CFieldFormDesignerTab::BuildFormDesign() {
     layout->addLayout(second);
     layout->addWidget(m_tabBar);
     layout->addWidget(m_formGrid, 1);
+    m_alignment->addItems({"Left", "Center", "Right"});
+    auto* alignment = new QHBoxLayout;
+    alignment->addWidget(new QLabel("Label alignment:", box));
+    alignment->addWidget(m_alignment);
+    alignment->addStretch(1);
+    layout->addLayout(alignment);
     return box;
 }
 
@@ -209,6 +226,13 @@ void CFieldFormDesignerTab::SelectTabRow(int tab) {
 void CFieldFormDesignerTab::SelectFormRow(int position) {
     m_tabRowSelected = false;
     m_formGrid->setCurrentIndex(m_form->index(position - 1, FormDesignModel::FieldColumn));
+}
+
+void CFieldFormDesignerTab::ShowAlignment() {
+    const CTbObjTabRow* row = m_form->Row(m_formGrid->currentIndex().row());
+    const bool label = row && !row->IsEmpty() && row->IsLabelRow();
+    m_alignment->setEnabled(label);
+    if (label) m_alignment->setCurrentIndex(std::min<int>(static_cast<int>(row->GetAlignment()), 2));
 }
 
 void CFieldFormDesignerTab::ShowDescription() {

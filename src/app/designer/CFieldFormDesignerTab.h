@@ -12,6 +12,7 @@
 
 class CPvtrPrefs;
 class CTbItem;
+class QComboBox;
 class QLabel;
 class QTabBar;
 class QTableView;
@@ -58,6 +59,8 @@ public:
     FieldDesignModel& Fields() const { return *m_fields; }
     FormDesignModel& Form() const { return *m_form; }
     QLabel* TypeDescription() const { return m_description; }
+    // The selected label row's alignment ("Left", "Center", "Right"); disabled for other rows.
+    QComboBox* LabelAlignment() const { return m_alignment; }
 
 signals:
     // The design was changed.
@@ -77,6 +80,7 @@ private:
     bool Tell(const DesignMessage& message, platform::PromptIcon icon);
     bool Ask(const DesignMessage& question, platform::PromptButtons buttons);
     void ShowDescription();
+    void ShowAlignment();
 
     RecordServices m_services;
     CPvtrPrefs* m_prefs;
@@ -88,6 +92,7 @@ private:
     QTableView* m_formGrid;
     QTabBar* m_tabBar;
     QLabel* m_description;
+    QComboBox* m_alignment;
 };
 
 }  // namespace orvanta::app

@@ -78,14 +78,18 @@ void CFieldPropertiesDlg::OnTypeChosen(int position) {
 }
 
 void CFieldPropertiesDlg::accept() {
+    // What the sheet changes shows in the Tabulon's modified flag.
+    const bool modified = m_db.IsModified();
+    m_db.SetModified(false);
     DesignMessage refusal = FieldDesign(m_db).Rename(m_slot, FromQt(m_name->text().trimmed()));
     if (!refusal && m_applyPage) refusal = m_applyPage();
+    m_changed = m_changed || m_db.IsModified();
+    m_db.SetModified(modified || m_db.IsModified());
     if (refusal) {
         if (m_services.prompt)
             m_services.prompt->Show(refusal.title, refusal.text, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
-    m_changed = true;
     QDialog::accept();
 }
 

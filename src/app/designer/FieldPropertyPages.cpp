@@ -22,6 +22,12 @@
 namespace orvanta::app {
 namespace {
 
+// Calls the setter only with a value that differs, so that looking at a page changes nothing.
+template <typename T, typename Get, typename Set>
+void Store(T value, Get get, Set set) {
+    if (!(get() == value)) set(value);
+}
+
 QComboBox* Choices(const QStringList& names, int current, const char* objectName, QWidget* parent) {
     auto* choices = new QComboBox(parent);
     choices->setObjectName(objectName);
@@ -54,8 +60,12 @@ QWidget* TextPage(CTbObjFieldText& text, ApplyPage* apply, QWidget* page, QFormL
     form->addRow("&Default value:", value);
     form->addRow("Auto-writer &separator:", separator);
     *apply = [&text, value, separator] {
-        text.SetDefaultValue(FromQt(value->text()));
-        text.SetAutoWriter(static_cast<uint16_t>(separator->currentIndex()));
+        Store(
+            FromQt(value->text()), [&] { return text.GetDefaultValue(); },
+            [&](const std::string& v) { text.SetDefaultValue(v); });
+        Store(
+            static_cast<uint16_t>(separator->currentIndex()), [&] { return text.GetAutoWriter(); },
+            [&](uint16_t v) { text.SetAutoWriter(v); });
         return DesignMessage{};
     };
     return page;
@@ -72,8 +82,12 @@ QWidget* NumberPage(CTbObjFieldNumber& number, TbFieldType type, ApplyPage* appl
         decimals->setValue(number.GetDecimals());
         form->addRow("Decimal &places:", decimals);
         *apply = [&number, value, decimals] {
-            number.SetDefaultValue(FromQt(value->text().trimmed()));
-            number.SetDecimals(static_cast<uint16_t>(decimals->value()));
+            Store(
+                FromQt(value->text().trimmed()), [&] { return number.GetDefaultValue(); },
+                [&](const std::string& v) { number.SetDefaultValue(v); });
+            Store(
+                static_cast<uint16_t>(decimals->value()), [&] { return number.GetDecimals(); },
+                [&](uint16_t v) { number.SetDecimals(v); });
             return DesignMessage{};
         };
         return page;
@@ -83,8 +97,12 @@ QWidget* NumberPage(CTbObjFieldNumber& number, TbFieldType type, ApplyPage* appl
     *apply = [&number, type, value, increment] {
         const DesignMessage range{"Orvanta", type == INTEGER_T ? kIntegerRange : kLongRange};
         if (!InRange(value->text(), type) || !InRange(increment->text(), type)) return range;
-        number.SetDefaultValue(FromQt(value->text().trimmed()));
-        number.SetIncDec(static_cast<uint8_t>(std::clamp(increment->text().trimmed().toInt(), 0, 255)));
+        Store(
+            FromQt(value->text().trimmed()), [&] { return number.GetDefaultValue(); },
+            [&](const std::string& v) { number.SetDefaultValue(v); });
+        Store(
+            static_cast<uint8_t>(std::clamp(increment->text().trimmed().toInt(), 0, 255)),
+            [&] { return number.GetIncDec(); }, [&](uint8_t v) { number.SetIncDec(v); });
         return DesignMessage{};
     };
     return page;
@@ -95,7 +113,9 @@ QWidget* DateTimePage(CTbObjFieldDateTime& dateTime, ApplyPage* apply, QWidget* 
                               static_cast<int>(dateTime.GetDefaultValue()), "automatic", page);
     form->addRow("&Automatic value:", automatic);
     *apply = [&dateTime, automatic] {
-        dateTime.SetDefaultValue(static_cast<uint32_t>(automatic->currentIndex()));
+        Store(
+            static_cast<uint32_t>(automatic->currentIndex()), [&] { return dateTime.GetDefaultValue(); },
+            [&](uint32_t v) { dateTime.SetDefaultValue(v); });
         return DesignMessage{};
     };
     return page;
@@ -113,8 +133,12 @@ QWidget* ExpressionPage(CTbObjFieldExpr& expr, ApplyPage* apply, QWidget* page, 
     form->addRow("&Result format:", result);
     form->addRow("Decimal &places:", decimals);
     *apply = [&expr, result, decimals] {
-        expr.SetResultFormat(result->currentIndex());
-        expr.SetDecimals(static_cast<uint16_t>(decimals->value()));
+        Store(
+            result->currentIndex(), [&] { return expr.GetResultFormat(); },
+            [&](int32_t v) { expr.SetResultFormat(v); });
+        Store(
+            static_cast<uint16_t>(decimals->value()), [&] { return expr.GetDecimals(); },
+            [&](uint16_t v) { expr.SetDecimals(v); });
         return DesignMessage{};
     };
     return page;
@@ -130,8 +154,12 @@ QWidget* ConditionPage(CTbObjFieldCondExpr& expr, ApplyPage* apply, QWidget* pag
     note->setWordWrap(true);
     form->addRow(note);
     *apply = [&expr, whenTrue, whenFalse] {
-        expr.SetTrueColour(static_cast<uint32_t>(whenTrue->currentIndex()));
-        expr.SetFalseColour(static_cast<uint32_t>(whenFalse->currentIndex()));
+        Store(
+            static_cast<uint32_t>(whenTrue->currentIndex()), [&] { return expr.GetTrueColour(); },
+            [&](uint32_t v) { expr.SetTrueColour(v); });
+        Store(
+            static_cast<uint32_t>(whenFalse->currentIndex()), [&] { return expr.GetFalseColour(); },
+            [&](uint32_t v) { expr.SetFalseColour(v); });
         return DesignMessage{};
     };
     return page;
@@ -148,8 +176,12 @@ QWidget* AddressPage(CTbObjFieldJoin& join, ApplyPage* apply, QWidget* page, QFo
     form->addRow("Sort Field:", sort);
     form->addRow("Address &field:", shown);
     *apply = [&join, sort, shown] {
-        join.SetJoinField(static_cast<uint8_t>(sort->currentIndex()));
-        join.SetDisplayField(static_cast<uint8_t>(shown->currentIndex()));
+        Store(
+            static_cast<uint8_t>(sort->currentIndex()), [&] { return join.GetJoinField(); },
+            [&](uint8_t v) { join.SetJoinField(v); });
+        Store(
+            static_cast<uint8_t>(shown->currentIndex()), [&] { return join.GetDisplayField(); },
+            [&](uint8_t v) { join.SetDisplayField(v); });
         return DesignMessage{};
     };
     return page;
