@@ -297,6 +297,21 @@ private slots:
         });
     }
 
+    void joinValuesComeOnlyFromFieldsThatCanJoin() {
+        CTbObjDB joined;
+        joined.AddField("Amount", FLOATING_T);
+        joined.AddField("Code", INTEGER_T);
+        CTbObjRecord* record = joined.Records().AddRecord(true, false);
+        record->Value(2)->SetShort(42);
+        CTbObjRecordValue value;
+        QCOMPARE(SetJoinValue(value, *record, joined.Field(3)), std::string(kJoinFieldUnused));
+        QCOMPARE(SetJoinValue(value, *record, joined.Field(1)), std::string(kJoinNotStored));
+        QVERIFY(!value.HasValue());
+        QCOMPARE(SetJoinValue(value, *record, joined.Field(2)), std::string());
+        QCOMPARE(value.GetShort(), 42);
+        QCOMPARE(value.GetType(), uint16_t{INTEGER_T});
+    }
+
     void imagesAreImportedExportedAndViewed() {
         EditorLibrary library;
         TempDir dir;

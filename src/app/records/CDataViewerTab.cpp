@@ -2,6 +2,7 @@
 #include "app/records/CDataViewerTab.h"
 
 #include "app/records/ImageViewing.h"
+#include "app/records/RecordCellDelegate.h"
 #include "app/records/RecordPrinter.h"
 #include "app/records/TbRecordsModel.h"
 #include "app/widgets/FieldSlots.h"
@@ -83,6 +84,7 @@ CDataViewerTab::CDataViewerTab(const RecordServices& services, QWidget* parent)
     m_categories = Selector("Category", selectors, this);
     selectors->addStretch(1);
     m_grid->setModel(m_model);
+    m_grid->setItemDelegate(new RecordCellDelegate(m_grid));
     m_grid->setObjectName("recordGrid");
     m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -175,6 +176,11 @@ int main(int argc, char* argv[]) {
     Save(frame, "main-details");
     frame.TabsView().SelectTab(CTabsView::Records);
     Save(frame, "main-records-tab");
+    QComboBox* views = frame.RecordsTab().ViewSelector();
+    views->setCurrentIndex(views->findText("All fields"));
+    emit views->activated(views->currentIndex());
+    frame.RecordsTab().Grid()->horizontalScrollBar()->setValue(400);
+    Save(frame, "main-records-all-fields");
     RecordWindows(frame, program);
     DesignerWindows(frame, program);
     frame.TabsView().SelectTab(CTabsView::Details);
