@@ -11,6 +11,7 @@ QObject* NewCommandsTest();
 QObject* NewWindowsTest();
 QObject* NewRecordsTest();
 QObject* NewRecordEditorTest();
+QObject* NewDesignerDialogsTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -19,7 +20,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
-                      shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest}) {
+                      shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest,
+                      shelltest::NewDesignerDialogsTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }
