@@ -159,6 +159,18 @@ private slots:
         QVERIFY(!dialog.RemoveButton(3)->isEnabled() && design.db.IsModified());
     }
 
+    void theFlowComparesWholePasswordsAsTheTabulonDoes() {
+        Design design;
+        design.db.SetStoredPassword(0, CTbObjDB::Scramble("ab"));
+        PasswordEditFlow remove(design.db, 0, PasswordEditFlow::Action::Remove);
+        QCOMPARE(remove.Mode(), PwdMode::Remove);
+        for (const char* wrong : {"a", "abc", ""}) QVERIFY(remove.Enter(wrong));
+        QVERIFY(!remove.Done());
+        QVERIFY(!remove.Enter("ab"));
+        QVERIFY(remove.Done());
+        QVERIFY(!PasswordEditFlow::IsAssigned(design.db, 0));
+    }
+
     void viewsCannotBeEditedWithoutFields() {
         Design design;
         QVERIFY(!CViewManagerDlg::Refused(design.db, &design.prompt));

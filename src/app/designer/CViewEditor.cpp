@@ -48,6 +48,7 @@ CViewEditor::CViewEditor(CTbObjDB& db, CTbObjView& view, platform::IPrompt* prom
       m_descending(new QRadioButton("&Descending", this)),
       m_sortList(new QListWidget(this)) {
     setWindowTitle("Edit View");
+    m_name->setMaxLength(kMaxNameLength);
     connect(m_name, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_draft.SetName(FromQt(text)); });
     connect(m_fields, &QListWidget::itemDoubleClicked, this, [this] { AddColumn(); });

@@ -23,6 +23,8 @@ namespace orvanta::app {
 class CViewEditor : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kMaxNameLength = 20;  // what a Tabulon file keeps of a view's name
+
     CViewEditor(CTbObjDB& db, CTbObjView& view, platform::IPrompt* prompt, QWidget* parent);
 
     // Done: refused with its message while the draft has no name or no column.
