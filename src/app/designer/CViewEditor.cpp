@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,17 +53,21 @@ CViewEditor::CViewEditor(CTbObjDB& db, CTbObjView& view, platform::IPrompt* prom
     connect(m_name, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_draft.SetName(FromQt(text)); });
     connect(m_fields, &QListWidget::itemDoubleClicked, this, [this] { AddColumn(); });
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(m_fields, 1);
-    columns->addLayout(MakeColumnButtons());
-    columns->addWidget(m_columns, 1);
+    auto* columns = new QGridLayout;
+    columns->addWidget(new QLabel("Fields:", this), 0, 0);
+    columns->addWidget(new QLabel("Columns of the view:", this), 0, 2);
+    columns->addWidget(m_fields, 1, 0);
+    columns->addLayout(MakeColumnButtons(), 1, 1);
+    columns->addWidget(m_columns, 1, 2);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton("Done", QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel("View &name:", this));
+    auto* nameLabel = new QLabel("View &name:", this);
+    nameLabel->setBuddy(m_name);
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_name, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
