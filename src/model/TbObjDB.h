@@ -174,6 +174,8 @@ public:
     static std::string Scramble(const std::string& plain);
     bool SetEnteredPassword(int kind, std::string plain);
     bool AccessGranted(int kind) const;
+    // Whether a plain entry matches a scrambled stored password; an empty stored one matches nothing.
+    static bool PasswordMatches(const std::string& stored, const std::string& entered);
 
 private:
     TbLoadState m_loadState = TB_LOAD_EMPTY;

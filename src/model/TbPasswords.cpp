@@ -41,9 +41,11 @@ bool CTbObjDB::SetEnteredPassword(int kind, std::string plain) {
 
 bool CTbObjDB::AccessGranted(int kind) const {
     if (!IsKind(kind, TbEnteredPasswordCount)) return true;
-    const std::string& stored = m_storedPasswords[kind];
-    if (stored.empty()) return true;
-    const std::string& entered = m_enteredPasswords[kind];
+    return m_storedPasswords[kind].empty() ||
+           PasswordMatches(m_storedPasswords[kind], m_enteredPasswords[kind]);
+}
+
+bool CTbObjDB::PasswordMatches(const std::string& stored, const std::string& entered) {
     auto storedAt = [&](size_t i) { return i < stored.size() ? static_cast<unsigned char>(stored[i]) : -1; };
     size_t i = 0;
     for (; i < kStoredLength && i < entered.size(); ++i)

@@ -12,6 +12,7 @@ QObject* NewWindowsTest();
 QObject* NewRecordsTest();
 QObject* NewRecordEditorTest();
 QObject* NewDesignerTest();
+QObject* NewDesignerDialogsTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
                       shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest,
-                      shelltest::NewDesignerTest}) {
+                      shelltest::NewDesignerTest, shelltest::NewDesignerDialogsTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }
