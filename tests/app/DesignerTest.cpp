@@ -3,14 +3,17 @@
 // designed from nothing through the widgets, saved and read back with orvanta-cli.
 #include "ShellFixture.h"
 
+#include "app/designer/CAdvExpressionEditorDlg.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/designer/CFieldPropertiesDlg.h"
+#include "app/designer/CViewManagerDlg.h"
 #include "app/designer/DesignTips.h"
 #include "app/designer/FieldDesign.h"
 #include "app/designer/FieldDesignModel.h"
 #include "app/designer/FieldTypeChange.h"
 #include "app/designer/FormDesign.h"
 #include "app/designer/FormDesignModel.h"
+#include "app/designer/PasswordDialogs.h"
 #include "app/records/ValueEntry.h"
 #include "app/shell/CTbListCtrl.h"
 #include "library/CPvtrPrefs.h"
@@ -22,7 +25,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -293,6 +298,36 @@ private slots:
         library.program.prompt.answers = {PromptAnswer::Yes};
         tab.RemoveEverything();
         QVERIFY(!library.Db().AnyTabHasRows());
+    }
+
+    void passwordsViewsAndExpressionsOpenFromTheDesigner() {
+        DesignerLibrary library([](CTbObjDB& db) {
+            db.AddField("Hours", FLOATING_T);
+            db.AddField("Pay", ADV_EXPRESSION_T);
+            Records(db, 1, [](CTbObjRecord& record, int) { record.Value(1)->SetFloat(4); });
+        });
+        CFieldFormDesignerTab& tab = library.Tab();
+        QString opened;
+        OnNextDialog<CPasswordsDlg>([&](CPasswordsDlg* dialog) { opened = dialog->windowTitle(); });
+        tab.EditPasswords();
+        QCOMPARE(opened, "Password settings for : Design");
+        bool managed = false;
+        OnNextDialog<CViewManagerDlg>([&](CViewManagerDlg*) { managed = true; });
+        tab.EditViews();
+        QVERIFY(managed);
+        QVERIFY2(!library.Db().IsModified(), "looking at passwords and views changes nothing");
+        tab.SelectField(2);
+        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+            OnNextDialog<CAdvExpressionEditorDlg>([](CAdvExpressionEditorDlg* editor) {
+                editor->Text()->setPlainText("Hours * 2");
+                editor->accept();
+            });
+            sheet->Pages()->widget(1)->findChild<QPushButton*>()->click();
+            sheet->accept();
+        });
+        tab.EditProperties();
+        QVERIFY(library.Db().IsModified());
+        QCOMPARE(library.Db().Records().RecordInStoredOrder(0)->Value(2)->GetFloat(), 8.0f);
     }
 
     void tabulonDesignedFromNothingReadsBackAsDesigned() {

@@ -2,6 +2,8 @@
 // rule, the selectors' "Create/Edit..." entries, and adding and deleting records.
 #include "ShellFixture.h"
 
+#include "app/designer/CViewEditor.h"
+#include "app/designer/CViewManagerDlg.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/records/RecordCell.h"
 #include "app/records/TbRecordsModel.h"
@@ -11,6 +13,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTableView>
 
 namespace shelltest {
@@ -18,6 +22,8 @@ namespace {
 
 using orvanta::app::CDataViewerTab;
 using orvanta::app::CTabsView;
+using orvanta::app::CViewEditor;
+using orvanta::app::CViewManagerDlg;
 using orvanta::app::TbRecordsModel;
 
 // One record holding a value of each kind the grid draws differently.
@@ -150,6 +156,19 @@ private slots:
             texts[0].starts_with("Filters and Categories are read only in the Orvanta desktop application."));
         QCOMPARE(tab.CategorySelector()->itemText(tab.CategorySelector()->count() - 2), QString("Unfiled"));
         QCOMPARE(tab.ViewSelector()->currentText(), QString("All fields"));
+        OnNextDialog<CViewManagerDlg>([](CViewManagerDlg* manager) {
+            OnNextDialog<CViewEditor>([](CViewEditor* editor) {
+                editor->NameEntry()->setText("By rank");
+                editor->Fields()->setCurrentRow(1);
+                editor->AddColumn();
+                editor->accept();
+            });
+            manager->NewView();
+            manager->accept();
+        });
+        emit tab.ViewSelector()->activated(tab.ViewSelector()->count() - 1);
+        QCOMPARE(tab.ViewSelector()->itemText(0), QString("By rank"));
+        QVERIFY(library.program.Doc().Browser().FindByDisplayName("Numbers")->IsModified());
         CDataViewerTab& empty = library.Show("Empty");
         library.program.Doc().Browser().FindByDisplayName("Empty")->Db().DeleteField(1);
         emit empty.ViewSelector()->activated(empty.ViewSelector()->count() - 1);

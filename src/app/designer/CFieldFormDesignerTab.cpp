@@ -2,11 +2,13 @@
 #include "app/designer/CFieldFormDesignerTab.h"
 
 #include "app/designer/CFieldPropertiesDlg.h"
+#include "app/designer/CViewManagerDlg.h"
 #include "app/designer/DesignTips.h"
 #include "app/designer/FieldDesign.h"
 #include "app/designer/FieldDesignModel.h"
 #include "app/designer/FieldTypeChange.h"
 #include "app/designer/FormDesignModel.h"
+#include "app/designer/PasswordDialogs.h"
 #include "app/records/ListEditorDialogs.h"
 #include "app/widgets/QtText.h"
 #include "library/CPvtrPrefs.h"
@@ -70,10 +72,19 @@ CFieldFormDesignerTab::CFieldFormDesignerTab(const RecordServices& services, CPv
     m_formGrid->setObjectName("formDesign");
     m_fieldGrid->verticalHeader()->hide();
     m_fieldGrid->setItemDelegateForColumn(FieldDesignModel::TypeColumn, new FieldTypeDelegate(m_fieldGrid));
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(BuildFieldDesign(), 5);
-    layout->addWidget(BuildPlacing());
-    layout->addWidget(BuildFormDesign(), 5);
+    auto* commands = new QHBoxLayout;
+    connect(Button("Passwords...", "Set the Tabulon's passwords", commands, this), &QPushButton::clicked,
+            this, &CFieldFormDesignerTab::EditPasswords);
+    connect(Button("Views...", "Create and edit the Tabulon's views", commands, this), &QPushButton::clicked,
+            this, &CFieldFormDesignerTab::EditViews);
+    commands->addStretch(1);
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(BuildFieldDesign(), 5);
+    panes->addWidget(BuildPlacing());
+    panes->addWidget(BuildFormDesign(), 5);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(commands);
+    layout->addLayout(panes, 1);
     connect(m_fieldGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CFieldFormDesignerTab::ShowDescription);
     connect(m_fields, &QAbstractItemModel::dataChanged, this, &CFieldFormDesignerTab::ShowDescription);
@@ -272,9 +283,16 @@ void CFieldFormDesignerTab::Rename(int slot, const QString& name) {
     emit Changed();
 }
 
+void CFieldFormDesignerTab::RecalculateAfter(int slot) {
+    const CTbObjField* field = m_item->Db().Field(slot);
+    const TbFieldType type = field ? field->GetType() : NOTUSED_T;
+    if (type == EXPRESSION_T || type == COND_EXP_T || type == ADV_EXPRESSION_T) m_item->Recalculate(true);
+}
+
 void CFieldFormDesignerTab::Retype(int slot, int type) {
     if (!m_item || !Ask(kTypeChangeQuestion, PromptButtons::YesNo)) return;
     FieldDesign(m_item->Db()).ChangeType(slot, static_cast<TbFieldType>(type), m_services.progress);
+    RecalculateAfter(slot);
     emit Changed();
 }
 
@@ -290,7 +308,9 @@ void CFieldFormDesignerTab::EditProperties() {
     if (!m_item || slot < 0) return;
     CFieldPropertiesDlg properties(m_item->Db(), slot, m_services, this);
     properties.exec();
-    if (properties.Changed()) Done(m_tabBar->currentIndex());
+    if (!properties.Changed()) return;
+    RecalculateAfter(slot);
+    Done(m_tabBar->currentIndex());
 }
 
 void CFieldFormDesignerTab::PlaceField() {
@@ -356,6 +376,26 @@ void CFieldFormDesignerTab::MoveTab(int delta) {
         return;
     Done(tab);
     SelectTabRow(tab);
+}
+
+void CFieldFormDesignerTab::EditPasswords() {
+    if (!m_item) return;
+    const bool modified = m_item->Db().IsModified();
+    m_item->Db().SetModified(false);
+    CPasswordsDlg(m_item->Db(), m_services.prompt, this).exec();
+    const bool changed = m_item->Db().IsModified();
+    m_item->Db().SetModified(modified || changed);
+    if (changed) emit Changed();
+}
+
+void CFieldFormDesignerTab::EditViews() {
+    if (!m_item || CViewManagerDlg::Refused(m_item->Db(), m_services.prompt)) return;
+    const bool modified = m_item->Db().IsModified();
+    m_item->Db().SetModified(false);
+    CViewManagerDlg(m_item->Db(), m_services.prompt, this).exec();
+    const bool changed = m_item->Db().IsModified();
+    m_item->Db().SetModified(modified || changed);
+    if (changed) emit Changed();
 }
 
 void CFieldFormDesignerTab::RemoveTabs() {

@@ -47,6 +47,9 @@ public:
     void RemoveTab();
     void MoveTab(int delta);
     void RemoveTabs();
+    // The passwords dialog and the view manager.
+    void EditPasswords();
+    void EditViews();
 
     // What the user selects, for the commands above.
     void SelectField(int slot);
@@ -72,6 +75,8 @@ private:
     QWidget* BuildFormDesign();
     void Rename(int slot, const QString& name);
     void Retype(int slot, int type);
+    // Computed fields show their new results once their design changed.
+    void RecalculateAfter(int slot);
     int SelectedSlot() const;
     FormDesign::Selection Selected() const;
     // Shows the Tabulon's fields and form again, keeping what was selected.

@@ -1,6 +1,7 @@
 // The type families' property pages.
 #include "app/designer/FieldPropertyPages.h"
 
+#include "app/designer/CAdvExpressionEditorDlg.h"
 #include "app/records/ListEditorDialogs.h"
 #include "app/records/ListItemsDraft.h"
 #include "app/records/ValueEntry.h"
@@ -222,9 +223,30 @@ QWidget* ListPage(CTbObjFieldList& list, const RecordServices& services, ApplyPa
     return page;
 }
 
+QWidget* AdvancedExpressionPage(CTbObjDB& db, CTbObjField& field, const RecordServices& services,
+                                QWidget* page, QFormLayout* form) {
+    auto* shown = new QLabel(page);
+    shown->setObjectName("expression");
+    shown->setWordWrap(true);
+    auto show = [&field, shown] {
+        const CTbObjFieldExpr* expr = field.ExprProps();
+        shown->setText(QString("Result format: %1")
+                           .arg(QString::fromLatin1(ExprResultLabel(expr->GetResultFormat()).data())));
+    };
+    show();
+    auto* edit = new QPushButton("&Edit Expression...", page);
+    QObject::connect(edit, &QPushButton::clicked, page, [&db, &field, services, page, show] {
+        CAdvExpressionEditorDlg(db, field, services.prompt, page).exec();
+        show();
+    });
+    form->addRow(shown);
+    form->addRow(edit);
+    return page;
+}
+
 }  // namespace
 
-QWidget* MakePropertyPage(CTbObjDB&, CTbObjField& field, const RecordServices& services, ApplyPage* apply,
+QWidget* MakePropertyPage(CTbObjDB& db, CTbObjField& field, const RecordServices& services, ApplyPage* apply,
                           QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* form = new QFormLayout(page);
@@ -253,6 +275,8 @@ QWidget* MakePropertyPage(CTbObjDB&, CTbObjField& field, const RecordServices& s
         case LIST_T:
         case RADIO_T:
             return ListPage(*field.ListProps(), services, apply, page, form);
+        case ADV_EXPRESSION_T:
+            return AdvancedExpressionPage(db, field, services, page, form);
         default:
             form->addRow(new QLabel("This field type has no further properties to set here.", page));
             return page;

@@ -1,10 +1,12 @@
 // The Records tab: its selectors, the grid, sorting and the record buttons.
 #include "app/records/CDataViewerTab.h"
 
+#include "app/designer/CViewManagerDlg.h"
 #include "app/records/ImageViewing.h"
 #include "app/records/RecordCellDelegate.h"
 #include "app/records/RecordPrinter.h"
 #include "app/records/TbRecordsModel.h"
+#include "app/shell/CEnterPwdDlg.h"
 #include "app/widgets/FieldSlots.h"
 #include "app/widgets/GridText.h"
 #include "app/widgets/QtText.h"
@@ -44,6 +46,7 @@ constexpr uint16_t kNoFilterStored = 0xFFFF;
 // The rows whose cells decide the columns' widths: those of a screen or two when records are
 // loaded (the largest Tabulon shows at once), more for the user's Best Fit.
 constexpr int kLoadFitRows = 64;
+constexpr int kViewsPassword = 3;  // "Password to modify views"
 constexpr int kBestFitRows = 2000;
 
 const char* const kReadOnlySelectors =
@@ -210,18 +213,27 @@ void CDataViewerTab::OnViewChosen(int index) {
     if (m_filling || !m_item) return;
     CTbObjDB& db = m_item->Db();
     if (m_views->itemData(index).toInt() == kCreateEdit) {
-        if (UserFieldSlots(db).empty())
-            Tell("Error",
-                 "You cannot edit views if no fields are defined.  Please add fields to the Tabulon and then "
-                 "edit and "
-                 "create views.",
-                 true);
-        else
-            Tell("Orvanta", "Views are created and edited on the Designer tab.", false);
+        EditViews();
         SelectData(m_views, db.GetCurrentView(), kAllFields);
         return;
     }
     if (int view = m_views->itemData(index).toInt(); view >= 0) db.SetCurrentView(static_cast<uint8_t>(view));
+    ApplySelection();
+    emit Changed();
+}
+
+void CDataViewerTab::EditViews() {
+    CTbObjDB& db = m_item->Db();
+    if (CViewManagerDlg::Refused(db, m_services.prompt) ||
+        !GrantAccess(db, kViewsPassword, m_services.prompt, this))
+        return;
+    const bool modified = db.IsModified();
+    db.SetModified(false);
+    CViewManagerDlg(db, m_services.prompt, this).exec();
+    const bool changed = db.IsModified();
+    db.SetModified(modified || changed);
+    if (!changed) return;
+    FillSelectors();
     ApplySelection();
     emit Changed();
 }

@@ -64,6 +64,8 @@ signals:
 private:
     void FillSelectors();
     void OnViewChosen(int index);
+    // The view manager, after the views password when there is one.
+    void EditViews();
     void OnFilterChosen(int index);
     void OnCategoryChosen(int index);
     // A "View Image" cell shows its picture.

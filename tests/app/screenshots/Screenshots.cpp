@@ -2,9 +2,13 @@
 // a scratch desktop holding the sample Tabulons, for people to look at. Usage: app_screenshots DIR
 #include "../ShellFixture.h"
 
+#include "app/designer/CAdvExpressionEditorDlg.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/designer/CFieldPropertiesDlg.h"
+#include "app/designer/CViewEditor.h"
+#include "app/designer/CViewManagerDlg.h"
 #include "app/designer/DesignTips.h"
+#include "app/designer/PasswordDialogs.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/records/CRecordEditor.h"
 #include "app/records/ListEditorDialogs.h"
@@ -26,6 +30,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
@@ -151,6 +156,18 @@ void DesignerWindows(CMainFrame& frame, RunningProgram& program) {
     Save(properties, "dialog-field-properties");
     CDesignTipsDlg tips(&frame);
     Save(tips, "dialog-design-tips");
+    CTbObjDB& db = frame.CurrentItem()->Db();
+    CPasswordsDlg passwords(db, &program.prompt, &frame);
+    Save(passwords, "dialog-passwords");
+    CViewManagerDlg views(db, &program.prompt, &frame);
+    Save(views, "dialog-view-manager");
+    CViewEditor view(db, *db.View(0), &program.prompt, &frame);
+    Save(view, "dialog-view-editor");
+    CTbObjField* computed = db.AddField("Worth", ADV_EXPRESSION_T);
+    CAdvExpressionEditorDlg expression(db, *computed, &program.prompt, &frame);
+    expression.Text()->setPlainText("Value * Quantity");
+    Save(expression, "dialog-expression-editor");
+    db.DeleteField(computed->GetSlot());
 }
 
 }  // namespace
