@@ -14,6 +14,7 @@
 #include "app/designer/FormDesign.h"
 #include "app/designer/FormDesignModel.h"
 #include "app/designer/PasswordDialogs.h"
+#include "app/records/ListEditorDialogs.h"
 #include "app/records/ValueEntry.h"
 #include "app/shell/CTbListCtrl.h"
 #include "library/CPvtrPrefs.h"
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -240,6 +242,46 @@ private slots:
         QCOMPARE(library.Db().Field(2)->DateTimeProps()->GetDefaultValue(), 1u);
     }
 
+    void eachPropertyPageStoresItsChoice() {
+        struct Case {
+            TbFieldType type;
+            const char* control;
+            int choice;
+            std::function<int(const CTbObjField&)> stored;
+        };
+        const std::vector<Case> cases = {
+            {TEXT_T, "separator", 3, [](auto& f) { return int{f.TextProps()->GetAutoWriter()}; }},
+            {FLOATING_T, "decimals", 2, [](auto& f) { return int{f.NumberProps()->GetDecimals()}; }},
+            {TIME_T, "automatic", 2, [](auto& f) { return int(f.DateTimeProps()->GetDefaultValue()); }},
+            {EXPRESSION_T, "resultFormat", EXPR_RESULT_HHMM,
+             [](auto& f) { return f.ExprProps()->GetResultFormat(); }},
+            {COND_EXP_T, "trueColour", 3, [](auto& f) { return int(f.CondExprProps()->GetTrueColour()); }},
+            {COND_EXP_T, "falseColour", 1, [](auto& f) { return int(f.CondExprProps()->GetFalseColour()); }},
+            {IMAGE_T, "imageFormat", 0,
+             [](auto& f) { return int(f.ImageProps()->GetBitsPerPixel()) == 1 ? 0 : -1; }},
+            {ADDR_BK_JOIN_T, "addressField", 13,
+             [](auto& f) { return int{f.JoinProps()->GetDisplayField()}; }},
+            {ADDR_BK_JOIN_T, "sortField", 2, [](auto& f) { return int{f.JoinProps()->GetJoinField()}; }},
+        };
+        DesignerLibrary library([&](CTbObjDB& db) {
+            for (const Case& c : cases) db.AddField(c.control, c.type);
+        });
+        for (size_t i = 0; i < cases.size(); ++i) {
+            const int slot = static_cast<int>(i) + 1;
+            library.Tab().SelectField(slot);
+            OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+                QWidget* page = sheet->Pages()->widget(1);
+                if (auto* list = page->findChild<QComboBox*>(cases[i].control))
+                    list->setCurrentIndex(cases[i].choice);
+                if (auto* spin = page->findChild<QSpinBox*>(cases[i].control))
+                    spin->setValue(cases[i].choice);
+                sheet->accept();
+            });
+            library.Tab().EditProperties();
+            QCOMPARE(cases[i].stored(*library.Db().Field(slot)), cases[i].choice);
+        }
+    }
+
     void formDesignPlacesTabsFieldsAndLabelsByItsRules() {
         DesignerLibrary library([](CTbObjDB& db) {
             db.AddField("Name", TEXT_T);
@@ -285,6 +327,20 @@ private slots:
         tab.SelectTabRow(3);
         tab.MoveTab(-1);
         QCOMPARE(library.Db().Tab(2)->GetName(), "Tab 4");
+        OnNextDialog<CListItemEditDlg>([](CListItemEditDlg* name) {
+            name->Entry()->clear();
+            name->accept();
+        });
+        tab.EditTab();
+        tab.SelectFormRow(1);
+        tab.RemoveTab();
+        tab.MoveTab(-1);
+        tab.MoveTab(1);
+        QCOMPARE(library.Take(), (Messages{"The tab name cannot be empty.", "Select a tab to remove.",
+                                           "Select a tab to move up.", "Select a tab to move down."}));
+        tab.SelectTabRow(5);
+        tab.RemoveTab();
+        QCOMPARE(library.Db().TabCount(), FormDesign::kMaxTabs - 1);
         library.program.prompt.answers = {PromptAnswer::Yes};
         tab.RemoveTabs();
         QCOMPARE(library.Db().TabCount(), 1);
