@@ -110,7 +110,7 @@ private slots:
 
     void fieldsAreAddedNamedAndDeletedWithinTheLimits() {
         DesignerLibrary library([](CTbObjDB& db) {
-            for (int i = 1; i < MaxUserFields; ++i) db.AddField("F" + std::to_string(i), TEXT_T);
+            for (int i = 1; i < MaxUserFields; ++i) db.AddField(std::to_string(i), TEXT_T);
             Records(db, 2, [](CTbObjRecord& record, int) { record.Value(1)->SetText("kept"); });
         });
         library.Tab().AddField();
@@ -159,8 +159,8 @@ private slots:
                 record.Value(kLong)->SetLong(i == 0 ? 70000 : 5);
                 record.Value(kFloat)->SetFloat(2.7f);
                 record.Value(kSmall)->SetShort(static_cast<int16_t>(i));
-                record.Value(kFruit)->SetText("fruit " + std::to_string(i));
-                record.Value(kColour)->SetText("colour " + std::to_string(i % 9));
+                record.Value(kFruit)->SetText(std::string("fruit ") + std::to_string(i));
+                record.Value(kColour)->SetText(std::string("colour ") + std::to_string(i % 9));
             });
         });
         library.SetField(kText, FieldDesignModel::TypeColumn, INTEGER_T);  // answered No

@@ -71,7 +71,7 @@ struct EditorLibrary {
                                   {"City", DB_LOOKUP_T}})
             db.AddField(name, type);
         for (int i = 1; i <= 59; ++i)
-            db.Field(kSize)->ListProps()->Items().AddItem("Item " + std::to_string(i));
+            db.Field(kSize)->ListProps()->Items().AddItem(std::string("Item ") + std::to_string(i));
         CTbObjFieldJoin* join = db.Field(kPartner)->JoinProps();
         join->SetSourceDatabase("People");
         join->SetJoinField(1);
