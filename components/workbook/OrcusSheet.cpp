@@ -1,0 +1,123 @@
+// The first worksheet of an .xlsx or .ods workbook, read with liborcus into its document model:
+// numbers, texts, Booleans and formula results by their values; dates and times by their cells'
+// number formats in .xlsx, by the cells the file gives as dates in .ods (liborcus 0.17 keeps no
+// usable number formats for those, and passes over OpenDocument's time cells, which read empty).
+// Merged cells keep their value in the first cell only; the others, like empty cells, are empty.
+#include "DateMarkingFactory.h"
+#include "NumberFormatKind.h"
+#include "WorkbookSheets.h"
+
+#include "platform/OleDate.h"
+
+#include <ixion/address.hpp>
+#include <ixion/cell_access.hpp>
+#include <ixion/model_context.hpp>
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/spreadsheet/document.hpp>
+#include <orcus/spreadsheet/sheet.hpp>
+#include <orcus/spreadsheet/styles.hpp>
+
+#include <cmath>
+#include <string>
+
+namespace ss = orcus::spreadsheet;
+namespace pf = orvanta::platform;
+
+namespace {
+
+// The most rows and columns a worksheet of either format has.
+constexpr ss::range_size_t kSheetSize{1048576, 16384};
+
+// What the cell's number format shows: found by its format's identifier among the workbook's
+// formats, else one of the built-in ones.
+NumberFormatKind FormatKindOf(const ss::document& document, const ss::sheet& sheet, int row, int column) {
+    const ss::styles& styles = document.get_styles();
+    const ss::cell_format_t* format = styles.get_cell_format(sheet.get_cell_format(row, column));
+    if (!format) return {};
+    for (size_t i = 0; i < styles.get_number_format_count(); ++i) {
+        const ss::number_format_t* number = styles.get_number_format(i);
+        if (number && number->identifier == format->number_format && !number->format_string.empty())
+            return KindOfFormatCode(number->format_string);
+    }
+    return KindOfBuiltInFormat(format->number_format);
+}
+
+std::string DateCellText(double value, NumberFormatKind kind, const CsvSheet& out) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    if (!pf::OleDateToParts(value, &year, &month, &day, &hour, &minute, &second)) return out.NumberText(value);
+    // A time of day alone is the fraction of a day; a date alone shows no time unless it has one.
+    const bool timeOnly = kind.time && !kind.date;
+    const bool withTime = kind.time || (!timeOnly && value != std::floor(value));
+    return out.DateTimeText(year, month, day, hour, minute, second, !timeOnly, withTime);
+}
+
+// One workbook being read: its model, the cells given as dates, and whether it is OpenDocument.
+struct ReadBook {
+    const ss::document& document;
+    const DateMarkingFactory& factory;
+    bool openDocument;
+};
+
+std::string NumericCellText(const ReadBook& book, int row, int column, double value, const CsvSheet& out) {
+    NumberFormatKind kind;
+    if (book.openDocument)
+        kind.date = book.factory.DateCells().count({row, column}) > 0;
+    else
+        kind = FormatKindOf(book.document, *book.document.get_sheet(0), row, column);
+    return kind.date || kind.time ? DateCellText(value, kind, out) : out.NumberText(value);
+}
+
+std::string CellText(const ReadBook& book, int row, int column, const CsvSheet& out) {
+    const ixion::cell_access cell =
+        book.document.get_model_context().get_cell_access(ixion::abs_address_t(0, row, column));
+    switch (cell.get_value_type()) {
+        case ixion::cell_value_t::string:
+            return CsvSheet::Utf8Text(cell.get_string_value());
+        case ixion::cell_value_t::numeric:
+            return NumericCellText(book, row, column, cell.get_numeric_value(), out);
+        case ixion::cell_value_t::boolean:
+            return out.BooleanText(cell.get_boolean_value());
+        default:
+            return "";
+    }
+}
+
+void ReadWorkbook(const char* workbookPath, bool openDocument, ss::import_factory& factory) {
+    if (openDocument) {
+        orcus::orcus_ods filter(&factory);
+        filter.read_file(workbookPath);
+    } else {
+        orcus::orcus_xlsx filter(&factory);
+        filter.read_file(workbookPath);
+    }
+}
+
+// Every row from the first to the last that holds a value, each from column A to the last
+// column that holds one anywhere in the sheet.
+int WriteCells(const ReadBook& book, CsvSheet& out) {
+    const ixion::abs_range_t range = book.document.get_sheet(0)->get_data_range();
+    if (!range.valid() || range.last.row < 0 || range.last.column < 0) return 0;
+    for (int row = 0; row <= range.last.row; ++row) {
+        for (int column = 0; column <= range.last.column; ++column)
+            out.Cell(CellText(book, row, column, out));
+        if (!out.EndRow()) return kWorkbookFailed;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WriteOrcusSheet(const char* workbookPath, bool openDocument, CsvSheet& out) {
+    try {
+        ss::document document(kSheetSize);
+        DateMarkingFactory factory(document);
+        ReadWorkbook(workbookPath, openDocument, factory);
+        if (document.get_sheet_count() == 0) return kWorkbookFailed;
+        document.recalc_formula_cells();
+        return WriteCells(ReadBook{document, factory, openDocument}, out);
+    } catch (...) {
+        // Damaged, not a workbook of its kind, or encrypted with a password (a compound file).
+        return kWorkbookFailed;
+    }
+}
