@@ -25,11 +25,15 @@ public:
     }
     ss::iface::import_array_formula* get_array_formula() override { return m_inner.get_array_formula(); }
     ss::iface::import_formula* get_formula() override { return m_inner.get_formula(); }
-    void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override { m_inner.set_auto(row, col, s); }
+    void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override {
+        m_inner.set_auto(row, col, s);
+    }
     void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
         m_inner.set_string(row, col, id);
     }
-    void set_value(ss::row_t row, ss::col_t col, double value) override { m_inner.set_value(row, col, value); }
+    void set_value(ss::row_t row, ss::col_t col, double value) override {
+        m_inner.set_value(row, col, value);
+    }
     void set_bool(ss::row_t row, ss::col_t col, bool value) override { m_inner.set_bool(row, col, value); }
     void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int hour, int minute,
                        double second) override {

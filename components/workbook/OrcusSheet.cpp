@@ -2,8 +2,10 @@
 // numbers, texts, Booleans and formula results by their values; dates and times by their cells'
 // number formats in .xlsx, by the cells the file gives as dates in .ods (liborcus 0.17 keeps no
 // usable number formats for those, and passes over OpenDocument's time cells, which read empty).
+// Text kept in the cell itself ("inlineStr"), which liborcus 0.17 passes over, is read beside it.
 // Merged cells keep their value in the first cell only; the others, like empty cells, are empty.
 #include "DateMarkingFactory.h"
+#include "InlineStrings.h"
 #include "NumberFormatKind.h"
 #include "WorkbookSheets.h"
 
@@ -18,6 +20,7 @@
 #include <orcus/spreadsheet/sheet.hpp>
 #include <orcus/spreadsheet/styles.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -45,18 +48,21 @@ NumberFormatKind FormatKindOf(const ss::document& document, const ss::sheet& she
 
 std::string DateCellText(double value, NumberFormatKind kind, const CsvSheet& out) {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    if (!pf::OleDateToParts(value, &year, &month, &day, &hour, &minute, &second)) return out.NumberText(value);
+    if (!pf::OleDateToParts(value, &year, &month, &day, &hour, &minute, &second))
+        return out.NumberText(value);
     // A time of day alone is the fraction of a day; a date alone shows no time unless it has one.
     const bool timeOnly = kind.time && !kind.date;
     const bool withTime = kind.time || (!timeOnly && value != std::floor(value));
     return out.DateTimeText(year, month, day, hour, minute, second, !timeOnly, withTime);
 }
 
-// One workbook being read: its model, the cells given as dates, and whether it is OpenDocument.
+// One workbook being read: its model, the cells given as dates, whether it is OpenDocument, and
+// the inline texts of an .xlsx.
 struct ReadBook {
     const ss::document& document;
     const DateMarkingFactory& factory;
     bool openDocument;
+    InlineTexts inlineTexts;
 };
 
 std::string NumericCellText(const ReadBook& book, int row, int column, double value, const CsvSheet& out) {
@@ -78,8 +84,10 @@ std::string CellText(const ReadBook& book, int row, int column, const CsvSheet& 
             return NumericCellText(book, row, column, cell.get_numeric_value(), out);
         case ixion::cell_value_t::boolean:
             return out.BooleanText(cell.get_boolean_value());
-        default:
-            return "";
+        default: {
+            const auto text = book.inlineTexts.cells.find({row, column});
+            return text == book.inlineTexts.cells.end() ? "" : CsvSheet::Utf8Text(text->second);
+        }
     }
 }
 
@@ -97,10 +105,16 @@ void ReadWorkbook(const char* workbookPath, bool openDocument, ss::import_factor
 // column that holds one anywhere in the sheet.
 int WriteCells(const ReadBook& book, CsvSheet& out) {
     const ixion::abs_range_t range = book.document.get_sheet(0)->get_data_range();
-    if (!range.valid() || range.last.row < 0 || range.last.column < 0) return 0;
-    for (int row = 0; row <= range.last.row; ++row) {
-        for (int column = 0; column <= range.last.column; ++column)
-            out.Cell(CellText(book, row, column, out));
+    const bool read = range.valid() && range.last.row >= 0;
+    // Values in a worksheet that liborcus did not find (one it cannot locate in the package).
+    if (!read && book.inlineTexts.valueCells > 0) return kWorkbookFailed;
+    int lastRow = read ? range.last.row : -1, lastColumn = read ? range.last.column : -1;
+    for (const auto& [cell, text] : book.inlineTexts.cells) {
+        lastRow = std::max(lastRow, cell.first);
+        lastColumn = std::max(lastColumn, cell.second);
+    }
+    for (int row = 0; row <= lastRow && lastColumn >= 0; ++row) {
+        for (int column = 0; column <= lastColumn; ++column) out.Cell(CellText(book, row, column, out));
         if (!out.EndRow()) return kWorkbookFailed;
     }
     return 0;
@@ -115,7 +129,9 @@ int WriteOrcusSheet(const char* workbookPath, bool openDocument, CsvSheet& out) 
         ReadWorkbook(workbookPath, openDocument, factory);
         if (document.get_sheet_count() == 0) return kWorkbookFailed;
         document.recalc_formula_cells();
-        return WriteCells(ReadBook{document, factory, openDocument}, out);
+        return WriteCells(ReadBook{document, factory, openDocument,
+                                   openDocument ? InlineTexts{} : ReadInlineStrings(workbookPath)},
+                          out);
     } catch (...) {
         // Damaged, not a workbook of its kind, or encrypted with a password (a compound file).
         return kWorkbookFailed;

@@ -64,7 +64,8 @@ int WriteXlsSheet(const char* workbookPath, CsvSheet& sheet) {
     for (unsigned int row = 0; row < rows; ++row) {
         for (unsigned short column = 0; column < columns; ++column) {
             FreeXL_CellValue cell{};
-            if (freexl_get_cell_value(workbook.handle, row, column, &cell) != FREEXL_OK) return kWorkbookFailed;
+            if (freexl_get_cell_value(workbook.handle, row, column, &cell) != FREEXL_OK)
+                return kWorkbookFailed;
             sheet.Cell(CellText(cell, sheet));
         }
         if (!sheet.EndRow()) return kWorkbookFailed;
