@@ -110,7 +110,7 @@ TbTypedValue JoinedValue(const CTbObjRecordValue& value) {
     const CTbObjRecordValue* joined = value.JoinedValueIfAny();
     if (!joined) return {};
     if (joined->GetType() == CHECKBOX_T) return Boolean(joined->GetChecked());
-    return Text(joined->GetText());
+    return joined->GetText().empty() ? TbTypedValue{} : Text(joined->GetText());
 }
 
 TbTypedValue SetValue(const CTbObjField& field, const CTbObjRecordValue& value) {
@@ -146,7 +146,10 @@ TbTypedValue TypedExportValue(const CTbObjField& field, const CTbObjRecord& reco
     if (TbIsJoinType(field.GetType())) return JoinedValue(value);
     if (field.GetType() == KEY_T) return Integer(static_cast<int32_t>(record.GetKey()));
     if (!value.HasValue()) return {};
-    return SetValue(field, value);
+    TbTypedValue typed = SetValue(field, value);
+    // An empty text is no value, as the handheld shows it.
+    if (typed.kind == TbTypedKind::Text && typed.text.empty()) typed.kind = TbTypedKind::Null;
+    return typed;
 }
 
 TbTypedKind TypedKindOfField(const CTbObjField& field) {

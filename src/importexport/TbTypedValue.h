@@ -26,8 +26,8 @@ struct TbTypedValue {
 // Memo and the other text fields, List and Radio Button items and DB Join and DB Lookup values
 // as texts (a joined Checkbox as a Boolean); Integer, Long, Auto Incremental and Key as whole
 // numbers; Floating as the float's shortest decimal form; Checkbox as a Boolean; Date and Time;
-// Expressions by their result format. Null when not set (a Key is always set), or for a date or
-// time that is not valid.
+// Expressions by their result format. Null when not set (a Key is always set), for an empty
+// text, and for a date or time that is not valid.
 TbTypedValue TypedExportValue(const CTbObjField& field, const CTbObjRecord& record);
 
 // The kind every set value of the field has; Text for DB Join and DB Lookup fields, whose
