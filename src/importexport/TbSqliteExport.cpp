@@ -11,6 +11,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace pf = orvanta::platform;
 
@@ -35,27 +36,45 @@ const char* Affinity(TbTypedKind kind) {
     }
 }
 
-std::string Iso(const TbTypedValue& value) {
-    char text[16];
-    if (value.kind == TbTypedKind::Date)
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", value.year, value.month, value.day);
-    else
-        std::snprintf(text, sizeof text, "%02d:%02d:%02d", value.hour, value.minute, value.second);
-    return text;
+// "YYYY-MM-DD" or "HH:MM:SS" into text (11 bytes); its length.
+int Iso(const TbTypedValue& value, char* text) {
+    auto put = [&](int at, int number, int digits) {
+        for (int i = digits - 1; i >= 0; --i, number /= 10)
+            text[at + i] = static_cast<char>('0' + number % 10);
+    };
+    const bool date = value.kind == TbTypedKind::Date;
+    put(0, date ? value.year : value.hour, date ? 4 : 2);
+    const int month = date ? 4 : 2;
+    text[month] = date ? '-' : ':';
+    put(month + 1, date ? value.month : value.minute, 2);
+    text[month + 3] = date ? '-' : ':';
+    put(month + 4, date ? value.day : value.second, 2);
+    return month + 6;
+}
+
+bool IsAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }
 
 // The database while the export runs: closed, and the transaction rolled back when not
 // committed, on every way out.
 class Database {
 public:
-    ~Database() {
+    ~Database() { Close(); }
+    void Close() {
         if (m_insert) sqlite3_finalize(m_insert);
         if (m_inTransaction) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         if (m_db) sqlite3_close(m_db);
+        m_insert = nullptr;
+        m_inTransaction = false;
+        m_db = nullptr;
     }
     bool Open(const std::string& path) {
-        return sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) ==
-               SQLITE_OK;
+        return sqlite3_open_v2(path.c_str(), &m_db,
+                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                               nullptr) == SQLITE_OK;
     }
     bool Run(const std::string& sql) {
         return sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -101,14 +120,21 @@ void Database::Bind(int column, const TbTypedValue& value) {
         case TbTypedKind::Real:
             sqlite3_bind_double(m_insert, column, value.real);
             break;
-        case TbTypedKind::Text:
-            sqlite3_bind_text(m_insert, column, pf::Utf8FromWindows1252(value.text).c_str(), -1,
+        case TbTypedKind::Text: {
+            // ASCII reads the same in UTF-8; the rest is converted.
+            std::string converted;
+            const std::string* text = &value.text;
+            if (!IsAscii(value.text)) text = &(converted = pf::Utf8FromWindows1252(value.text));
+            sqlite3_bind_text(m_insert, column, text->data(), static_cast<int>(text->size()),
                               SQLITE_TRANSIENT);
             break;
+        }
         case TbTypedKind::Date:
-        case TbTypedKind::Time:
-            sqlite3_bind_text(m_insert, column, Iso(value).c_str(), -1, SQLITE_TRANSIENT);
+        case TbTypedKind::Time: {
+            char text[12];
+            sqlite3_bind_text(m_insert, column, text, Iso(value, text), SQLITE_TRANSIENT);
             break;
+        }
         default:
             sqlite3_bind_null(m_insert, column);
     }
@@ -119,6 +145,13 @@ bool Database::Insert(const std::vector<TbTypedValue>& values) {
     const bool done = sqlite3_step(m_insert) == SQLITE_DONE;
     sqlite3_reset(m_insert);
     return done;
+}
+
+// kExportWriteFailed, removing the database when this export created it.
+int32_t Failed(const std::string& path, bool created) {
+    std::error_code ec;
+    if (created) std::filesystem::remove(path, ec);
+    return kExportWriteFailed;
 }
 
 std::string CreateTable(const std::string& table, const std::vector<const CTbObjField*>& fields,
@@ -160,11 +193,17 @@ int32_t ExportSqlite(CTbObjDB& db, const std::string& path, const std::vector<in
                      bool replaceTable, std::string* problem, IProgressIndicator* progress) {
     const std::vector<const CTbObjField*> fields = ExportedFields(db, slots);
     const std::string table = pf::Utf8FromWindows1252(db.DisplayName());
+    std::error_code ec;
+    const bool created = !std::filesystem::exists(path, ec);
     Database database;
     bool exists = false;
-    if (!database.Open(path) || !database.Begin() || !database.HasTable(table, &exists)) {
+    // A database this export creates holds nothing else to protect: no rollback journal and no
+    // waiting for the disk; a failure removes the file.
+    if (!database.Open(path) ||
+        (created && !database.Run("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF")) ||
+        !database.Begin() || !database.HasTable(table, &exists)) {
         *problem = database.Reason();
-        return kExportWriteFailed;
+        return Failed(path, created);
     }
     if (exists && !replaceTable) {
         *problem = table;
@@ -175,6 +214,8 @@ int32_t ExportSqlite(CTbObjDB& db, const std::string& path, const std::vector<in
         return kExportWriteFailed;
     }
     const int32_t status = WriteTable(database, db, table, fields, progress);
-    if (status != 0) *problem = database.Reason();
-    return status;
+    if (status == 0) return 0;
+    *problem = database.Reason();
+    database.Close();
+    return Failed(path, created);
 }

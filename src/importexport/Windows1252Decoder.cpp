@@ -31,6 +31,11 @@ size_t Utf8SequenceSize(const unsigned char* in, size_t size) {
     return expected;
 }
 
+// U+00A0 to U+00FF in UTF-8 (C2 A0 ... C3 BF): the same numbers as their Windows-1252 bytes.
+bool IsLatin1Pair(unsigned char lead, unsigned char next) {
+    return (lead == 0xC2 && next >= 0xA0 && next <= 0xBF) || (lead == 0xC3 && next >= 0x80 && next <= 0xBF);
+}
+
 }  // namespace
 
 Windows1252Decoder::Windows1252Decoder(UnicodeForm form)
@@ -41,15 +46,45 @@ Windows1252Decoder::~Windows1252Decoder() {
 }
 
 void Windows1252Decoder::Decode(std::string_view piece, bool last, std::string* out) {
-    if (m_pending.empty()) return Convert(piece.data(), piece.size(), last, out);
-    std::string joined = std::move(m_pending);
-    m_pending.clear();
-    joined.append(piece);
-    Convert(joined.data(), joined.size(), last, out);
+    std::string joined;
+    if (!m_pending.empty()) {
+        joined = std::move(m_pending);
+        m_pending.clear();
+        joined.append(piece);
+        piece = joined;
+    }
+    m_pieceStart = out->size();
+    if (m_form == UnicodeForm::Utf8)
+        DecodeUtf8(piece, last, out);
+    else
+        Convert(piece.data(), piece.size(), last, out);
+    if (m_firstLine == 0)
+        m_linesBefore += std::count(out->begin() + static_cast<long>(m_pieceStart), out->end(), '\n');
+}
+
+void Windows1252Decoder::DecodeUtf8(std::string_view piece, bool last, std::string* out) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
+    const size_t size = piece.size();
+    auto latin1At = [&](size_t i) { return i + 1 < size && IsLatin1Pair(bytes[i], bytes[i + 1]); };
+    out->reserve(out->size() + size);
+    for (size_t i = 0; i < size;) {
+        if (bytes[i] < 0x80) {
+            out->push_back(static_cast<char>(bytes[i++]));
+        } else if (latin1At(i)) {
+            out->push_back(static_cast<char>((bytes[i] & 0x03) << 6 | (bytes[i + 1] & 0x3F)));
+            i += 2;
+        } else {
+            size_t end = i + 1;
+            while (end < size && bytes[end] >= 0x80 && !latin1At(end)) ++end;
+            // Only a stretch that reaches the end of the piece may hold a character cut there.
+            Convert(piece.data() + i, end - i, last || end < size, out);
+            i = end;
+        }
+    }
 }
 
 void Windows1252Decoder::Convert(const char* in, size_t size, bool last, std::string* out) {
-    const size_t start = m_pieceStart = out->size();
+    const size_t start = out->size();
     out->resize(start + size + 1);  // a character is never written in more bytes than it is read from
     char* input = const_cast<char*>(in);
     char* output = out->data() + start;
@@ -70,8 +105,6 @@ void Windows1252Decoder::Convert(const char* in, size_t size, bool last, std::st
         inLeft -= skip;
     }
     out->resize(static_cast<size_t>(output - out->data()));
-    if (m_firstLine == 0)
-        m_linesBefore += std::count(out->begin() + static_cast<long>(start), out->end(), '\n');
 }
 
 void Windows1252Decoder::Replace(std::string* out, size_t written) {

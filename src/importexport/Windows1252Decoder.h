@@ -1,6 +1,7 @@
 // Windows1252Decoder: Unicode text (UTF-8, UTF-16 or UTF-32 of either byte order) turned into
 // Windows-1252 through iconv, piece by piece; a character the code page cannot hold, and a
-// malformed one, becomes "?" and is counted with the line it is on.
+// malformed one, becomes "?" and is counted with the line it is on. In UTF-8, ASCII and the
+// characters U+00A0 to U+00FF, which keep their numbers, are taken over without iconv.
 #pragma once
 
 #include <iconv.h>
@@ -29,6 +30,8 @@ public:
     int64_t FirstLine() const { return m_firstLine; }
 
 private:
+    void DecodeUtf8(std::string_view piece, bool last, std::string* out);
+    // Through iconv; with last, a character cut at the end becomes "?", else it waits.
     void Convert(const char* in, size_t size, bool last, std::string* out);
     void Replace(std::string* out, size_t written);
     // The bytes of the character at in that iconv refused (at least 1).
