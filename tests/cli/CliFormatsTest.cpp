@@ -79,6 +79,13 @@ TEST_F(CliFormats, UnicodeTextImportsWithAWarningAndTheDefaultStillRefusesIt) {
         ASSERT_EQ(Run("export " + tabulon + " " + Path("out.csv") + " --fields 1").status, 0);
         EXPECT_EQ(ReadText(dir.File("out.csv")), kExported) << args;
     }
+    // A saved specification keeps the encoding.
+    ASSERT_EQ(
+        Run("import " + tabulon + " " + Path("le.csv") + " --map 1=1 --encoding utf-16 --save-spec U").status,
+        0);
+    run = Run("run-spec " + tabulon + " U");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Contains(run.err, "Import Warning: 2 characters")) << run.err;
     EXPECT_EQ(Run("analyze " + Path("plain.csv") + " --encoding utf-7").status, 1);
 }
 
