@@ -52,12 +52,6 @@ int Iso(const TbTypedValue& value, char* text) {
     return month + 6;
 }
 
-bool IsAscii(const std::string& text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 // The database while the export runs: closed, and the transaction rolled back when not
 // committed, on every way out.
 class Database {
@@ -121,12 +115,9 @@ void Database::Bind(int column, const TbTypedValue& value) {
             sqlite3_bind_double(m_insert, column, value.real);
             break;
         case TbTypedKind::Text: {
-            // ASCII reads the same in UTF-8; the rest is converted.
             std::string converted;
-            const std::string* text = &value.text;
-            if (!IsAscii(value.text)) text = &(converted = pf::Utf8FromWindows1252(value.text));
-            sqlite3_bind_text(m_insert, column, text->data(), static_cast<int>(text->size()),
-                              SQLITE_TRANSIENT);
+            const std::string& text = Utf8TextOf(value, &converted);
+            sqlite3_bind_text(m_insert, column, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
             break;
         }
         case TbTypedKind::Date:

@@ -152,6 +152,13 @@ TbTypedValue TypedExportValue(const CTbObjField& field, const CTbObjRecord& reco
     return typed;
 }
 
+const std::string& Utf8TextOf(const TbTypedValue& value, std::string* converted) {
+    for (char c : value.text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return *converted = pf::Utf8FromWindows1252(value.text);
+    }
+    return value.text;
+}
+
 TbTypedKind TypedKindOfField(const CTbObjField& field) {
     const TbFieldType type = field.GetType();
     if (TbIsJoinType(type) || type == ONE_TO_MANY_T) return TbTypedKind::Text;

@@ -30,6 +30,10 @@ struct TbTypedValue {
 // text, and for a date or time that is not valid.
 TbTypedValue TypedExportValue(const CTbObjField& field, const CTbObjRecord& record);
 
+// A text value in UTF-8: the text itself when it is ASCII (the same in both), else converted
+// into *converted.
+const std::string& Utf8TextOf(const TbTypedValue& value, std::string* converted);
+
 // The kind every set value of the field has; Text for DB Join and DB Lookup fields, whose
 // joined field decides.
 TbTypedKind TypedKindOfField(const CTbObjField& field);

@@ -64,9 +64,11 @@ size_t WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const Tb
             char text[32];
             return static_cast<size_t>(std::to_chars(text, text + sizeof text, number).ptr - text);
         }
-        case TbTypedKind::Text:
-            worksheet_write_string(sheet, row, column, pf::Utf8FromWindows1252(value.text).c_str(), nullptr);
+        case TbTypedKind::Text: {
+            std::string converted;
+            worksheet_write_string(sheet, row, column, Utf8TextOf(value, &converted).c_str(), nullptr);
             return value.text.size();
+        }
         case TbTypedKind::Date: {
             lxw_datetime date{value.year, value.month, value.day, 0, 0, 0};
             worksheet_write_datetime(sheet, row, column, &date, formats.date);
