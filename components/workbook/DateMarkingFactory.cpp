@@ -3,6 +3,8 @@
 
 namespace ss = orcus::spreadsheet;
 
+// MarkingSheet: stands in for the document's first sheet while the file is read, passing every
+// call on and noting the cells set as dates.
 class DateMarkingFactory::MarkingSheet : public ss::iface::import_sheet {
 public:
     MarkingSheet(ss::iface::import_sheet& inner, std::set<std::pair<int, int>>& dates)
