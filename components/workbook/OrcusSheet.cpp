@@ -71,7 +71,13 @@ std::string NumericCellText(const ReadBook& book, int row, int column, double va
         kind.date = book.factory.DateCells().count({row, column}) > 0;
     else
         kind = FormatKindOf(book.document, *book.document.get_sheet(0), row, column);
-    return kind.date || kind.time ? DateCellText(value, kind, out) : out.NumberText(value);
+    if (!kind.date && !kind.time) return out.NumberText(value);
+    // Day numbers count from the workbook's origin (1899-12-30, or 1904-01-01 in workbooks made
+    // on the Macintosh); OLE dates from 1899-12-30.
+    const orcus::date_time_t origin = book.document.get_origin_date();
+    double originDays = 0;
+    if (!pf::OleDateFromParts(origin.year, origin.month, origin.day, 0, 0, 0, &originDays)) originDays = 0;
+    return DateCellText(value + originDays, kind, out);
 }
 
 std::string CellText(const ReadBook& book, int row, int column, const CsvSheet& out) {
