@@ -1,72 +1,31 @@
 // Finding the first worksheet of an .xlsx package (xl/workbook.xml, then its relationships) and
-// reading its inline text cells with liborcus's zip and SAX parsers.
+// reading its inline text cells.
 #include "InlineStrings.h"
 
-#include <orcus/sax_parser.hpp>
-#include <orcus/zip_archive.hpp>
-#include <orcus/zip_archive_stream.hpp>
+#include "PackageXml.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <vector>
 
 namespace {
 
-using Attributes = std::map<std::string, std::string>;  // "prefix:name" or "name" to its value
-
-std::string Named(std::string_view ns, std::string_view name) {
-    return ns.empty() ? std::string(name) : std::string(ns).append(":").append(name);
-}
-
-// Hands each element's attributes to start, and its text and end to the other two (SAX gives an
-// element's attributes before the element itself).
-class Handler : public orcus::sax_handler {
-public:
-    std::function<void(std::string_view, const Attributes&)> start;
-    std::function<void(std::string_view)> text;
-    std::function<void(std::string_view)> end;
-
-    void attribute(const orcus::sax::parser_attribute& attribute) {
-        m_attributes[Named(attribute.ns, attribute.name)] = std::string(attribute.value);
-    }
-    void start_element(const orcus::sax::parser_element& element) {
-        if (start) start(element.name, m_attributes);
-        m_attributes.clear();
-    }
-    void characters(std::string_view value, bool) {
-        if (text) text(value);
-    }
-    void end_element(const orcus::sax::parser_element& element) {
-        if (end) end(element.name);
-    }
-
-private:
-    Attributes m_attributes;
-};
-
-void Parse(const std::vector<unsigned char>& xml, Handler& handler) {
-    orcus::sax_parser<Handler> parser(reinterpret_cast<const char*>(xml.data()), xml.size(), handler);
-    parser.parse();
-}
-
 // "xl/worksheets/sheet1.xml" for the first <sheet> of the workbook, through its relationship.
-std::string FirstSheetPart(const orcus::zip_archive& archive) {
+std::string FirstSheetPart(const char* path) {
     std::vector<unsigned char> xml;
     std::string id, target;
-    Handler sheets;
-    sheets.start = [&](std::string_view name, const Attributes& attributes) {
-        if (name == "sheet" && id.empty() && attributes.count("r:id")) id = attributes.at("r:id");
+    XmlWalk sheets;
+    sheets.start = [&](std::string_view name, const XmlAttributes& attributes) {
+        if (name == "sheet" && id.empty()) id = AttributeOf(attributes, "r:id");
     };
-    if (!archive.read_file_entry("xl/workbook.xml", xml)) return "";
-    Parse(xml, sheets);
-    Handler relationships;
-    relationships.start = [&](std::string_view name, const Attributes& attributes) {
-        if (name == "Relationship" && attributes.count("Id") && attributes.at("Id") == id)
-            target = attributes.count("Target") ? attributes.at("Target") : "";
+    if (!ReadPackagePart(path, "xl/workbook.xml", &xml)) return "";
+    WalkXml(xml, sheets);
+    XmlWalk relationships;
+    relationships.start = [&](std::string_view name, const XmlAttributes& attributes) {
+        if (name == "Relationship" && !id.empty() && AttributeOf(attributes, "Id") == id)
+            target = AttributeOf(attributes, "Target");
     };
-    if (id.empty() || !archive.read_file_entry("xl/_rels/workbook.xml.rels", xml)) return "";
-    Parse(xml, relationships);
+    if (id.empty() || !ReadPackagePart(path, "xl/_rels/workbook.xml.rels", &xml)) return "";
+    WalkXml(xml, relationships);
     if (target.empty()) return "";
     return target.front() == '/' ? target.substr(1) : "xl/" + target;
 }
@@ -108,18 +67,19 @@ InlineTexts InlineCells(const std::vector<unsigned char>& xml) {
     int row = -1, column = -1;
     bool inlineCell = false, inText = false;
     std::string text;
-    Handler sheet;
-    sheet.start = [&](std::string_view name, const Attributes& attributes) {
+    XmlWalk sheet;
+    sheet.start = [&](std::string_view name, const XmlAttributes& attributes) {
         if (name == "row") {
-            row = attributes.count("r") ? std::atoi(attributes.at("r").c_str()) - 1 : row + 1;
+            const std::string number = AttributeOf(attributes, "r");
+            row = number.empty() ? row + 1 : std::atoi(number.c_str()) - 1;
             column = -1;
         } else if (name == "c") {
             int at = 0;
-            if (attributes.count("r") && CellOf(attributes.at("r"), &at, &column))
+            if (CellOf(AttributeOf(attributes, "r"), &at, &column))
                 row = at;
             else
                 ++column;
-            inlineCell = attributes.count("t") && attributes.at("t") == "inlineStr";
+            inlineCell = AttributeOf(attributes, "t") == "inlineStr";
             text.clear();
         } else if (name == "t") {
             inText = inlineCell;
@@ -136,7 +96,7 @@ InlineTexts InlineCells(const std::vector<unsigned char>& xml) {
             found.cells[{row, column}] = Unescaped(text);
         if (name == "c") inlineCell = false;
     };
-    Parse(xml, sheet);
+    WalkXml(xml, sheet);
     return found;
 }
 
@@ -144,12 +104,9 @@ InlineTexts InlineCells(const std::vector<unsigned char>& xml) {
 
 InlineTexts ReadInlineStrings(const char* workbookPath) {
     try {
-        orcus::zip_archive_stream_fd stream(workbookPath);
-        orcus::zip_archive archive(&stream);
-        archive.load();
-        const std::string part = FirstSheetPart(archive);
+        const std::string part = FirstSheetPart(workbookPath);
         std::vector<unsigned char> xml;
-        if (part.empty() || !archive.read_file_entry(part, xml)) return {};
+        if (part.empty() || !ReadPackagePart(workbookPath, part, &xml)) return {};
         return InlineCells(xml);
     } catch (...) {
         return {};

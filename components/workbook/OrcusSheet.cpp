@@ -1,12 +1,13 @@
 // The first worksheet of an .xlsx or .ods workbook, read with liborcus into its document model:
 // numbers, texts, Booleans and formula results by their values; dates and times by their cells'
 // number formats in .xlsx, by the cells the file gives as dates in .ods (liborcus 0.17 keeps no
-// usable number formats for those, and passes over OpenDocument's time cells, which read empty).
-// Text kept in the cell itself ("inlineStr"), which liborcus 0.17 passes over, is read beside it.
+// usable number formats for those). What liborcus 0.17 passes over is read beside it: .xlsx text
+// kept in the cell itself ("inlineStr") and OpenDocument's time cells.
 // Merged cells keep their value in the first cell only; the others, like empty cells, are empty.
 #include "DateMarkingFactory.h"
 #include "InlineStrings.h"
 #include "NumberFormatKind.h"
+#include "OdsTimeCells.h"
 #include "WorkbookSheets.h"
 
 #include "platform/OleDate.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
 namespace ss = orcus::spreadsheet;
@@ -56,13 +58,33 @@ std::string DateCellText(double value, NumberFormatKind kind, const CsvSheet& ou
     return out.DateTimeText(year, month, day, hour, minute, second, !timeOnly, withTime);
 }
 
+// The cells liborcus passes over, as their texts in the CSV; and how many cells of other values
+// the worksheet holds, which liborcus is to have read.
+struct PassedOver {
+    std::map<std::pair<int, int>, std::string> texts;
+    size_t valueCells = 0;
+};
+
+PassedOver ReadPassedOver(const char* workbookPath, bool openDocument, const CsvSheet& out) {
+    PassedOver passed;
+    if (openDocument) {
+        for (const auto& [cell, time] : ReadOdsTimeCells(workbookPath))
+            passed.texts[cell] = out.DateTimeText(0, 0, 0, time.hour, time.minute, time.second, false, true);
+        return passed;
+    }
+    InlineTexts inlineTexts = ReadInlineStrings(workbookPath);
+    for (const auto& [cell, text] : inlineTexts.cells) passed.texts[cell] = CsvSheet::Utf8Text(text);
+    passed.valueCells = inlineTexts.valueCells;
+    return passed;
+}
+
 // One workbook being read: its model, the cells given as dates, whether it is OpenDocument, and
-// the inline texts of an .xlsx.
+// the cells liborcus passed over.
 struct ReadBook {
     const ss::document& document;
     const DateMarkingFactory& factory;
     bool openDocument;
-    InlineTexts inlineTexts;
+    PassedOver passedOver;
 };
 
 std::string NumericCellText(const ReadBook& book, int row, int column, double value, const CsvSheet& out) {
@@ -91,8 +113,8 @@ std::string CellText(const ReadBook& book, int row, int column, const CsvSheet& 
         case ixion::cell_value_t::boolean:
             return out.BooleanText(cell.get_boolean_value());
         default: {
-            const auto text = book.inlineTexts.cells.find({row, column});
-            return text == book.inlineTexts.cells.end() ? "" : CsvSheet::Utf8Text(text->second);
+            const auto text = book.passedOver.texts.find({row, column});
+            return text == book.passedOver.texts.end() ? "" : text->second;
         }
     }
 }
@@ -113,9 +135,9 @@ int WriteCells(const ReadBook& book, CsvSheet& out) {
     const ixion::abs_range_t range = book.document.get_sheet(0)->get_data_range();
     const bool read = range.valid() && range.last.row >= 0;
     // Values in a worksheet that liborcus did not find (one it cannot locate in the package).
-    if (!read && book.inlineTexts.valueCells > 0) return kWorkbookFailed;
+    if (!read && book.passedOver.valueCells > 0) return kWorkbookFailed;
     int lastRow = read ? range.last.row : -1, lastColumn = read ? range.last.column : -1;
-    for (const auto& [cell, text] : book.inlineTexts.cells) {
+    for (const auto& [cell, text] : book.passedOver.texts) {
         lastRow = std::max(lastRow, cell.first);
         lastColumn = std::max(lastColumn, cell.second);
     }
@@ -135,9 +157,8 @@ int WriteOrcusSheet(const char* workbookPath, bool openDocument, CsvSheet& out) 
         ReadWorkbook(workbookPath, openDocument, factory);
         if (document.get_sheet_count() == 0) return kWorkbookFailed;
         document.recalc_formula_cells();
-        return WriteCells(ReadBook{document, factory, openDocument,
-                                   openDocument ? InlineTexts{} : ReadInlineStrings(workbookPath)},
-                          out);
+        return WriteCells(
+            ReadBook{document, factory, openDocument, ReadPassedOver(workbookPath, openDocument, out)}, out);
     } catch (...) {
         // Damaged, not a workbook of its kind, or encrypted with a password (a compound file).
         return kWorkbookFailed;

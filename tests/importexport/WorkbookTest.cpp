@@ -86,7 +86,7 @@ TEST(Workbook, XlsxAndOdsFirstSheetsBecomeCsv) {
     const std::string ods = dir.File("cells.ods");
     ASSERT_TRUE(WriteOpenDocument(ods))
         << "python3-odf (scripts/install-deps.sh) writes the test's workbooks";
-    EXPECT_EQ(Converted(ods), "Name,N,When\r\nCaf\xE9 \x80,42,12/31/2004\r\n,1.5,\r\n");
+    EXPECT_EQ(Converted(ods), "Name,N,When,At\r\nCaf\xE9 \x80,42,12/31/2004,10:05:09 PM\r\n,1.5,,\r\n");
 }
 
 TEST(Workbook, DamagedXlsxAndOdsGiveTheExcelMessage) {

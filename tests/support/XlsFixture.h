@@ -25,7 +25,7 @@ inline bool WriteWorkbook(const std::string& path) {
 }
 
 // An OpenDocument spreadsheet of three rows: text with an accent and a Euro sign, whole and real
-// numbers, a date, an empty cell; and a second sheet that is not read.
+// numbers, a date, a time, empty cells; and a second sheet that is not read.
 inline bool WriteOpenDocument(const std::string& path) {
     const std::string script =
         "import sys\n"
@@ -45,10 +45,10 @@ inline bool WriteOpenDocument(const std::string& path) {
         "            r.addElement(cell)\n"
         "        t.addElement(r)\n"
         "    doc.spreadsheet.addElement(t)\n"
-        "sheet('First', [['Name', 'N', 'When'],\n"
+        "sheet('First', [['Name', 'N', 'When', 'At'],\n"
         "    ['Caf\\u00e9 \\u20ac', ('float', {'value': '42'}, '42'), ('date', {'datevalue': '2004-12-31'}, "
-        "'x')],\n"
-        "    [None, ('float', {'value': '1.5'}, '1.5'), None]])\n"
+        "'x'), ('time', {'timevalue': 'PT22H05M09S'}, 'x')],\n"
+        "    [None, ('float', {'value': '1.5'}, '1.5'), None, None]])\n"
         "sheet('Second', [['not read']])\n"
         "doc.save(sys.argv[1])\n";
     TempDir scripts;
