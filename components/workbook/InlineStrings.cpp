@@ -9,6 +9,9 @@
 
 namespace {
 
+// The most rows and columns a worksheet has.
+constexpr long kRows = 1048576, kColumns = 16384;
+
 // "xl/worksheets/sheet1.xml" for the first <sheet> of the workbook, through its relationship.
 std::string FirstSheetPart(const char* path) {
     std::vector<unsigned char> xml;
@@ -33,14 +36,15 @@ std::string FirstSheetPart(const char* path) {
 // "B3" as row 2, column 1; false for a reference that is not one.
 bool CellOf(const std::string& reference, int* row, int* column) {
     size_t i = 0;
-    int letters = 0, digits = 0;
-    for (; i < reference.size() && reference[i] >= 'A' && reference[i] <= 'Z'; ++i)
+    long letters = 0, digits = 0;
+    for (; i < reference.size() && reference[i] >= 'A' && reference[i] <= 'Z' && letters <= kColumns; ++i)
         letters = letters * 26 + (reference[i] - 'A' + 1);
-    for (; i < reference.size() && reference[i] >= '0' && reference[i] <= '9'; ++i)
+    for (; i < reference.size() && reference[i] >= '0' && reference[i] <= '9' && digits <= kRows; ++i)
         digits = digits * 10 + (reference[i] - '0');
-    if (i != reference.size() || letters == 0 || digits == 0) return false;
-    *row = digits - 1;
-    *column = letters - 1;
+    if (i != reference.size() || letters == 0 || letters > kColumns || digits == 0 || digits > kRows)
+        return false;
+    *row = static_cast<int>(digits - 1);
+    *column = static_cast<int>(letters - 1);
     return true;
 }
 
@@ -70,8 +74,8 @@ InlineTexts InlineCells(const std::vector<unsigned char>& xml) {
     XmlWalk sheet;
     sheet.start = [&](std::string_view name, const XmlAttributes& attributes) {
         if (name == "row") {
-            const std::string number = AttributeOf(attributes, "r");
-            row = number.empty() ? row + 1 : std::atoi(number.c_str()) - 1;
+            const long number = std::strtol(AttributeOf(attributes, "r").c_str(), nullptr, 10);
+            row = number >= 1 && number <= kRows ? static_cast<int>(number - 1) : row + 1;
             column = -1;
         } else if (name == "c") {
             int at = 0;

@@ -4,6 +4,7 @@
 
 #include "PackageXml.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,9 +22,12 @@ bool ParseDuration(const std::string& text, TimeOfDay* time) {
            time->second >= 0 && time->second < 60;
 }
 
-int Repeats(const XmlAttributes& attributes, const char* name) {
-    const std::string count = AttributeOf(attributes, name);
-    return count.empty() ? 1 : std::max(1, std::atoi(count.c_str()));
+// The most rows and columns a table has; repeats beyond them are cut.
+constexpr long kRows = 1048576, kColumns = 16384;
+
+int Repeats(const XmlAttributes& attributes, const char* name, long most) {
+    const long count = std::strtol(AttributeOf(attributes, name).c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp(count, 1L, most));
 }
 
 // The position of each row and cell of the first table, and its time cells.
@@ -34,15 +38,17 @@ public:
         if (m_tables != 1 || m_ended) return;
         if (name == "table-row") {
             m_row = m_nextRow;
-            m_nextRow += Repeats(attributes, "table:number-rows-repeated");
+            m_nextRow =
+                std::min<long>(kRows, m_nextRow + Repeats(attributes, "table:number-rows-repeated", kRows));
             m_column = 0;
         } else if (name == "table-cell" || name == "covered-table-cell") {
-            const int repeats = Repeats(attributes, "table:number-columns-repeated");
+            const int repeats = Repeats(attributes, "table:number-columns-repeated", kColumns);
             TimeOfDay time;
             if (AttributeOf(attributes, "office:value-type") == "time" &&
                 ParseDuration(AttributeOf(attributes, "office:time-value"), &time))
-                for (int i = 0; i < repeats; ++i) m_cells[{m_row, m_column + i}] = time;
-            m_column += repeats;
+                for (int i = 0; i < repeats && m_column + i < kColumns; ++i)
+                    m_cells[{m_row, m_column + i}] = time;
+            m_column = std::min<long>(kColumns, m_column + repeats);
         }
     }
     void End(std::string_view name) {

@@ -33,6 +33,9 @@ namespace {
 
 // The most rows and columns a worksheet of either format has.
 constexpr ss::range_size_t kSheetSize{1048576, 16384};
+// The most rows and columns written: a row of names and 65,448 records and one more, and far more
+// columns than the 80 fields a Tabulon has.
+constexpr int kMostRows = 65450, kMostColumns = 1024;
 
 // What the cell's number format shows: found by its format's identifier among the workbook's
 // formats, else one of the built-in ones.
@@ -130,7 +133,9 @@ void ReadWorkbook(const char* workbookPath, bool openDocument, ss::import_factor
 }
 
 // Every row from the first to the last that holds a value, each from column A to the last
-// column that holds one anywhere in the sheet.
+// column that holds one anywhere in the sheet. A stray value far out cannot make the CSV huge:
+// rows stop one past the records a Tabulon holds (so that the import still reports its limit),
+// columns at kMostColumns.
 int WriteCells(const ReadBook& book, CsvSheet& out) {
     const ixion::abs_range_t range = book.document.get_sheet(0)->get_data_range();
     const bool read = range.valid() && range.last.row >= 0;
@@ -141,6 +146,8 @@ int WriteCells(const ReadBook& book, CsvSheet& out) {
         lastRow = std::max(lastRow, cell.first);
         lastColumn = std::max(lastColumn, cell.second);
     }
+    lastRow = std::min(lastRow, kMostRows - 1);
+    lastColumn = std::min(lastColumn, kMostColumns - 1);
     for (int row = 0; row <= lastRow && lastColumn >= 0; ++row) {
         for (int column = 0; column <= lastColumn; ++column) out.Cell(CellText(book, row, column, out));
         if (!out.EndRow()) return kWorkbookFailed;
