@@ -1,6 +1,7 @@
 // What users feel of orvanta-cli on the largest Tabulon: resave (a full read and a save), json,
-// check, info, and import and export of a CSV file of that size, each run as its own process:
-// wall and CPU time, and peak memory (high-water RSS).
+// check, info, import of a CSV file of that size (in Windows-1252 and in UTF-8), and export as
+// CSV, .xlsx and SQLite, each run as its own process: wall and CPU time, and peak memory
+// (high-water RSS).
 #include "LargeTabulon.h"
 
 #include <benchmark/benchmark.h>
@@ -66,8 +67,9 @@ Run RunCli(const std::vector<std::string>& arguments) {
 }
 
 // One row of the import file: 80 values of mixed types, cycling through 30-character texts,
-// integers, longs, reals, dates and times or checkboxes.
-void AppendCsvRow(std::string* line, int row) {
+// integers, longs, reals, dates and times or checkboxes. The UTF-8 file's texts have a
+// two-byte character where the other's have "a".
+void AppendCsvRow(std::string* line, int row, bool utf8) {
     char value[64];
     for (int column = 0; column < 80; ++column) {
         const int n = row * 80 + column;
@@ -91,31 +93,38 @@ void AppendCsvRow(std::string* line, int row) {
                     std::snprintf(value, sizeof value, "%s", n % 2 ? "True" : "False");
                 break;
             default:
-                std::snprintf(value, sizeof value, "\"Value %08d, of row %06d\"", n, row);
+                std::snprintf(value, sizeof value, "\"V%sue %08d, of row %06d\"", utf8 ? "\xC3\xA4l" : "al",
+                              n, row);
         }
         line->append(value).push_back(column == 79 ? '\n' : ',');
     }
 }
 
 // A CSV of 65,448 rows of 80 columns (about 90 MB) with a header row, written once per run, and
-// an empty Tabulon to import it into.
+// an empty Tabulon to import it into. The UTF-8 one begins with its signature.
+std::string WriteLargeCsv(const char* name, bool utf8) {
+    std::filesystem::path file = std::filesystem::temp_directory_path() / "orvanta-bench-cli" / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    std::string line = utf8 ? "\xEF\xBB\xBF" : "";
+    for (int column = 0; column < 80; ++column)
+        line.append("Column ").append(std::to_string(column + 1)).push_back(column == 79 ? '\n' : ',');
+    for (int row = 0; row < kLargeTabulonRecords; ++row) {
+        AppendCsvRow(&line, row, utf8);
+        std::fwrite(line.data(), 1, line.size(), out);
+        line.clear();
+    }
+    std::fclose(out);
+    return file.string();
+}
+
 const std::string& LargeCsv() {
-    static const std::string path = [] {
-        std::filesystem::path file =
-            std::filesystem::temp_directory_path() / "orvanta-bench-cli" / "large.csv";
-        std::filesystem::create_directories(file.parent_path());
-        std::FILE* out = std::fopen(file.c_str(), "wb");
-        std::string line;
-        for (int column = 0; column < 80; ++column)
-            line.append("Column ").append(std::to_string(column + 1)).push_back(column == 79 ? '\n' : ',');
-        for (int row = 0; row < kLargeTabulonRecords; ++row) {
-            AppendCsvRow(&line, row);
-            std::fwrite(line.data(), 1, line.size(), out);
-            line.clear();
-        }
-        std::fclose(out);
-        return file.string();
-    }();
+    static const std::string path = WriteLargeCsv("large.csv", false);
+    return path;
+}
+
+const std::string& LargeUtf8Csv() {
+    static const std::string path = WriteLargeCsv("large-utf8.csv", true);
     return path;
 }
 
@@ -162,8 +171,26 @@ void BM_ImportCommand(benchmark::State& state) {
         std::filesystem::copy_file(EmptyTabulon(), target, std::filesystem::copy_options::overwrite_existing);
     });
 }
+// The same from the UTF-8 file, transcoded first (the target: within 1.2 times the ANSI import).
+void BM_ImportUtf8Command(benchmark::State& state) {
+    static const std::string target = EmptyTabulon() + ".import-utf8.PDB";
+    BenchCommand(state, {"import", target, LargeUtf8Csv(), "--add-all", "--encoding", "utf-8"},
+                 LargeUtf8Csv(), [] {
+                     std::filesystem::copy_file(EmptyTabulon(), target,
+                                                std::filesystem::copy_options::overwrite_existing);
+                 });
+}
 void BM_ExportCommand(benchmark::State& state) {
     BenchCommand(state, {"export", LargeFile(), LargeFile() + ".csv"});
+}
+// Targets: under 4 s for the workbook, under 1.5 s for the SQLite table.
+void BM_ExportXlsxCommand(benchmark::State& state) {
+    BenchCommand(state, {"export", LargeFile(), LargeFile() + ".xlsx"});
+}
+// Into a new database, the usual case (one with the table already: --replace drops it first).
+void BM_ExportSqliteCommand(benchmark::State& state) {
+    static const std::string out = LargeFile() + ".sqlite";
+    BenchCommand(state, {"export", LargeFile(), out}, LargeFile(), [] { std::filesystem::remove(out); });
 }
 
 }  // namespace
@@ -173,4 +200,7 @@ BENCHMARK(BM_JsonCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManu
 BENCHMARK(BM_CheckCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_InfoCommand)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_ImportCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ImportUtf8Command)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_ExportCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ExportXlsxCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ExportSqliteCommand)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();

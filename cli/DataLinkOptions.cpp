@@ -33,4 +33,23 @@ bool ReadDataLinkFlags(const std::string& delimiter, const std::string& dateForm
     return true;
 }
 
+bool ReadFormatFlags(const std::string& encoding, const std::string& format, bool exporting,
+                     DataLinkRequest* request, CommandIo& io) {
+    TextEncoding chosen = TextEncoding::Ansi;
+    const bool known = encoding.empty() || TextEncodingFromName(encoding, &chosen);
+    const bool forImport = chosen != TextEncoding::Utf8Signed;
+    const bool forExport =
+        chosen == TextEncoding::Ansi || chosen == TextEncoding::Utf8 || chosen == TextEncoding::Utf8Signed;
+    if (!known || (exporting ? !forExport : !forImport))
+        return Refuse(io, exporting ? "--encoding takes ansi, utf-8 or utf-8-bom."
+                                    : "--encoding takes ansi, utf-8, utf-16 or auto.");
+    request->encoding = chosen;
+    if (format.empty()) return true;
+    ExportFormat exportFormat = ExportFormat::Text;
+    if (!ExportFormatFromName(format, &exportFormat))
+        return Refuse(io, "--format takes text, json, xlsx or sqlite.");
+    request->format = exportFormat;
+    return true;
+}
+
 }  // namespace orvanta::cli

@@ -4,6 +4,7 @@
 
 #include "importexport/CTbImportExport.h"
 #include "importexport/ImportExportReport.h"
+#include "importexport/UnicodeText.h"
 #include "importexport/WorkbookConvert.h"
 #include "io/QnFile.h"
 #include "library/CTbFolderTabulons.h"
@@ -43,6 +44,13 @@ bool AnalyzeForImport(const std::string& file, AnalysedFile* analysed, CommandIo
     ImportExportOptions& options = analysed->options;
     analysed->readPath = file;
     if (ConvertWorkbookToCsv(file, &analysed->readPath, &analysed->converted, prompt) != 0) return false;
+    TranscodeReport transcoding;
+    if (!analysed->converted) {
+        const int32_t status =
+            TranscodeForImport(file, analysed->encoding, &analysed->readPath, &transcoding);
+        if (ReportImportExportResult(prompt, status, -1, "")) return false;
+        analysed->converted = transcoding.transcoded;
+    }
     if (analysed->converted)
         options.delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
     if (options.delimiter == 3) {
@@ -63,7 +71,11 @@ bool AnalyzeForImport(const std::string& file, AnalysedFile* analysed, CommandIo
     QnFile input(analysed->readPath.c_str());
     const int32_t status =
         CTbImportExport().AnalyzeFile(input, options, &analysed->columns, &analysed->records);
-    return !ReportImportExportResult(prompt, status, -1, "");
+    if (ReportImportExportResult(prompt, status, -1, "")) return false;
+    if (transcoding.replaced > 0)
+        prompt.Show("Import Warning", ReplacedCharactersMessage(transcoding), platform::PromptIcon::Warning,
+                    platform::PromptButtons::Ok);
+    return true;
 }
 
 bool ImportInto(CTbObjDB& db, const AnalysedFile& analysed, int* added, CommandIo& io) {
@@ -84,8 +96,35 @@ bool ImportInto(CTbObjDB& db, const AnalysedFile& analysed, int* added, CommandI
     return !ReportStatus(status, problemRecord, problemText, io);
 }
 
+namespace {
+
+// Delimited text through the engine, then rewritten in the chosen encoding.
+int32_t ExportText(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
+                   const ImportExportOptions& options, TextEncoding encoding, IProgressIndicator* progress) {
+    QnFile output(out.c_str());
+    const int32_t status = CTbImportExport().ExportRecords(db, output, slots, options, progress);
+    return status == 0 ? TranscodeExportedFile(out, encoding) : status;
+}
+
+int32_t ExportInFormat(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
+                       const ImportExportOptions& options, const ExportChoice& choice, std::string* problem,
+                       IProgressIndicator* progress) {
+    switch (choice.format) {
+        case ExportFormat::Json:
+            return ExportJson(db, out, slots, progress);
+        case ExportFormat::Xlsx:
+            return ExportXlsx(db, out, slots, options, problem, progress);
+        case ExportFormat::Sqlite:
+            return ExportSqlite(db, out, slots, options.replaceRecords != 0, problem, progress);
+        default:
+            return ExportText(db, out, slots, options, choice.encoding, progress);
+    }
+}
+
+}  // namespace
+
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
-                const ImportExportOptions& options, CommandIo& io) {
+                const ImportExportOptions& options, const ExportChoice& choice, CommandIo& io) {
     // Joined and computed values are written as they are now, not as the file last stored them.
     try {
         StreamPrompt prompt(io.err);
@@ -94,15 +133,15 @@ bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>
         Failed(io, error.what());
         return false;
     }
-    QnFile output(out.c_str());
     if (io.progress) {
         io.progress->Begin();
         io.progress->SetRange(db.RecordCount());
         io.progress->SetText("Exporting records to file");
     }
-    const int32_t status = CTbImportExport().ExportRecords(db, output, slots, options, io.progress);
+    std::string problem;
+    const int32_t status = ExportInFormat(db, out, slots, options, choice, &problem, io.progress);
     if (io.progress) io.progress->End();
-    return !ReportStatus(status, -1, "", io);
+    return !ReportStatus(status, -1, problem, io);
 }
 
 }  // namespace orvanta::cli

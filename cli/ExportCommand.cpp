@@ -1,4 +1,4 @@
-// export: the records of a Tabulon written as delimited text.
+// export: the records of a Tabulon written as delimited text, JSON, a workbook or an SQLite table.
 #include "cli/DataLinkCommands.h"
 #include "cli/DataLinkSupport.h"
 #include "cli/SpecStore.h"
@@ -37,8 +37,10 @@ int RunExport(const std::string& tabulon, const std::string& out, const DataLink
     } else {
         slots = ExportableSlots(db);
     }
-    if (request.saveSpec && !SaveExportSpec(tabulon, *request.saveSpec, out, options, slots, io)) return 1;
-    if (!ExportFrom(db, out, slots, options, io)) return 1;
+    if (request.saveSpec && !SaveExportSpec(tabulon, *request.saveSpec, out, options, request, slots, io))
+        return 1;
+    const ExportChoice choice{request.format.value_or(ExportFormatForPath(out)), request.encoding};
+    if (!ExportFrom(db, out, slots, options, choice, io)) return 1;
     io.out << "exported: " << db.RecordCount() << '\n';
     return 0;
 }

@@ -84,6 +84,7 @@ bool MappingIsUnique(const CTbObjDB& db, const CImportFields& columns, CommandIo
 
 int RunAnalyze(const std::string& file, const DataLinkRequest& request, CommandIo& io) {
     AnalysedFile analysed(OptionsForFile(file, request));
+    analysed.encoding = request.encoding;
     if (!AnalyzeForImport(file, &analysed, io)) return 1;
     const CImportFields& columns = analysed.columns;
     for (size_t i = 0; i < columns.size(); ++i)
@@ -101,11 +102,13 @@ int RunImport(const std::string& tabulon, const std::string& file, const DataLin
     std::string message;
     if (!LoadTabulon(db, tabulon, io, &message)) return Failed(io, message);
     AnalysedFile analysed(OptionsForFile(file, request));
+    analysed.encoding = request.encoding;
     if (!AnalyzeForImport(file, &analysed, io)) return 1;
     CImportFields& columns = analysed.columns;
     if (request.addAll ? !AddAllFields(db, columns, io) : !ApplyMaps(request.maps, db, columns, io)) return 1;
     if (!MappingIsUnique(db, columns, io)) return 1;
-    if (request.saveSpec && !SaveImportSpec(tabulon, *request.saveSpec, file, analysed.options, columns, io))
+    if (request.saveSpec &&
+        !SaveImportSpec(tabulon, *request.saveSpec, file, analysed.options, request.encoding, columns, io))
         return 1;
     int added = 0;
     const bool imported = ImportInto(db, analysed, &added, io);

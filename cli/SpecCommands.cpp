@@ -43,6 +43,7 @@ void Warn(const char* text, CommandIo& io) {
 
 int RunImportSpec(CTbObjDB& db, const CORVTImportExportSpecXml& spec, CommandIo& io) {
     AnalysedFile analysed(spec.GetOptions());
+    analysed.encoding = spec.GetEncoding();
     if (!AnalyzeForImport(spec.GetImportPath(), &analysed, io)) return 1;
     if (!MatchSavedMapping(spec, db, analysed.columns)) {
         Warn(
@@ -71,7 +72,9 @@ int RunExportSpec(CTbObjDB& db, const CORVTImportExportSpecXml& spec, CommandIo&
             return 1;
         }
     }
-    if (!ExportFrom(db, spec.GetExportPath(), spec.ExportFields(), spec.GetOptions(), io)) return 1;
+    const std::string& out = spec.GetExportPath();
+    const ExportChoice choice{spec.GetExportFormat().value_or(ExportFormatForPath(out)), spec.GetEncoding()};
+    if (!ExportFrom(db, out, spec.ExportFields(), spec.GetOptions(), choice, io)) return 1;
     io.out << "exported: " << db.RecordCount() << '\n';
     return 0;
 }

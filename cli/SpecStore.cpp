@@ -31,6 +31,8 @@ CORVTImportExportSpecXml* SpecToStore(CORVTImportExportSpecListXml& list, int32_
         spec->SetExportPath(file);
     spec->ClearImportFields();
     spec->ClearExportFields();
+    spec->SetEncoding(TextEncoding::Ansi);
+    spec->SetExportFormat(std::nullopt);
     return spec;
 }
 
@@ -52,21 +54,26 @@ bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* lis
 }
 
 bool SaveImportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
-                    const ImportExportOptions& options, const CImportFields& columns, CommandIo& io) {
+                    const ImportExportOptions& options, TextEncoding encoding, const CImportFields& columns,
+                    CommandIo& io) {
     CORVTImportExportSpecListXml list;
     if (!LoadSpecs(tabulonPath, &list, io)) return false;
     CORVTImportExportSpecXml* spec = SpecToStore(list, SPEC_KIND_IMPORT, name, file);
     spec->SetOptions(options);
+    spec->SetEncoding(encoding);
     for (const auto& column : columns) spec->AddImportField(column->value, column->type, column->target);
     return Saved(list, io);
 }
 
 bool SaveExportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
-                    const ImportExportOptions& options, const std::vector<int32_t>& slots, CommandIo& io) {
+                    const ImportExportOptions& options, const DataLinkRequest& request,
+                    const std::vector<int32_t>& slots, CommandIo& io) {
     CORVTImportExportSpecListXml list;
     if (!LoadSpecs(tabulonPath, &list, io)) return false;
     CORVTImportExportSpecXml* spec = SpecToStore(list, SPEC_KIND_EXPORT, name, file);
     spec->SetOptions(options);
+    spec->SetEncoding(request.encoding);
+    spec->SetExportFormat(request.format);
     for (int32_t slot : slots) spec->AddExportField(slot);
     return Saved(list, io);
 }

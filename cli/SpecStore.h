@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/Commands.h"
+#include "cli/DataLinkCommands.h"
 #include "importexport/CORVTImportExportSpecListXml.h"
 
 #include <string>
@@ -15,9 +16,12 @@ bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* lis
 
 // Stores an import run (its columns with their targets) under name, replacing a specification of that
 // name; false when the specifications could not be read or written.
+// The text encoding and an export's format given on the command line are kept with it.
 bool SaveImportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
-                    const ImportExportOptions& options, const CImportFields& columns, CommandIo& io);
+                    const ImportExportOptions& options, TextEncoding encoding, const CImportFields& columns,
+                    CommandIo& io);
 bool SaveExportSpec(const std::string& tabulonPath, const std::string& name, const std::string& file,
-                    const ImportExportOptions& options, const std::vector<int32_t>& slots, CommandIo& io);
+                    const ImportExportOptions& options, const DataLinkRequest& request,
+                    const std::vector<int32_t>& slots, CommandIo& io);
 
 }  // namespace orvanta::cli

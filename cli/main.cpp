@@ -136,11 +136,14 @@ int main(int argc, char** argv) {
         "and computed fields recalculated first)");
     auto* specs = app.add_subcommand("specs", "The saved import and export specifications of a Tabulon");
     auto* runSpec = app.add_subcommand("run-spec", "Run a saved import or export specification");
-    analyze->add_option("FILE", dataFile, "The file to analyse (.csv, .txt, .tab, .tsv, .xls)")->required();
+    analyze->add_option("FILE", dataFile, "The file to analyse (.csv, .txt, .tab, .tsv, .xls, .xlsx, .ods)")
+        ->required();
     for (CLI::App* command : {import, exportRecords, specs, runSpec})
         command->add_option("TABULON", file, "The Tabulon: a .PDB path, or a name with --user")->required();
-    import->add_option("FILE", dataFile, "The file to import (.csv, .txt, .tab, .tsv, .xls)")->required();
-    exportRecords->add_option("OUT", dataFile, "The text file to write")->required();
+    import->add_option("FILE", dataFile, "The file to import (.csv, .txt, .tab, .tsv, .xls, .xlsx, .ods)")
+        ->required();
+    exportRecords->add_option("OUT", dataFile, "The file to write (.csv, .txt, .tab, .json, .xlsx, .sqlite)")
+        ->required();
     runSpec->add_option("SPEC", specName, "The specification's name")->required();
     for (CLI::App* command : {analyze, import, exportRecords}) {
         command->add_option("--delimiter", delimiter,
@@ -148,7 +151,19 @@ int main(int argc, char** argv) {
         command->add_option("--date-format", dateFormat, "mdy (month first, the default) or dmy");
         command->add_flag("--no-header", noHeader, "The first row holds data, not field names");
     }
+    std::string encoding, exportFormat;
+    for (CLI::App* command : {analyze, import})
+        command->add_option("--encoding", encoding,
+                            "ansi (Windows-1252, the default), utf-8, utf-16 or auto (by the signature, else "
+                            "UTF-8 when the file is valid UTF-8, else ansi)");
+    exportRecords->add_option(
+        "--encoding", encoding,
+        "Text: ansi (Windows-1252, the default), utf-8, or utf-8-bom (with the signature)");
+    exportRecords->add_option("--format", exportFormat,
+                              "text, json, xlsx or sqlite (default: by the extension of OUT)");
     import->add_flag("--replace", replace, "Delete every record of the Tabulon first");
+    exportRecords->add_flag("--replace", replace,
+                            "SQLite: replace the Tabulon's table when the file has one");
     import->add_option("--map", maps, "N=SLOT: import column N (from 1) into the field of SLOT");
     import->add_flag("--add-all", addAll, "Add a field per column, named and typed like the column");
     exportRecords->add_flag("--time-24h", time24, "Times in 24-hour form");
@@ -196,7 +211,8 @@ int main(int argc, char** argv) {
         return RunLibraryRecalc(file, library, target(recalc), io);
     DataLinkRequest request;
     if (*analyze || *import || *exportRecords) {
-        if (!ReadDataLinkFlags(delimiter, dateFormat, noHeader, replace, time24, seconds, &request, io))
+        if (!ReadDataLinkFlags(delimiter, dateFormat, noHeader, replace, time24, seconds, &request, io) ||
+            !ReadFormatFlags(encoding, exportFormat, exportRecords->parsed(), &request, io))
             return 1;
         request.maps = maps;
         request.addAll = addAll;

@@ -71,6 +71,8 @@ void CORVTImportExportSpecXml::Write(CQnXmlWriter& writer) const {
     writer.AddAttribute("TIME_HAS_SECONDS", m_options.timeHasSeconds != 0);
     writer.AddAttribute("TIME_MILITARY", m_options.timeMilitary != 0);
     writer.AddAttribute("REPLACE_RECS", m_options.replaceRecords != 0);
+    if (m_encoding != TextEncoding::Ansi) writer.AddAttribute("TEXT_ENCODING", TextEncodingName(m_encoding));
+    if (m_exportFormat) writer.AddAttribute("FILE_FORMAT", ExportFormatName(*m_exportFormat));
     writer.EndElement();
     if (import) {
         for (const auto& field : m_importFields) {
@@ -104,10 +106,19 @@ void CORVTImportExportSpecXml::OnAttribute(const std::string& element, const std
         m_importPath = value;
     else if (Is(element, "EXPORT_SPEC") && Is(name, "EXPORT_PATH"))
         m_exportPath = value;
+    else if (Is(element, "IE_OPTIONS") && Is(name, "TEXT_ENCODING"))
+        TextEncodingFromName(value, &m_encoding);
+    else if (Is(element, "IE_OPTIONS") && Is(name, "FILE_FORMAT"))
+        ReadExportFormat(value);
     else if (Is(element, "IE_OPTIONS"))
         OnOptionAttribute(name, Decimal(value));
     else if (Is(element, "EXPORT_FIELD_INDEX") && Is(name, "FIELD_INDEX"))
         AddExportField(Decimal(value));
+}
+
+void CORVTImportExportSpecXml::ReadExportFormat(const std::string& name) {
+    ExportFormat format = ExportFormat::Text;
+    if (ExportFormatFromName(name, &format)) m_exportFormat = format;
 }
 
 void CORVTImportExportSpecXml::OnOptionAttribute(const std::string& name, int32_t value) {

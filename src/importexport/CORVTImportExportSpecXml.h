@@ -3,10 +3,13 @@
 #pragma once
 
 #include "importexport/ImportExportTypes.h"
+#include "importexport/TbFormatExport.h"
+#include "importexport/TextEncoding.h"
 #include "library/IQnXmlPersistedObj.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,14 @@ public:
     void SetIndex(int32_t index) { m_index = index; }
     const ImportExportOptions& GetOptions() const { return m_options; }
     void SetOptions(const ImportExportOptions& options) { m_options = options; }
+    // The file's encoding and an export's format, kept as the extra "IE_OPTIONS" attributes
+    // "TEXT_ENCODING" and "FILE_FORMAT" (written only when not ansi and not by extension), which
+    // readers that do not know them pass over.
+    TextEncoding GetEncoding() const { return m_encoding; }
+    void SetEncoding(TextEncoding encoding) { m_encoding = encoding; }
+    // None: the export path's extension decides.
+    const std::optional<ExportFormat>& GetExportFormat() const { return m_exportFormat; }
+    void SetExportFormat(const std::optional<ExportFormat>& format) { m_exportFormat = format; }
 
     void ClearImportFields() { m_importFields.clear(); }
     CORVTImportFieldXml* AddImportField(const std::string& name, int32_t type, uint16_t target);
@@ -60,11 +71,14 @@ public:
 
 private:
     void OnOptionAttribute(const std::string& name, int32_t value);
+    void ReadExportFormat(const std::string& name);
 
     int32_t m_kind;
     std::vector<std::unique_ptr<CORVTImportFieldXml>> m_importFields;
     std::vector<int32_t> m_exportFields;
     ImportExportOptions m_options;
+    TextEncoding m_encoding = TextEncoding::Ansi;
+    std::optional<ExportFormat> m_exportFormat;
     std::string m_name;
     std::string m_importPath;
     std::string m_exportPath;

@@ -82,6 +82,20 @@ ImportExportReport ImportExportReportFor(int32_t status, int32_t recordNumber,
             return {"Import Error",
                     std::string(kRecordLimitMessage).append(Location(recordNumber, problemText)), error,
                     true};
+        case kExportTableExists:
+            return {
+                "Export Error",
+                std::string("The file already holds a table named \"")
+                    .append(problemText)
+                    .append(
+                        "\".  Export again with the choice to replace that table, or choose another file."),
+                error, true};
+        case kExportWriteFailed:
+            return {"Export Error",
+                    std::string("The file could not be written.")
+                        .append(problemText.empty() ? "" : "\n\n")
+                        .append(problemText),
+                    error, true};
         default:
             return {"Error", (status & 0xFFFF) == 32 ? kBusyMessage : "An error occured.", error, true};
     }

@@ -40,5 +40,9 @@ inline constexpr int32_t kImportConversionFailed = -247;
 inline constexpr int32_t kImportUnicodeFile = -248;
 // The Tabulon holds as many records as a Tabulon file can (65,448); the rest was not imported.
 inline constexpr int32_t kImportRecordLimit = -249;
+// Export to an SQLite file that already holds a table of the Tabulon's name, not to be replaced.
+inline constexpr int32_t kExportTableExists = -250;
+// A JSON, workbook or SQLite export could not write its file (the problem text says why).
+inline constexpr int32_t kExportWriteFailed = -251;
 inline constexpr int32_t kImportUnexpectedException = -1;
 inline constexpr int kMaxImportedRecords = 65448;

@@ -2,6 +2,7 @@
 // for the delimiter. Lines end in CR LF, as every LF the file writes does; the text goes out
 // through a buffer in large writes.
 #include "importexport/CTbImportExport.h"
+#include "importexport/TbTypedValue.h"
 #include "importexport/TbValueConvert.h"
 #include "io/QnVFile.h"
 #include "model/IProgressIndicator.h"
@@ -38,16 +39,6 @@ private:
     QnVFile& m_file;
     std::string m_buffer;
 };
-
-// The fields that are written: used slots 0 to 80 other than Image and Plug-In.
-std::vector<const CTbObjField*> ExportedFields(const CTbObjDB& db, const std::vector<int32_t>& slots) {
-    std::vector<const CTbObjField*> fields;
-    for (int32_t slot : slots) {
-        const CTbObjField* field = slot >= 0 && slot < MaxFieldSlots ? db.Field(slot) : nullptr;
-        if (field && field->GetType() != IMAGE_T && field->GetType() != PLUGIN_T) fields.push_back(field);
-    }
-    return fields;
-}
 
 }  // namespace
 

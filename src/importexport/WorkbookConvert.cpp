@@ -5,6 +5,8 @@
 #include "platform/Component.h"
 #include "platform/RuntimeLibrary.h"
 
+#include <strings.h>
+#include <cstring>
 #include <filesystem>
 
 namespace pf = orvanta::platform;
@@ -39,6 +41,17 @@ int32_t CallSaveVornish(const std::string& workbook, const std::string& csv) {
     return -1;
 }
 
+// ".xls" exactly, as it always was; ".xlsx" and ".ods" in any letter case.
+bool IsWorkbook(const std::string& path) {
+    auto endsWith = [&](const char* extension, bool anyCase) {
+        const size_t size = std::strlen(extension);
+        if (path.size() < size) return false;
+        const char* tail = path.c_str() + path.size() - size;
+        return anyCase ? strcasecmp(tail, extension) == 0 : std::strcmp(tail, extension) == 0;
+    };
+    return endsWith(".xls", false) || endsWith(".xlsx", true) || endsWith(".ods", true);
+}
+
 }  // namespace
 
 int32_t DelimiterForListSeparator(char separator) {
@@ -57,7 +70,7 @@ int32_t DelimiterForListSeparator(char separator) {
 int32_t ConvertWorkbookToCsv(const std::string& path, std::string* outputPath, bool* converted,
                              pf::IPrompt& prompt) {
     *converted = false;
-    if (path.size() < 4 || path.compare(path.size() - 4, 4, ".xls") != 0) return 0;
+    if (!IsWorkbook(path)) return 0;
     const std::string csv = FreeCsvName(path, *outputPath);
     const int32_t status = CallSaveVornish(path, csv);
     if (status != 0) {

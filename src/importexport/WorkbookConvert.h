@@ -1,5 +1,6 @@
-// Excel workbooks for import: converted to a CSV file by the workbook converter "Vornish.dll"
-// (its export SaveVornish), which writes the first worksheet with the locale's list separator.
+// Workbooks for import (.xls, .xlsx, .ods): converted to a CSV file by the workbook converter
+// "Vornish.dll" (its export SaveVornish), which writes the first worksheet with the locale's list
+// separator.
 #pragma once
 
 #include "platform/Locale.h"
@@ -14,10 +15,10 @@ extern "C" using SaveVornishFunction = int(*)(const char* workbookPath, const ch
 // the CSV has the list separator, numbers and dates of the locale the import then reads it with.
 extern "C" using SetVornishLocaleFunction = void(*)(const orvanta::platform::ComponentLocale* locale);
 
-// For a path ending exactly in ".xls": converts it to "<base>.csv" (or "<base>_1.csv" ... when
-// taken) in the folder of *outputPath, which then names the CSV, and sets *converted. A missing
-// library or export (-1) or a failed conversion shows the Excel problem message under "Error"
-// and returns the failure. Any other path: 0, nothing changed.
+// For a path ending exactly in ".xls", or in ".xlsx" or ".ods" in any letter case: converts it to
+// "<base>.csv" (or "<base>_1.csv" ... when taken) in the folder of *outputPath, which then names the CSV, and
+// sets *converted. A missing library or export (-1) or a failed conversion shows the Excel problem message
+// under "Error" and returns the failure. Any other path: 0, nothing changed.
 int32_t ConvertWorkbookToCsv(const std::string& path, std::string* outputPath, bool* converted,
                              orvanta::platform::IPrompt& prompt);
 

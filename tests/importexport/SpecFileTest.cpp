@@ -90,4 +90,32 @@ TEST(SpecFile, RemovesOnlyByIndexAndExactName) {
     EXPECT_EQ(list.Spec(2), nullptr);
 }
 
+// The encoding and export format are extra attributes of IE_OPTIONS, written only when chosen,
+// so that a specification without them reads and writes as before.
+TEST(SpecFile, KeepsTheEncodingAndFormatAsExtraAttributes) {
+    TempDir dir;
+    CORVTImportExportSpecListXml list;
+    list.SetPath(dir.File("MRA_X.tps"));
+    list.AddSpec(SPEC_KIND_IMPORT, "In", "/in.csv")->SetEncoding(TextEncoding::Utf16);
+    CORVTImportExportSpecXml* out = list.AddSpec(SPEC_KIND_EXPORT, "Out", "/out.txt");
+    out->SetEncoding(TextEncoding::Utf8Signed);
+    out->SetExportFormat(ExportFormat::Sqlite);
+    list.AddSpec(SPEC_KIND_EXPORT, "Plain", "/plain.csv");
+    ASSERT_EQ(list.Save(), 0);
+    const std::string text = Text(list.GetPath());
+    EXPECT_NE(text.find("REPLACE_RECS=\"0\" TEXT_ENCODING=\"utf-16\"></IE_OPTIONS>"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("TEXT_ENCODING=\"utf-8-bom\" FILE_FORMAT=\"sqlite\"></IE_OPTIONS>"),
+              std::string::npos);
+    EXPECT_EQ(text.find("TEXT_ENCODING", text.find("Plain")), std::string::npos);
+    CORVTImportExportSpecListXml read;
+    read.SetPath(list.GetPath());
+    ASSERT_EQ(read.Load(), 0);
+    EXPECT_EQ(read.Spec(0)->GetEncoding(), TextEncoding::Utf16);
+    EXPECT_EQ(read.Spec(1)->GetEncoding(), TextEncoding::Utf8Signed);
+    EXPECT_EQ(read.Spec(1)->GetExportFormat(), ExportFormat::Sqlite);
+    EXPECT_EQ(read.Spec(2)->GetEncoding(), TextEncoding::Ansi);
+    EXPECT_FALSE(read.Spec(2)->GetExportFormat().has_value());
+}
+
 }  // namespace

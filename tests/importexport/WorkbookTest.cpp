@@ -1,5 +1,5 @@
-// Workbooks written by the test with Debian's python3-xlwt (or kept in tests/data), converted
-// through Vornish.dll.
+// Workbooks written by the test with Debian's python3-xlwt and python3-odf (or kept in
+// tests/data), converted through Vornish.dll.
 #include "importexport/ImportExportReport.h"
 #include "importexport/WorkbookConvert.h"
 #include "platform/Locale.h"
@@ -62,6 +62,44 @@ TEST(Workbook, PasswordProtectedWorkbookGivesTheExcelMessage) {
     EXPECT_EQ(csv, book);
     EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
     EXPECT_EQ(prompt.shown, std::string("Error: ").append(kExcelProblemMessage));
+}
+
+// What the converter writes for a workbook, in US English; "failed: " and the message otherwise.
+std::string Converted(const std::string& book) {
+    pf::ScopedLocaleOverride locale(pf::Locale::UsEnglish());
+    LastPrompt prompt;
+    std::string csv = book;
+    bool converted = false;
+    if (ConvertWorkbookToCsv(book, &csv, &converted, prompt) != 0) return "failed: " + prompt.shown;
+    return converted ? Text(csv) : "not converted";
+}
+
+// Saved by LibreOffice (see tests/data/workbooks/README.md): the date and time by their number
+// formats, the formula's result, the merged cell's second half and the empty cells empty.
+TEST(Workbook, XlsxAndOdsFirstSheetsBecomeCsv) {
+    TempDir dir;
+    const std::string xlsx = dir.File("cells.XLSX");
+    std::filesystem::copy_file(std::string(ORVANTA_TEST_DATA).append("/workbooks/cells.xlsx"), xlsx);
+    EXPECT_EQ(Converted(xlsx),
+              "Name,N,When,At,Real\r\n\"Caf\xE9, bar\",42,12/31/2004,10:30:00 AM,1.5\r\n\x80 5,,,,3\r\n"
+              "merged,,,,\r\n");
+    const std::string ods = dir.File("cells.ods");
+    ASSERT_TRUE(WriteOpenDocument(ods))
+        << "python3-odf (scripts/install-deps.sh) writes the test's workbooks";
+    EXPECT_EQ(Converted(ods), "Name,N,When,At\r\nCaf\xE9 \x80,42,12/31/2004,10:05:09 PM\r\n,1.5,,\r\n");
+}
+
+TEST(Workbook, DamagedXlsxAndOdsGiveTheExcelMessage) {
+    TempDir dir;
+    const std::vector<uint8_t> whole =
+        ReadBytes(std::string(ORVANTA_TEST_DATA).append("/workbooks/cells.xlsx"));
+    WriteBytes(dir.File("cut.xlsx"), std::vector<uint8_t>(whole.begin(), whole.begin() + whole.size() / 2));
+    WriteBytes(dir.File("text.ods"), {'n', 'o', 't'});
+    for (const char* name : {"cut.xlsx", "text.ods"}) {
+        EXPECT_EQ(Converted(dir.File(name)), std::string("failed: Error: ").append(kExcelProblemMessage))
+            << name;
+        EXPECT_FALSE(std::filesystem::exists(dir.File(std::filesystem::path(name).stem().string() + ".csv")));
+    }
 }
 
 TEST(Workbook, OtherExtensionsAreReadAsTheyAre) {

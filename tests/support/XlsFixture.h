@@ -1,4 +1,5 @@
-// Excel workbooks for tests, written at test time with Debian's python3-xlwt.
+// Workbooks for tests, written at test time with Debian's python3-xlwt (.xls) and python3-odf
+// (.ods).
 #pragma once
 
 #include "support/TempDir.h"
@@ -17,6 +18,39 @@ inline bool WriteWorkbook(const std::string& path) {
         "sheet.write(2, 0, 'say \"hi\"'); sheet.write(2, 1, 1.5)\n"
         "book.add_sheet('Second').write(0, 0, 'not read')\n"
         "book.save(sys.argv[1])\n";
+    TempDir scripts;
+    const std::string file = scripts.File("make.py");
+    WriteBytes(file, std::vector<uint8_t>(script.begin(), script.end()));
+    return std::system(("/usr/bin/python3 '" + file + "' '" + path + "'").c_str()) == 0;
+}
+
+// An OpenDocument spreadsheet of three rows: text with an accent and a Euro sign, whole and real
+// numbers, a date, a time, empty cells; and a second sheet that is not read.
+inline bool WriteOpenDocument(const std::string& path) {
+    const std::string script =
+        "import sys\n"
+        "from odf.opendocument import OpenDocumentSpreadsheet\n"
+        "from odf.table import Table, TableRow, TableCell\n"
+        "from odf.text import P\n"
+        "doc = OpenDocumentSpreadsheet()\n"
+        "def sheet(name, rows):\n"
+        "    t = Table(name=name)\n"
+        "    for cells in rows:\n"
+        "        r = TableRow()\n"
+        "        for c in cells:\n"
+        "            if c is None: cell = TableCell()\n"
+        "            elif isinstance(c, str): cell = TableCell(valuetype='string'); "
+        "cell.addElement(P(text=c))\n"
+        "            else: cell = TableCell(valuetype=c[0], **c[1]); cell.addElement(P(text=c[2]))\n"
+        "            r.addElement(cell)\n"
+        "        t.addElement(r)\n"
+        "    doc.spreadsheet.addElement(t)\n"
+        "sheet('First', [['Name', 'N', 'When', 'At'],\n"
+        "    ['Caf\\u00e9 \\u20ac', ('float', {'value': '42'}, '42'), ('date', {'datevalue': '2004-12-31'}, "
+        "'x'), ('time', {'timevalue': 'PT22H05M09S'}, 'x')],\n"
+        "    [None, ('float', {'value': '1.5'}, '1.5'), None, None]])\n"
+        "sheet('Second', [['not read']])\n"
+        "doc.save(sys.argv[1])\n";
     TempDir scripts;
     const std::string file = scripts.File("make.py");
     WriteBytes(file, std::vector<uint8_t>(script.begin(), script.end()));
