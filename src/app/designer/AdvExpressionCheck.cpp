@@ -1,26 +1,17 @@
 // Checking, previewing and storing an advanced expression.
 #include "app/designer/AdvExpressionCheck.h"
 
+#include "app/records/RecordCell.h"
+#include "app/widgets/QtText.h"
 #include "expr/TbExprResult.h"
 #include "expr/TbObjExprEvaluator.h"
 #include "model/TbObjDB.h"
 #include "platform/Component.h"
 #include "platform/OleVariant.h"
 
-#include <cstdio>
-
 namespace orvanta::app {
 
 namespace {
-
-std::string Clock(int seconds, bool withSeconds) {
-    char text[32];
-    if (withSeconds)
-        std::snprintf(text, sizeof text, "%d:%02d:%02d", seconds / 3600, seconds % 3600 / 60, seconds % 60);
-    else
-        std::snprintf(text, sizeof text, "%d:%02d", seconds / 3600, seconds % 3600 / 60);
-    return text;
-}
 
 // The result as the field will hold it, with its colour when not black.
 std::string ResultText(const expression::Result& result, int format) {
@@ -29,7 +20,7 @@ std::string ResultText(const expression::Result& result, int format) {
     StoreExprResult(result, format, value);
     std::string text;
     if (format == EXPR_RESULT_HHMMSS || format == EXPR_RESULT_HHMM)
-        text = Clock(static_cast<int>(value.GetFloat()), format == EXPR_RESULT_HHMMSS);
+        text = FromQt(ClockText(value.GetFloat(), format == EXPR_RESULT_HHMMSS));
     else
         text = platform::VarTextFromR4(value.GetFloat());
     return text + (result.colour < 5 ? kColours[result.colour] : "");
