@@ -52,25 +52,16 @@ std::string SecondsOfDayText(const CTbObjRecordValue& value) {
 std::string ExpressionText(const CTbObjField& field, const CTbObjRecordValue& value,
                            const ImportExportOptions& options) {
     const CTbObjFieldExpr* expr = field.ExprProps();
-    switch (expr ? expr->GetResultFormat() : -1) {
-        case EXPR_RESULT_FLOATING:
-        case EXPR_RESULT_DAYS:
-        case EXPR_RESULT_MONTHS:
-        case EXPR_RESULT_YEARS:
-        case EXPR_RESULT_HOURS:
-        case EXPR_RESULT_MINUTES:
-        case EXPR_RESULT_SECONDS:
+    const int format = expr ? expr->GetResultFormat() : -1;
+    if (ExprResultIsClock(format)) return SecondsOfDayText(value);
+    switch (ExprResultValueType(format)) {
+        case FLOATING_T:
             return pf::VarTextFromR4(value.GetFloat());
-        case EXPR_RESULT_DATE_DAYS:
-        case EXPR_RESULT_DATE_MONTHS:
-        case EXPR_RESULT_DATE_YEARS:
+        case DATE_T:
             return DateText(value, options);
-        case EXPR_RESULT_TIME:
+        case TIME_T:
             return TimeText(value, options);
-        case EXPR_RESULT_HHMM:
-        case EXPR_RESULT_HHMMSS:
-            return SecondsOfDayText(value);
-        case EXPR_RESULT_TEXT:
+        case TEXT_T:
             return std::string(value.GetText());
         default:
             return "";

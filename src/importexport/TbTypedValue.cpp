@@ -76,12 +76,9 @@ int ResultFormatOf(const CTbObjField& field) {
     return expr ? expr->GetResultFormat() : -1;
 }
 
-// HH:MM and HH:MM:SS results are kept as the seconds of the day.
-bool IsSecondsOfDay(int format) { return format == EXPR_RESULT_HHMM || format == EXPR_RESULT_HHMMSS; }
-
 TbTypedValue ExpressionValue(const CTbObjField& field, const CTbObjRecordValue& value) {
     const int format = ResultFormatOf(field);
-    if (IsSecondsOfDay(format)) {
+    if (ExprResultIsClock(format)) {
         const int seconds = static_cast<int>(value.GetFloat());
         return Time(seconds / 3600, seconds / 60 % 60, seconds % 60);
     }
@@ -164,7 +161,7 @@ TbTypedKind TypedKindOfField(const CTbObjField& field) {
     if (TbIsJoinType(type) || type == ONE_TO_MANY_T) return TbTypedKind::Text;
     if (type == EXPRESSION_T || type == ADV_EXPRESSION_T) {
         const int format = ResultFormatOf(field);
-        if (IsSecondsOfDay(format)) return TbTypedKind::Time;
+        if (ExprResultIsClock(format)) return TbTypedKind::Time;
         switch (ExprResultValueType(format)) {
             case FLOATING_T:
                 return TbTypedKind::Real;

@@ -116,6 +116,13 @@ TbFieldType ExprResultValueType(int format) {
     }
 }
 
+bool ExprResultIsClock(int format) { return format == EXPR_RESULT_HHMM || format == EXPR_RESULT_HHMMSS; }
+
+bool ExprResultIsCount(int format) {
+    return (format >= EXPR_RESULT_DAYS && format <= EXPR_RESULT_YEARS) ||
+           (format >= EXPR_RESULT_HOURS && format <= EXPR_RESULT_SECONDS);
+}
+
 std::string_view ExprTokenName(int type) {
     static constexpr std::string_view kTokens[] = {"exprTokenToday",      "????",
                                                    "exprTokenFloatConst", "exprTokenNow",

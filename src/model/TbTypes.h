@@ -87,6 +87,10 @@ std::string_view ExprResultLabel(int format);  // "Floating", "Date +/- Days" ..
 // The value type an expression result of this format is kept as: FLOATING_T, DATE_T,
 // TIME_T, TEXT_T, or NOTUSED_T for an unknown format.
 TbFieldType ExprResultValueType(int format);
+// HH:MM and HH:MM:SS results: a number of seconds, shown as a clock.
+bool ExprResultIsClock(int format);
+// Days, months, years, hours, minutes and seconds: counts, shown as whole numbers.
+bool ExprResultIsCount(int format);
 
 // The name of an expression token type byte 84 to 99 ("exprTokenPlus" ...; "????" for 85,
 // which has no token); "" for other bytes.

@@ -28,28 +28,19 @@ std::optional<QColor> ValueColour(uint32_t colour) {
 
 RecordCell ExpressionCell(const CTbObjField& field, const CTbObjRecordValue& value) {
     const CTbObjFieldExpr* expr = field.ExprProps();
+    const int format = expr ? expr->GetResultFormat() : EXPR_RESULT_TEXT;
     const double number = value.GetFloat();
     CTbObjRecordValue copy = value;
-    switch (expr ? expr->GetResultFormat() : EXPR_RESULT_TEXT) {
-        case EXPR_RESULT_FLOATING:
+    if (ExprResultIsClock(format)) return TextCell(ClockText(number, format == EXPR_RESULT_HHMMSS));
+    if (ExprResultIsCount(format))
+        return NumberCell(QString::number(static_cast<long long>(std::trunc(number))));
+    switch (ExprResultValueType(format)) {
+        case FLOATING_T:
             return NumberCell(Fixed(number, expr->GetDecimals()));
-        case EXPR_RESULT_DATE_DAYS:
-        case EXPR_RESULT_DATE_MONTHS:
-        case EXPR_RESULT_DATE_YEARS:
+        case DATE_T:
             return TextCell(ToQt(copy.DateAsText()));
-        case EXPR_RESULT_DAYS:
-        case EXPR_RESULT_MONTHS:
-        case EXPR_RESULT_YEARS:
-        case EXPR_RESULT_HOURS:
-        case EXPR_RESULT_MINUTES:
-        case EXPR_RESULT_SECONDS:
-            return NumberCell(QString::number(static_cast<long long>(std::trunc(number))));
-        case EXPR_RESULT_TIME:
+        case TIME_T:
             return TextCell(ToQt(copy.TimeAsText()));
-        case EXPR_RESULT_HHMMSS:
-            return TextCell(ClockText(number, true));
-        case EXPR_RESULT_HHMM:
-            return TextCell(ClockText(number, false));
         default:
             return TextCell(ToQt(std::string(value.GetText())));
     }
