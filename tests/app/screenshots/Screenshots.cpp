@@ -22,9 +22,11 @@
 #include "app/shell/QtPrompt.h"
 #include "app/shell/TabulonNameDialogs.h"
 #include "app/shell/TbListModel.h"
+#include "app/wizard/CCreationWizard.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -62,8 +64,9 @@ void CopySamples(const std::string& to) {
 void Dialogs(CMainFrame& frame, CPivotryDoc& doc) {
     CTbBrowser& browser = doc.Browser();
     CTbItem& item = *frame.CurrentItem();
-    CNewTabulonDlg create(browser, &frame);
-    Save(create, "dialog-new-tabulon");
+    CCreationWizard create(browser, CCreationWizard::kAllMethods, nullptr, &frame);
+    create.NameEntry()->setText("Garden Log");
+    Save(create, "dialog-creation-wizard");
     CRenameTabulonDlg rename(browser, item, &frame);
     Save(rename, "dialog-rename");
     CSaveTbAsDlg saveAs(browser, &frame);
