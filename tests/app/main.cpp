@@ -12,6 +12,8 @@ QObject* NewWindowsTest();
 QObject* NewRecordsTest();
 QObject* NewRecordEditorTest();
 QObject* NewDesignerTest();
+QObject* NewDataLinkTest();
+QObject* NewWizardTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -21,7 +23,8 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
                       shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest,
-                      shelltest::NewDesignerTest}) {
+                      shelltest::NewDesignerTest, shelltest::NewDataLinkTest,
+                      shelltest::NewWizardTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }
