@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(db.Records().Record(1)->Value(kName)->GetText(), "Apple");
         QCOMPARE(library.Take(), Messages{"Data imported successfully from " + library.Csv()});
         QVERIFY(library.Item().IsModified());
-        QAbstractItemModelTester tester(&library.Tab().Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&library.Tab().Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(library.Tab().Model().index(0, SpecListModel::TypeColumn).data().toString(), "Import");
         QCOMPARE(library.Tab().Model().index(0, SpecListModel::LocationColumn).data().toString(),
                  QString::fromStdString(library.Csv()));
@@ -162,8 +163,9 @@ private slots:
             dialog->reject();
         });
         library.Tab().RunSelected();
-        QCOMPARE(library.Take(), Messages{"The field mapping is no longer valid for this Import specification, "
-                                          "you have to re-map one more more fields."});
+        QCOMPARE(library.Take(),
+                 Messages{"The field mapping is no longer valid for this Import specification, "
+                          "you have to re-map one more more fields."});
         QCOMPARE(db.RecordCount(), 5);
     }
 
@@ -174,9 +176,10 @@ private slots:
             DataLinkLibrary::Map(dialog, 2, ImportMappingModel::TypeColumn, TEXT_T);
             DataLinkLibrary::Map(dialog, 2, ImportMappingModel::TargetColumn, kName);
             dialog->SaveAndRunButton()->click();
-            QCOMPARE(library.Take(), Messages{"Each Tabulon field can only be mapped to one import field.  The "
-                                              "following Tabulon field is being mapped to multiple import "
-                                              "fields: \"Name\""});
+            QCOMPARE(library.Take(),
+                     Messages{"Each Tabulon field can only be mapped to one import field.  The "
+                              "following Tabulon field is being mapped to multiple import "
+                              "fields: \"Name\""});
             OnNextDialog<CNewFieldDlg>([&](CNewFieldDlg* field) {
                 field->NameEntry()->clear();
                 field->accept();
@@ -202,7 +205,8 @@ private slots:
         }
         library.Import([&](CImportDlg* dialog) {
             dialog->Mapping().AddAllFields();
-            QCOMPARE(library.Take(), Messages{"The maximum number of fields is 80. Cannot add any more fields."});
+            QCOMPARE(library.Take(),
+                     Messages{"The maximum number of fields is 80. Cannot add any more fields."});
             dialog->reject();
         });
     }
@@ -239,7 +243,8 @@ private slots:
             options.DelimiterButton(0)->click();
             QCOMPARE(options.PathEntry()->text(), QString::fromStdString(out + ".txt"));
             for (QAbstractButton* button : options.findChildren<QAbstractButton*>())
-                if (button->text() == "DD/MM/YYYY" || button->text() == "24 Hours" || button->text() == "Has Seconds")
+                if (button->text() == "DD/MM/YYYY" || button->text() == "24 Hours" ||
+                    button->text() == "Has Seconds")
                     button->click();
             dialog->NextButton()->click();
             QVERIFY(!dialog->SaveAndRunButton()->isEnabled());
@@ -260,8 +265,8 @@ private slots:
         QCOMPARE(library.Take(), Messages{"Data exported successfully to " + out + ".txt"});
         QProcess cli;
         cli.start(ORVANTA_CLI, {"export", QString::fromStdString(library.Item().FullPath()),
-                                QString::fromStdString(out + "-cli.txt"), "--fields", "4,2,1", "--delimiter", "tab",
-                                "--date-format", "dmy", "--time-24h", "--seconds"});
+                                QString::fromStdString(out + "-cli.txt"), "--fields", "4,2,1", "--delimiter",
+                                "tab", "--date-format", "dmy", "--time-24h", "--seconds"});
         QVERIFY(cli.waitForFinished(20000));
         QCOMPARE(cli.exitCode(), 0);
         const std::string written = DataLinkLibrary::ReadFile(out + ".txt");
@@ -299,10 +304,11 @@ private slots:
         });
         library.Tab().SelectSpec(0);
         library.Tab().RunSelected();
-        QCOMPARE(library.Take(), (Messages{"One or more Tabulon fields are no longer available to export, verify "
-                                           "that the correct fields are being exported.",
-                                           "Would you like to export all of the Tabulon Fields?",
-                                           "Would you like to export all of the Tabulon Fields?"}));
+        QCOMPARE(library.Take(),
+                 (Messages{"One or more Tabulon fields are no longer available to export, verify "
+                           "that the correct fields are being exported.",
+                           "Would you like to export all of the Tabulon Fields?",
+                           "Would you like to export all of the Tabulon Fields?"}));
         QVERIFY(!fs::exists(library.desktop.dir.File("old.csv")));
     }
 
@@ -310,7 +316,8 @@ private slots:
         DataLinkLibrary library;
         library.Tab().EditSelected();
         library.Tab().RunSelected();
-        QCOMPARE(library.Take(), (Messages{"Please select a specification.", "Please select a specification."}));
+        QCOMPARE(library.Take(),
+                 (Messages{"Please select a specification.", "Please select a specification."}));
         OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
             dialog->Options().NameEntry()->clear();
             dialog->NextButton()->click();
@@ -323,10 +330,11 @@ private slots:
             dialog->reject();
         });
         library.Tab().NewImport();
-        QCOMPARE(library.Take(), (Messages{"Please enter a Spec Name.", "Please select a file.",
-                                           "The specified file cannot be found.  Please use the Browse button to "
-                                           "search for the file.\n\nCurrent selection: " +
-                                               library.desktop.dir.File("gone.tsv")}));
+        QCOMPARE(library.Take(),
+                 (Messages{"Please enter a Spec Name.", "Please select a file.",
+                           "The specified file cannot be found.  Please use the Browse button to "
+                           "search for the file.\n\nCurrent selection: " +
+                               library.desktop.dir.File("gone.tsv")}));
         CORVTImportExportSpecListXml specs;
         specs.SetPath(library.Item().SpecificationPath());
         specs.AddSpec(SPEC_KIND_EXPORT, "One", "/tmp/one.csv");
@@ -336,7 +344,8 @@ private slots:
         library.Tab().SelectSpec(0);
         library.program.prompt.answers = {PromptAnswer::Yes};
         library.Tab().RemoveSelected();
-        QCOMPARE(library.Take(), Messages{"Are you sure you want to remove this Import/Export Configuration?"});
+        QCOMPARE(library.Take(),
+                 Messages{"Are you sure you want to remove this Import/Export Configuration?"});
         QCOMPARE(library.Tab().Model().rowCount(), 1);
         QCOMPARE(library.Tab().Model().index(0, 0).data().toString(), "Two");
         // A specification file that cannot be read.
@@ -359,8 +368,9 @@ private slots:
         QCOMPARE(DefaultExportPath("/d/", 1), "/d/Tabulon_Export.csv");
         QVERIFY(EffectOfExtension("x.XLS") == ExtensionEffect::Workbook);
         QVERIFY(EffectOfExtension("x.txt") == ExtensionEffect::None);
-        QCOMPARE(ExportFileFilter(), "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; "
-                                     "*.txt);;All Files (*.*)");
+        QCOMPARE(ExportFileFilter(),
+                 "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; "
+                 "*.txt);;All Files (*.*)");
 
         CTbObjDB db;
         db.AddField("Name", TEXT_T);

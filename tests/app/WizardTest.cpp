@@ -80,14 +80,16 @@ private slots:
             QCOMPARE(library.program.prompt.shown.back().title, "Invalid Name");
             QVERIFY(library.program.prompt.shown.back().icon == PromptIcon::Error);
         }
-        QCOMPARE(library.program.prompt.Take(),
-                 (Messages{"Please enter a name for the new Tabulon.",
-                           "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |",
-                           "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |",
-                           "Cannot create stock.  A Tabulon with this name already exists.",
-                           "Cannot create  Gone. A Tabulon with this name was deleted on the desktop since your last "
-                           "HotSync. \nUse a unique name for this Tabulon, or perform a HotSync and try this action "
-                           "again."}));
+        QCOMPARE(
+            library.program.prompt.Take(),
+            (Messages{
+                "Please enter a name for the new Tabulon.",
+                "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |",
+                "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |",
+                "Cannot create stock.  A Tabulon with this name already exists.",
+                "Cannot create  Gone. A Tabulon with this name was deleted on the desktop since your last "
+                "HotSync. \nUse a unique name for this Tabulon, or perform a HotSync and try this action "
+                "again."}));
         QCOMPARE(wizard.NameEntry()->selectedText(), "Gone");
         wizard.NameEntry()->setText("Garden");
         wizard.Choose(CCreationWizard::Import);

@@ -23,8 +23,7 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
                       shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest,
-                      shelltest::NewDesignerTest, shelltest::NewDataLinkTest,
-                      shelltest::NewWizardTest}) {
+                      shelltest::NewDesignerTest, shelltest::NewDataLinkTest, shelltest::NewWizardTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

@@ -72,15 +72,18 @@ void CDataLinkDlg::UpdateButtons() {
 
 void CDataLinkDlg::Tell(const char* title, const std::string& text, bool error) {
     if (m_services.prompt)
-        m_services.prompt->Show(title, text, error ? platform::PromptIcon::Error : platform::PromptIcon::Warning,
+        m_services.prompt->Show(title, text,
+                                error ? platform::PromptIcon::Error : platform::PromptIcon::Warning,
                                 platform::PromptButtons::Ok);
 }
 
 void CDataLinkDlg::OpenHelp() {
     const std::string program = platform::ProgramFolderWith("Documentation");
     const QString path = QString::fromStdString(program + "/Documentation/Orvanta.html");
-    if (!program.empty() && QFileInfo::exists(path) && m_services.opener && m_services.opener->Open(path)) return;
-    Tell("Orvanta", "Unable to launch the desktop help file.  Re-installing Orvanta may help to correct this problem.");
+    if (!program.empty() && QFileInfo::exists(path) && m_services.opener && m_services.opener->Open(path))
+        return;
+    Tell("Orvanta",
+         "Unable to launch the desktop help file.  Re-installing Orvanta may help to correct this problem.");
 }
 
 }  // namespace orvanta::app

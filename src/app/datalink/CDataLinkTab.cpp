@@ -64,9 +64,10 @@ CDataLinkTab::CDataLinkTab(const DataLinkServices& services, QWidget* parent)
     m_list->horizontalHeader()->resizeSection(SpecListModel::NameColumn, 180);
     m_list->horizontalHeader()->resizeSection(SpecListModel::TypeColumn, 80);
     auto* heading = new QLabel("<b>Import / Export Specifications</b>", this);
-    auto* hint = new QLabel("Import records from delimited text files and Excel workbooks, export them to text "
-                            "files, and keep the settings of each as a specification to run again.",
-                            this);
+    auto* hint = new QLabel(
+        "Import records from delimited text files and Excel workbooks, export them to text "
+        "files, and keep the settings of each as a specification to run again.",
+        this);
     hint->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
     connect(Button("New Import...", buttons, this), &QPushButton::clicked, this, &CDataLinkTab::NewImport);
@@ -110,7 +111,8 @@ int CDataLinkTab::Selected() {
     const QModelIndexList rows = m_list->selectionModel()->selectedRows();
     if (!rows.isEmpty() && m_specs && rows.front().row() < m_specs->Count()) return rows.front().row();
     if (m_services.prompt)
-        m_services.prompt->Show("Error", "Please select a specification.", PromptIcon::Error, PromptButtons::Ok);
+        m_services.prompt->Show("Error", "Please select a specification.", PromptIcon::Error,
+                                PromptButtons::Ok);
     return -1;
 }
 
@@ -214,7 +216,8 @@ void CDataLinkTab::OpenExport(int spec, bool warned) {
 void CDataLinkTab::RunImportSpec(int spec) {
     const CORVTImportExportSpecXml& saved = *m_specs->Spec(spec);
     auto prepared = std::make_unique<PreparedImport>();
-    const Preparation preparation = PrepareImport(saved.GetImportPath(), saved.GetOptions(), m_services, prepared.get());
+    const Preparation preparation =
+        PrepareImport(saved.GetImportPath(), saved.GetOptions(), m_services, prepared.get());
     if (preparation == Preparation::FileMissing) return OpenImport(spec);
     if (preparation != Preparation::Ready) return;
     auto mapping = std::make_unique<ImportMapping>(m_item->Db(), prepared->columns);

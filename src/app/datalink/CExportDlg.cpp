@@ -25,8 +25,8 @@ CExportDlg::CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& l
         if (warned) m_dropped = {};
     } else {
         const ImportExportOptions options{1, 1, 0, 0, 0, 0, 0};
-        m_options->SetValues(DefaultSpecName(list, kExportSpecStem), DefaultExportPath(folder, options.delimiter),
-                             options);
+        m_options->SetValues(DefaultSpecName(list, kExportSpecStem),
+                             DefaultExportPath(folder, options.delimiter), options);
     }
     connect(m_fields, &CExportFieldsPage::ChoiceChanged, this, &CExportDlg::UpdateButtons);
     resize(600, 400);

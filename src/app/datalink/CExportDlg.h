@@ -23,9 +23,9 @@ class CExportDlg : public CDataLinkDlg {
 public:
     // editing: the saved spec to edit, or none for a new one; folder: where a new export is written.
     // warned: the dropped fields of the saved spec were told already.
-    CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& list, const CORVTImportExportSpecXml* editing,
-               const std::string& folder, const DataLinkServices& services, QWidget* parent = nullptr,
-               bool warned = false);
+    CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& list,
+               const CORVTImportExportSpecXml* editing, const std::string& folder,
+               const DataLinkServices& services, QWidget* parent = nullptr, bool warned = false);
 
     COptionsPage& Options() const { return *m_options; }
     CExportFieldsPage& Fields() const { return *m_fields; }

@@ -63,7 +63,8 @@ DataLinkMessage CExportFieldsPage::SetChosen(const std::vector<int32_t>& saved) 
 
 void CExportFieldsPage::ChooseSelected() {
     for (int row = 0; row < m_available->count(); ++row)
-        if (m_available->item(row)->isSelected()) m_choice.Choose(m_available->item(row)->data(kSlotRole).toInt());
+        if (m_available->item(row)->isSelected())
+            m_choice.Choose(m_available->item(row)->data(kSlotRole).toInt());
     Fill();
 }
 

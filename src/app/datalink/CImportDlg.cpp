@@ -10,7 +10,8 @@
 namespace orvanta::app {
 
 CImportDlg::CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
-                       const CORVTImportExportSpecXml* editing, const DataLinkServices& services, QWidget* parent)
+                       const CORVTImportExportSpecXml* editing, const DataLinkServices& services,
+                       QWidget* parent)
     : CDataLinkDlg("Import", services, parent),
       m_db(db),
       m_editing(editing),
@@ -21,7 +22,8 @@ CImportDlg::CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
     if (editing)
         m_options->SetValues(editing->GetName(), editing->GetImportPath(), editing->GetOptions());
     else
-        m_options->SetValues(DefaultSpecName(list, kImportSpecStem), "", ImportExportOptions{1, 1, 0, 0, 0, 0, 0});
+        m_options->SetValues(DefaultSpecName(list, kImportSpecStem), "",
+                             ImportExportOptions{1, 1, 0, 0, 0, 0, 0});
     connect(m_mapping, &CMappingPage::MappingChanged, this, &CImportDlg::UpdateButtons);
     resize(640, 420);
     ShowPage(0);
@@ -29,7 +31,8 @@ CImportDlg::CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
 
 CImportDlg::~CImportDlg() = default;
 
-void CImportDlg::StartOnMapping(std::unique_ptr<PreparedImport> prepared, std::unique_ptr<ImportMapping> mapping) {
+void CImportDlg::StartOnMapping(std::unique_ptr<PreparedImport> prepared,
+                                std::unique_ptr<ImportMapping> mapping) {
     m_prepared = std::move(prepared);
     m_mapping->SetMapping(std::move(mapping));
     ShowPage(1);
@@ -49,11 +52,13 @@ bool CImportDlg::Next() {
         return false;
     }
     auto prepared = std::make_unique<PreparedImport>();
-    if (PrepareImport(m_options->Path(), m_options->Options(), m_services, prepared.get()) != Preparation::Ready)
+    if (PrepareImport(m_options->Path(), m_options->Options(), m_services, prepared.get()) !=
+        Preparation::Ready)
         return false;
     auto mapping = std::make_unique<ImportMapping>(m_db, prepared->columns);
     if (m_editing)
-        if (DataLinkMessage lost = mapping->ApplySaved(*m_editing)) Tell(lost.title.c_str(), lost.text, false);
+        if (DataLinkMessage lost = mapping->ApplySaved(*m_editing))
+            Tell(lost.title.c_str(), lost.text, false);
     m_prepared = std::move(prepared);
     m_mapping->SetMapping(std::move(mapping));
     return true;

@@ -22,8 +22,9 @@ class CImportDlg : public CDataLinkDlg {
     Q_OBJECT
 public:
     // editing: the saved spec to edit, or none for a new one.
-    CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list, const CORVTImportExportSpecXml* editing,
-               const DataLinkServices& services, QWidget* parent = nullptr);
+    CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
+               const CORVTImportExportSpecXml* editing, const DataLinkServices& services,
+               QWidget* parent = nullptr);
     ~CImportDlg() override;
 
     // Opens on the mapping page of a file already analysed and matched against the spec.

@@ -55,7 +55,8 @@ void CMappingPage::SetMapping(std::unique_ptr<ImportMapping> mapping) {
 
 void CMappingPage::Tell(const DataLinkMessage& message) {
     if (message && m_prompt)
-        m_prompt->Show(message.title, message.text, platform::PromptIcon::Warning, platform::PromptButtons::Ok);
+        m_prompt->Show(message.title, message.text, platform::PromptIcon::Warning,
+                       platform::PromptButtons::Ok);
 }
 
 void CMappingPage::AddField(int row) {

@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +33,8 @@ COptionsPage::COptionsPage(Kind kind, IFileDialogs* files, QWidget* parent)
       m_path(new QLineEdit(this)),
       m_name(new QLineEdit(this)),
       m_seconds(new QCheckBox("Has Seconds", this)),
-      m_firstRow(new QCheckBox(kind == Import ? "First Row Contains Field Names" : "Export Field Names", this)),
+      m_firstRow(
+          new QCheckBox(kind == Import ? "First Row Contains Field Names" : "Export Field Names", this)),
       m_replace(new QCheckBox("Replace existing records", this)) {
     m_path->setObjectName("fileName");
     m_name->setObjectName("specName");
@@ -52,7 +54,16 @@ COptionsPage::COptionsPage(Kind kind, IFileDialogs* files, QWidget* parent)
     if (auto* time = qobject_cast<QVBoxLayout*>(m_timeFormat->button(0)->parentWidget()->layout()))
         time->insertWidget(2, m_seconds);
 
+    auto* intro =
+        new QLabel(kind == Import ? "Choose the file to import, name the specification, and say how "
+                                    "the file's values are laid out."
+                                  : "Choose the file to write, name the specification, and say how "
+                                    "the values are to be laid out.",
+                   this);
+    intro->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addSpacing(6);
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(choices);
@@ -105,7 +116,8 @@ std::string COptionsPage::Path() const { return FromQt(m_path->text().trimmed())
 ImportExportOptions COptionsPage::Options() const {
     ImportExportOptions options{};
     options.firstRecordFieldNames = m_firstRow->isChecked() ? 1 : 0;
-    options.delimiter = m_workbookDelimiter >= 0 ? m_workbookDelimiter : std::max(m_delimiter->checkedId(), 0);
+    options.delimiter =
+        m_workbookDelimiter >= 0 ? m_workbookDelimiter : std::max(m_delimiter->checkedId(), 0);
     options.dateFormat = m_dateFormat->checkedId() == 1 ? 1 : 0;
     options.timeMilitary = m_timeFormat->checkedId() == kMilitary ? 1 : 0;
     options.timeHasSeconds = m_seconds->isChecked() ? 1 : 0;
@@ -113,15 +125,17 @@ ImportExportOptions COptionsPage::Options() const {
     return options;
 }
 
-QAbstractButton* COptionsPage::DelimiterButton(int32_t delimiter) const { return m_delimiter->button(delimiter); }
+QAbstractButton* COptionsPage::DelimiterButton(int32_t delimiter) const {
+    return m_delimiter->button(delimiter);
+}
 
 void COptionsPage::Browse() {
     if (!m_files) return;
     const bool import = m_kind == Import;
-    QString chosen =
-        import ? m_files->OpenFileName(this, "Import - Choose File", QString::fromStdString(ImportFileFilter()))
-               : m_files->SaveFileName(this, "Export - Choose File", m_path->text(),
-                                       QString::fromStdString(ExportFileFilter()));
+    QString chosen = import ? m_files->OpenFileName(this, "Import - Choose File",
+                                                    QString::fromStdString(ImportFileFilter()))
+                            : m_files->SaveFileName(this, "Export - Choose File", m_path->text(),
+                                                    QString::fromStdString(ExportFileFilter()));
     if (chosen.isEmpty()) return;
     SetPath(import ? chosen : ToQt(WithExportExtension(FromQt(chosen))));
 }

@@ -45,8 +45,10 @@ void CSyncSetupBox::ShowItem(CTbItem* item) {
 void CSyncSetupBox::SetUp() {
     if (!m_item || !m_library) return;
     uint16_t id = kNoSyncConfig;
-    const bool has = m_library->SyncConfig().HasConfiguration(m_item->DisplayName(), m_library->UserName(), &id);
-    const bool done = has ? m_library->EditSyncConfiguration(*m_item, id) : m_library->NewSyncConfiguration(*m_item);
+    const bool has =
+        m_library->SyncConfig().HasConfiguration(m_item->DisplayName(), m_library->UserName(), &id);
+    const bool done =
+        has ? m_library->EditSyncConfiguration(*m_item, id) : m_library->NewSyncConfiguration(*m_item);
     if (!done && m_prompt)
         m_prompt->Show("Synchronization", "The synchronization set-up of this Tabulon could not be saved.",
                        PromptIcon::Error, PromptButtons::Ok);
@@ -56,10 +58,11 @@ void CSyncSetupBox::SetUp() {
 
 void CSyncSetupBox::Remove() {
     if (!m_item || !m_library || !m_prompt) return;
-    if (m_prompt->Show("Synchronization",
-                       "This Tabulon will no longer synchronize with a Microsoft Access database.  Are you sure you "
-                       "want to remove its synchronization set-up?",
-                       PromptIcon::Question, PromptButtons::YesNo) != platform::PromptAnswer::Yes)
+    if (m_prompt->Show(
+            "Synchronization",
+            "This Tabulon will no longer synchronize with a Microsoft Access database.  Are you sure you "
+            "want to remove its synchronization set-up?",
+            PromptIcon::Question, PromptButtons::YesNo) != platform::PromptAnswer::Yes)
         return;
     m_library->SyncConfig().DeleteConfiguration(m_item->DisplayName(), m_library->UserName());
     m_item->ForgetSyncConfiguration();
@@ -71,8 +74,9 @@ void CSyncSetupBox::Update() {
     const bool available = m_library && m_library->SyncConfig().IsAvailable();
     const bool access = available && m_item && m_item->SyncWithText(true) == "Microsoft Access";
     if (!available)
-        m_state->setText("The Dockline synchronization component is not installed: this Tabulon synchronizes "
-                         "with Orvanta Desktop.");
+        m_state->setText(
+            "The Dockline synchronization component is not installed: this Tabulon synchronizes "
+            "with Orvanta Desktop.");
     else
         m_state->setText(access ? "This Tabulon synchronizes with a Microsoft Access table."
                                 : "This Tabulon synchronizes with Orvanta Desktop.");

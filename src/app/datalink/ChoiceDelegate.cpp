@@ -28,8 +28,10 @@ void ChoiceDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
     list->showPopup();
 }
 
-void ChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
-    if (auto* list = qobject_cast<QComboBox*>(editor)) model->setData(index, list->currentData(), Qt::EditRole);
+void ChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        model->setData(index, list->currentData(), Qt::EditRole);
 }
 
 }  // namespace orvanta::app

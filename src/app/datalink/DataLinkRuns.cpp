@@ -70,9 +70,9 @@ int32_t ConvertedWorkbook(PreparedImport* prepared, const DataLinkServices& serv
     HeldPrompt held;
     int32_t status = 0;
     {
-        Waiting waiting(EffectOfExtension(prepared->path) == ExtensionEffect::Workbook ? services.pleaseWait
-                                                                                       : nullptr,
-                        "Getting data from excel file");
+        Waiting waiting(
+            EffectOfExtension(prepared->path) == ExtensionEffect::Workbook ? services.pleaseWait : nullptr,
+            "Getting data from excel file");
         status = ConvertWorkbookToCsv(prepared->path, &prepared->readPath, &prepared->converted, held);
     }
     held.Release(services.prompt);
@@ -84,7 +84,8 @@ int32_t Analysed(PreparedImport* prepared, const DataLinkServices& services) {
     Waiting waiting(services.pleaseWait, "Preparing to import");
     auto analysis = std::async(std::launch::async, [prepared] {
         QnFile input(prepared->readPath.c_str());
-        return CTbImportExport().AnalyzeFile(input, prepared->options, &prepared->columns, &prepared->records);
+        return CTbImportExport().AnalyzeFile(input, prepared->options, &prepared->columns,
+                                             &prepared->records);
     });
     while (analysis.wait_for(std::chrono::milliseconds(40)) != std::future_status::ready)
         if (services.pleaseWait) services.pleaseWait->Pump();
@@ -134,8 +135,8 @@ bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServi
         ProgressShown shown(services.progress);
         if (services.progress) services.progress->SetRange(prepared.records);
         QnFile input(prepared.readPath.c_str());
-        status = CTbImportExport().ImportRecords(input, prepared.options, prepared.columns, db, &problemRecord,
-                                                 &problemText, services.progress);
+        status = CTbImportExport().ImportRecords(input, prepared.options, prepared.columns, db,
+                                                 &problemRecord, &problemText, services.progress);
     }
     db.SetModified(true);
     if (services.prompt && ReportImportExportResult(*services.prompt, status, problemRecord, problemText))
@@ -148,9 +149,9 @@ bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>
                const ImportExportOptions& options, const DataLinkServices& services) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec) &&
-        (!services.prompt || services.prompt->Show("File Already Exists",
-                                                   path + " already exists. \nDo you want to replace it?",
-                                                   PromptIcon::Warning, PromptButtons::YesNo) != PromptAnswer::Yes))
+        (!services.prompt ||
+         services.prompt->Show("File Already Exists", path + " already exists. \nDo you want to replace it?",
+                               PromptIcon::Warning, PromptButtons::YesNo) != PromptAnswer::Yes))
         return false;
     int32_t status = 0;
     {

@@ -35,9 +35,10 @@ DataLinkMessage ExportFieldChoice::SetChosen(const std::vector<int32_t>& saved) 
             dropped = dropped || !Holds(m_chosen, slot);
     }
     if (!dropped) return {};
-    return {"Warning",
-            "One or more Tabulon fields are no longer available to export, verify that the correct fields are "
-            "being exported."};
+    return {
+        "Warning",
+        "One or more Tabulon fields are no longer available to export, verify that the correct fields are "
+        "being exported."};
 }
 
 std::vector<int32_t> ExportFieldChoice::Available() const {

@@ -21,7 +21,8 @@ int32_t StartType(int32_t detected) { return detected == NOTUSED_T ? TEXT_T : de
 
 }  // namespace
 
-ImportMapping::ImportMapping(CTbObjDB& db, const CImportFields& columns) : m_db(db), m_wasModified(db.IsModified()) {
+ImportMapping::ImportMapping(CTbObjDB& db, const CImportFields& columns)
+    : m_db(db), m_wasModified(db.IsModified()) {
     for (const auto& column : columns)
         m_rows.push_back({column->value, column->type, StartType(column->type), kNotMapped});
 }
@@ -62,7 +63,8 @@ void ImportMapping::SetImportType(int row, int32_t type) {
 std::vector<int> ImportMapping::TargetChoices(int row) const {
     std::vector<int> slots;
     for (int slot = 0; slot < MaxFieldSlots; ++slot)
-        if (const CTbObjField* field = m_db.Field(slot); field && field->IsUsed() && field->GetType() == Row(row).importAs)
+        if (const CTbObjField* field = m_db.Field(slot);
+            field && field->IsUsed() && field->GetType() == Row(row).importAs)
             slots.push_back(slot);
     return slots;
 }
@@ -79,7 +81,8 @@ DataLinkMessage ImportMapping::AddField(int row, const std::string& name) {
     if (name.find_first_not_of(' ') == std::string::npos)
         return {"Invalid Field Name", "The field cannot be blank."};
     CTbObjField* field = m_db.AddField(name, static_cast<TbFieldType>(Row(row).importAs));
-    if (!field) return {"Cannot add new field.", "The maximum number of fields is 80. Cannot add any more fields."};
+    if (!field)
+        return {"Cannot add new field.", "The maximum number of fields is 80. Cannot add any more fields."};
     SetTarget(row, static_cast<uint16_t>(field->GetSlot()));
     m_added.push_back(field->GetSlot());
     return {};
@@ -115,10 +118,11 @@ DataLinkMessage ImportMapping::CheckUnique() const {
     for (const MappingRow& row : m_rows) {
         if (row.target == kNotMapped || row.target >= MaxFieldSlots) continue;
         if (taken[row.target])
-            return {"Field Mapping Error",
-                    "Each Tabulon field can only be mapped to one import field.  The following Tabulon field is "
-                    "being mapped to multiple import fields: \"" +
-                        m_db.Field(row.target)->GetName() + "\""};
+            return {
+                "Field Mapping Error",
+                "Each Tabulon field can only be mapped to one import field.  The following Tabulon field is "
+                "being mapped to multiple import fields: \"" +
+                    m_db.Field(row.target)->GetName() + "\""};
         taken[row.target] = true;
     }
     return {};

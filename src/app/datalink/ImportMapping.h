@@ -16,10 +16,10 @@ class CTbObjDB;
 namespace orvanta::app {
 
 struct MappingRow {
-    std::string name;     // the column's name
-    int32_t detected;     // the type the analysis found (0 for a column without values)
-    int32_t importAs;     // the type chosen for it
-    uint16_t target;      // the slot it goes into, kNotMapped for none
+    std::string name;  // the column's name
+    int32_t detected;  // the type the analysis found (0 for a column without values)
+    int32_t importAs;  // the type chosen for it
+    uint16_t target;   // the slot it goes into, kNotMapped for none
 };
 
 class ImportMapping {

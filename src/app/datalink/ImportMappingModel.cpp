@@ -29,7 +29,9 @@ int ImportMappingModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !m_mapping ? 0 : m_mapping->RowCount();
 }
 
-int ImportMappingModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int ImportMappingModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QString ImportMappingModel::TargetText(int row) const {
     const uint16_t target = m_mapping->Row(row).target;
@@ -81,7 +83,8 @@ std::vector<std::pair<QString, int>> ImportMappingModel::Choices(const QModelInd
 }
 
 bool ImportMappingModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !m_mapping || !checkIndex(index, CheckIndexOption::IndexIsValid)) return false;
+    if (role != Qt::EditRole || !m_mapping || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
     const int chosen = value.toInt();
     bool offered = false;
     for (const auto& choice : Choices(index)) offered = offered || choice.second == chosen;

@@ -31,6 +31,7 @@ CCreationWizard::CCreationWizard(CTbBrowser& library, int mode, platform::IPromp
       m_category(new QComboBox(this)),
       m_prompt(new QLabel(this)) {
     setWindowTitle("Create New Tabulon");
+    setMinimumWidth(480);
     m_name->setObjectName("name");
     m_name->setMaxLength(kTabulonNameLimit);
     m_name->setMinimumWidth(260);
@@ -50,7 +51,9 @@ CCreationWizard::CCreationWizard(CTbBrowser& library, int mode, platform::IPromp
     auto* methods = new QGridLayout;
     methods->setColumnStretch(1, 1);
     methods->setHorizontalSpacing(14);
-    AddMethod(Design, "Design", "Use the Designer to create a Tabulon from scratch.", all || mode == Design, methods);
+    methods->setVerticalSpacing(8);
+    AddMethod(Design, "Design", "Use the Designer to create a Tabulon from scratch.", all || mode == Design,
+              methods);
     AddMethod(Synchronize, "Synchronize", "Set up a synchronization relationship with an Access table.",
               all || mode == Synchronize, methods);
     AddMethod(Import, "Import", "Import data from an outside data source such as a text file.",
@@ -71,10 +74,10 @@ CCreationWizard::CCreationWizard(CTbBrowser& library, int mode, platform::IPromp
 
 void CCreationWizard::AddMethod(Method method, const char* title, const char* description, bool offered,
                                 QGridLayout* grid) {
-    static const QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileDialogDetailedView, QStyle::SP_BrowserReload,
-                                                    QStyle::SP_ArrowRight};
+    static const QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileDialogDetailedView,
+                                                    QStyle::SP_BrowserReload, QStyle::SP_ArrowRight};
     auto* button = new QPushButton(style()->standardIcon(kIcons[method]), title, this);
-    button->setMinimumWidth(130);
+    button->setMinimumSize(140, 34);
     button->setAutoDefault(false);
     auto* text = new QLabel(description, this);
     text->setWordWrap(true);
@@ -90,7 +93,8 @@ void CCreationWizard::Choose(Method method) {
     const std::string problem = NewTabulonNameProblem(m_library, NewName());
     if (!problem.empty()) {
         if (m_messages)
-            m_messages->Show("Invalid Name", problem, platform::PromptIcon::Error, platform::PromptButtons::Ok);
+            m_messages->Show("Invalid Name", problem, platform::PromptIcon::Error,
+                             platform::PromptButtons::Ok);
         m_name->selectAll();
         m_name->setFocus();
         return;

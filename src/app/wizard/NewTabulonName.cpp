@@ -23,10 +23,11 @@ std::string NewTabulonNameProblem(const CTbBrowser& library, const std::string& 
         return "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |";
     bool deleted = false;
     if (library.NameCheck(name, &deleted)) return {};
-    return deleted ? Formatted("Cannot create  %s. A Tabulon with this name was deleted on the desktop since your "
-                               "last HotSync. \nUse a unique name for this Tabulon, or perform a HotSync and try "
-                               "this action again.",
-                               name)
+    return deleted ? Formatted(
+                         "Cannot create  %s. A Tabulon with this name was deleted on the desktop since your "
+                         "last HotSync. \nUse a unique name for this Tabulon, or perform a HotSync and try "
+                         "this action again.",
+                         name)
                    : Formatted("Cannot create %s.  A Tabulon with this name already exists.", name);
 }
 
