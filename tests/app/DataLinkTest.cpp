@@ -3,6 +3,7 @@
 // compared with orvanta-cli's; the replace question and the dropped fields; and the decisions
 // the pages call, on their own.
 #include "ShellFixture.h"
+#include "support/XlsFixture.h"
 
 #include "app/datalink/CDataLinkTab.h"
 #include "app/datalink/CExportDlg.h"
@@ -209,6 +210,30 @@ private slots:
                      Messages{"The maximum number of fields is 80. Cannot add any more fields."});
             dialog->reject();
         });
+    }
+
+    void aWorkbookImportsThroughItsConvertedCsv() {
+        DataLinkLibrary library;
+        ::setenv("ORVANTA_COMPONENT_PATH", ORVANTA_COMPONENT_DIR, 1);
+        const std::string book = library.desktop.dir.File("book.xls");
+        if (!WriteWorkbook(book)) QSKIP("python3-xlwt (scripts/install-deps.sh) writes the test's workbook");
+        OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
+            library.program.files.paths.push_back(QString::fromStdString(book));
+            dialog->Options().findChild<QPushButton*>()->click();
+            QVERIFY(!dialog->Options().DelimiterButton(0)->isEnabled());
+            QVERIFY(dialog->Options().DelimiterButton(1)->isChecked());
+            dialog->NextButton()->click();
+            QCOMPARE(dialog->Mapping().Model().rowCount(), 3);
+            QVERIFY(fs::exists(library.desktop.dir.File("book.csv")));
+            DataLinkLibrary::Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
+            dialog->SaveAndRunButton()->click();
+        });
+        library.Tab().NewImport();
+        ::unsetenv("ORVANTA_COMPONENT_PATH");
+        QCOMPARE(library.Take(), Messages{"Data imported successfully from " + book});
+        QCOMPARE(library.Db().RecordCount(), 3);
+        QCOMPARE(library.Db().Records().Record(1)->Value(kName)->GetText(), "Caf\xe9, bar");
+        QVERIFY2(!fs::exists(library.desktop.dir.File("book.csv")), "the converted file is removed");
     }
 
     void saveStoresWithoutImportingAndReplaceDeletesFirst() {
