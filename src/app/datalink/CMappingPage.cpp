@@ -20,8 +20,8 @@ CMappingPage::CMappingPage(platform::IPrompt* prompt, QWidget* parent)
     m_grid->setObjectName("mappingGrid");
     m_grid->setModel(m_model);
     m_grid->setItemDelegate(new ChoiceDelegate(m_grid));
-    m_grid->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
-                            QAbstractItemView::DoubleClicked);
+    m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
+                            QAbstractItemView::EditKeyPressed);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setAlternatingRowColors(true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
@@ -41,6 +41,10 @@ CMappingPage::CMappingPage(platform::IPrompt* prompt, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box);
 
+    // One click on a type or field opens its list.
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& cell) {
+        if (cell.flags() & Qt::ItemIsEditable) m_grid->edit(cell);
+    });
     connect(addAll, &QPushButton::clicked, this, &CMappingPage::AddAllFields);
     connect(clear, &QPushButton::clicked, this, &CMappingPage::Clear);
     connect(m_model, &ImportMappingModel::AddFieldAsked, this, &CMappingPage::AddField);
