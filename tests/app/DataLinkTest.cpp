@@ -147,6 +147,12 @@ private slots:
         QCOMPARE(library.Tab().Model().index(0, SpecListModel::LocationColumn).data().toString(),
                  QString::fromStdString(library.Csv()));
 
+        // orvanta-cli finds the specification where the program keeps it.
+        QProcess cli;
+        cli.start(ORVANTA_CLI, {"specs", QString::fromStdString(library.Item().FullPath())});
+        QVERIFY(cli.waitForFinished(20000));
+        QCOMPARE(cli.readAllStandardOutput().toStdString(), "Import Spec 1\tImport\t" + library.Csv() + "\n");
+
         // The saved specification runs again without any page.
         library.Tab().SelectSpec(0);
         library.Tab().RunSelected();
