@@ -331,7 +331,10 @@ private slots:
             QCOMPARE(dialog->Fields().Chosen(), std::vector<int32_t>{kName});
             dialog->Fields().ChooseAll();
             QCOMPARE(dialog->Fields().Chosen(), (std::vector<int32_t>{0, kName, kQty, kDone}));
-            dialog->reject();
+            dialog->Options().NameEntry()->setText("Everything");
+            QVERIFY(!dialog->SaveButton()->isEnabled());
+            dialog->NextButton()->click();
+            dialog->SaveButton()->click();
         });
         library.Tab().SelectSpec(0);
         library.Tab().RunSelected();
@@ -341,6 +344,10 @@ private slots:
                            "Would you like to export all of the Tabulon Fields?",
                            "Would you like to export all of the Tabulon Fields?"}));
         QVERIFY(!fs::exists(library.desktop.dir.File("old.csv")));
+        QCOMPARE(specs.Load(), 0);
+        QCOMPARE(specs.Count(), 1);
+        QCOMPARE(specs.Spec(0)->GetName(), "Everything");
+        QCOMPARE(specs.Spec(0)->ExportFields(), (std::vector<int32_t>{0, kName, kQty, kDone}));
     }
 
     void theTabsSpecCommandsAndTheirMessages() {
