@@ -36,6 +36,17 @@ CORVTImportExportSpecXml* SpecToStore(CORVTImportExportSpecListXml& list, int32_
     return spec;
 }
 
+// A Tabulon of a library keeps its specifications in the library's data folder, where the desktop
+// program reads them; any other Tabulon beside its file.
+std::string SpecPath(const std::string& tabulonPath) {
+    const std::filesystem::path tabulon(tabulonPath);
+    const std::filesystem::path data = tabulon.parent_path() / "data";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(data, ec))
+        return CORVTImportExportSpecListXml::PathForTabulon(tabulonPath);
+    return (data / CORVTImportExportSpecListXml::PathForTabulon(tabulon.filename().string())).string();
+}
+
 bool Saved(const CORVTImportExportSpecListXml& list, CommandIo& io) {
     if (list.Save() == 0) return true;
     Failed(io, std::string("The specifications could not be written to ").append(list.GetPath()));
@@ -45,7 +56,7 @@ bool Saved(const CORVTImportExportSpecListXml& list, CommandIo& io) {
 }  // namespace
 
 bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* list, CommandIo& io) {
-    list->SetPath(CORVTImportExportSpecListXml::PathForTabulon(tabulonPath));
+    list->SetPath(SpecPath(tabulonPath));
     const int32_t status = list->Load();
     if (status == 0 || (status & 0xFFFF) == kFileNotFound) return true;
     StreamPrompt(io.err).Show("Error", "There was an error loading the Import / Export specifications.",

@@ -10,7 +10,8 @@
 
 namespace orvanta::cli {
 
-// Reads the specifications of the Tabulon at tabulonPath into list (a missing file is an empty list);
+// Reads the specifications of the Tabulon at tabulonPath into list (a missing file is an empty list),
+// from the data folder beside it when there is one (a library's);
 // false with "There was an error loading the Import / Export specifications." on io.err.
 bool LoadSpecs(const std::string& tabulonPath, CORVTImportExportSpecListXml* list, CommandIo& io);
 

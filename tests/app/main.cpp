@@ -13,6 +13,8 @@ QObject* NewRecordsTest();
 QObject* NewRecordEditorTest();
 QObject* NewDesignerTest();
 QObject* NewDesignerDialogsTest();
+QObject* NewDataLinkTest();
+QObject* NewWizardTest();
 }  // namespace shelltest
 
 int main(int argc, char* argv[]) {
@@ -22,7 +24,8 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (auto make : {shelltest::NewStartupTest, shelltest::NewSelectionTest, shelltest::NewCommandsTest,
                       shelltest::NewWindowsTest, shelltest::NewRecordsTest, shelltest::NewRecordEditorTest,
-                      shelltest::NewDesignerTest, shelltest::NewDesignerDialogsTest}) {
+                      shelltest::NewDesignerTest, shelltest::NewDesignerDialogsTest,
+                      shelltest::NewDataLinkTest, shelltest::NewWizardTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

@@ -1,6 +1,7 @@
 // Building the main window: its commands, menus, toolbar, panes and remembered geometry.
 #include "app/shell/CMainFrame.h"
 
+#include "app/datalink/CDataLinkTab.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/shell/AppIcon.h"
@@ -49,6 +50,8 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
           {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
       m_designer(new CFieldFormDesignerTab(
           {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()}, &doc.Prefs())),
+      m_dataLink(new CDataLinkTab(
+          {doc.Prompt(), &doc.Progress(), &m_pleaseWait, services.files, services.opener, &doc.Browser()})),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");
@@ -81,15 +84,19 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
     designer->setWidgetResizable(true);
     designer->setFrameShape(QFrame::NoFrame);
     m_tabs->SetPage(CTabsView::Designer, designer);
+    m_tabs->SetPage(CTabsView::DataLink, m_dataLink);
     m_tabs->SetGate([this](CTabsView::Tab tab) { return TabAllowed(tab); });
     m_records->SetEditGate([this] { return m_current && ConfirmEdit(*m_current); });
+    m_dataLink->SetEditGate([this] { return m_current && ConfirmEdit(*m_current); });
     connect(m_tabs, &CTabsView::TabShown, this, [this](int tab) {
         if (tab == CTabsView::Records) m_records->ShowItem(m_current);
         if (tab == CTabsView::Designer) m_designer->ShowItem(m_current);
+        if (tab == CTabsView::DataLink) m_dataLink->ShowItem(m_current);
         UpdateCommands();
     });
     connect(m_records, &CDataViewerTab::Changed, this, &CMainFrame::OnTabulonChanged);
     connect(m_designer, &CFieldFormDesignerTab::Changed, this, &CMainFrame::OnTabulonChanged);
+    connect(m_dataLink, &CDataLinkTab::Changed, this, &CMainFrame::OnTabulonChanged);
     connect(m_titleBar, &CPvtrTitleBar::UserChosen, this, &CMainFrame::OnUserChosen);
     connect(m_titleBar, &CPvtrTitleBar::CategoryChosen, this, &CMainFrame::OnCategoryChosen);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -20,6 +20,7 @@ class QSplitter;
 
 namespace orvanta::app {
 
+class CDataLinkTab;
 class CDataViewerTab;
 class CFieldFormDesignerTab;
 class CPivotryDoc;
@@ -65,6 +66,7 @@ public:
     CTabsView& TabsView() const { return *m_tabs; }
     CDataViewerTab& RecordsTab() const { return *m_records; }
     CFieldFormDesignerTab& DesignerTab() const { return *m_designer; }
+    CDataLinkTab& DataLinkTab() const { return *m_dataLink; }
     QLabel& CountPane() const { return *m_countPane; }
     QSplitter& Splitter() const { return *m_splitter; }
 
@@ -94,6 +96,7 @@ private:
     bool TabAllowed(CTabsView::Tab tab);
 
     // The commands (MainFrameCommands.cpp).
+    // The creation wizard, then the new Tabulon and the way on the user chose.
     void NewTabulon();
     void DeleteSelected();
     void RenameSelected();
@@ -120,6 +123,7 @@ private:
     CTabsView* m_tabs;
     CDataViewerTab* m_records;
     CFieldFormDesignerTab* m_designer;
+    CDataLinkTab* m_dataLink;
     QSplitter* m_splitter;
     QLabel* m_countPane;
     CTbItem* m_current = nullptr;

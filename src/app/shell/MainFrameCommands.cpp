@@ -1,5 +1,7 @@
 // The main window's library commands: new, delete, rename, save as, cards, samples, queueing
 // the handheld applications, recalculating, deleting all records, folders and documentation.
+#include "app/datalink/CDataLinkTab.h"
+#include "app/datalink/CSyncSetupBox.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/shell/CEnterPwdDlg.h"
@@ -11,6 +13,7 @@
 #include "app/shell/TabulonNameDialogs.h"
 #include "app/shell/TbListModel.h"
 #include "app/widgets/QtText.h"
+#include "app/wizard/CCreationWizard.h"
 #include "pdb/TbPDBWriter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
@@ -54,13 +57,26 @@ void CMainFrame::NewTabulon() {
         Tell("Orvanta", kChooseUser, PromptIcon::Information);
         return;
     }
-    CNewTabulonDlg dialog(browser, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (browser.CreateTabulon(dialog.NewName(), dialog.CategoryIndex(), dialog.Card()) < 0) return;
+    CCreationWizard wizard(browser, CCreationWizard::kAllMethods, m_doc.Prompt(), this);
+    if (wizard.exec() != QDialog::Accepted) return;
+    if (browser.CreateTabulon(wizard.NewName(), wizard.CategoryIndex(), wizard.Card()) < 0) return;
     std::string pdbName;
-    CTbObjDB::NormalizePdbName(dialog.NewName(), true, &pdbName);
+    CTbObjDB::NormalizePdbName(wizard.NewName(), true, &pdbName);
     FillList();
-    if (CTbItem* created = browser.FindByPdbName(pdbName)) m_list->SelectItem(created);
+    CTbItem* created = browser.FindByPdbName(pdbName);
+    if (!created) return;
+    m_list->SelectItem(created);
+    switch (wizard.ChosenMethod()) {
+        case CCreationWizard::Design:
+            m_tabs->SelectTab(CTabsView::Designer);
+            break;
+        case CCreationWizard::Synchronize:
+            if (m_tabs->SelectTab(CTabsView::DataLink)) m_dataLink->Sync().SetUp();
+            break;
+        case CCreationWizard::Import:
+            if (m_tabs->SelectTab(CTabsView::DataLink)) m_dataLink->NewImport();
+            break;
+    }
 }
 
 void CMainFrame::DeleteSelected() {
@@ -142,6 +158,7 @@ void CMainFrame::SaveCurrentAs() {
     std::string fileName = db.FileName();
     m_records->ShowItem(nullptr);
     m_designer->ShowItem(nullptr);
+    m_dataLink->ShowItem(nullptr);
     db.SetPdbName(oldName);
     db.SetLocation(folder, false);
     db.Reload(&m_doc.Progress());

@@ -1,5 +1,6 @@
 // The main window's user, category and selection: which Tabulon is current, what the right
 // pane shows for it, and saving or discarding its changes when the user moves on.
+#include "app/datalink/CDataLinkTab.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/records/CDataViewerTab.h"
 #include "app/shell/CDetailsTab.h"
@@ -115,6 +116,7 @@ void CMainFrame::ShowCurrent() {
     // The grid lets go of the records first; showing the Records tab fills it again.
     m_records->ShowItem(nullptr);
     m_designer->ShowItem(nullptr);
+    m_dataLink->ShowItem(nullptr);
     CDetailsTab& details = m_tabs->DetailsTab();
     size_t selected = m_list->SelectedItems().size();
     bool shown = false;

@@ -6,7 +6,6 @@
 #include "platform/Prompt.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -68,37 +67,6 @@ QLineEdit* NameEntry(QDialog* dialog, const QString& text) {
 }
 
 }  // namespace
-
-CNewTabulonDlg::CNewTabulonDlg(CTbBrowser& browser, QWidget* parent)
-    : QDialog(parent),
-      m_browser(browser),
-      m_name(NameEntry(this, QString())),
-      m_category(new QComboBox(this)),
-      m_card(new QComboBox(this)) {
-    setWindowTitle("New Tabulon");
-    for (const TbCategory& category : browser.Categories()) m_category->addItem(ToQt(category.name));
-    if (m_category->count() == 0) m_category->addItem("Unfiled");
-    m_card->addItem("Handheld");
-    for (int i = 0; i < browser.CardCount(); ++i) m_card->addItem(ToQt(browser.Card(i).name));
-    auto* layout = new QFormLayout(this);
-    layout->addRow("Tabulon Name:", m_name);
-    layout->addRow("Category:", m_category);
-    layout->addRow("Stored on:", m_card);
-    layout->addRow(OkCancel(this));
-}
-
-std::string CNewTabulonDlg::NewName() const { return FromQt(m_name->text()); }
-
-int CNewTabulonDlg::CategoryIndex() const { return std::max(m_category->currentIndex(), 0); }
-
-CardId CNewTabulonDlg::Card() const {
-    int index = m_card->currentIndex();
-    return index > 0 ? m_browser.Card(index - 1).id : CardId{};
-}
-
-void CNewTabulonDlg::accept() {
-    if (NewNameAccepted(m_browser, NewName())) QDialog::accept();
-}
 
 CRenameTabulonDlg::CRenameTabulonDlg(CTbBrowser& browser, CTbItem& item, QWidget* parent)
     : QDialog(parent), m_browser(browser), m_item(item), m_name(NameEntry(this, ToQt(item.DisplayName()))) {

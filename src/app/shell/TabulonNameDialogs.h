@@ -1,5 +1,5 @@
-// The dialogs that name a Tabulon: CNewTabulonDlg, CRenameTabulonDlg and CSaveTbAsDlg ("Save
-// Tabulon As"). Each refuses, with its message, an empty name, one the naming rules change and a taken one.
+// The dialogs that name a Tabulon: CRenameTabulonDlg and CSaveTbAsDlg ("Save Tabulon As"). Each
+// refuses, with its message, an empty name, one the naming rules change and a taken one.
 #pragma once
 
 #include "library/CTbItem.h"
@@ -11,31 +11,12 @@
 class CTbBrowser;
 class CTbItem;
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 namespace orvanta::platform {
 class IPrompt;
 }
 
 namespace orvanta::app {
-
-// A new, empty Tabulon: its name, category and the card it will live on.
-class CNewTabulonDlg : public QDialog {
-    Q_OBJECT
-public:
-    CNewTabulonDlg(CTbBrowser& browser, QWidget* parent = nullptr);
-    void accept() override;
-    std::string NewName() const;
-    // The index in the library's category list.
-    int CategoryIndex() const;
-    CardId Card() const;
-
-private:
-    CTbBrowser& m_browser;
-    QLineEdit* m_name;
-    QComboBox* m_category;
-    QComboBox* m_card;
-};
 
 class CRenameTabulonDlg : public QDialog {
     Q_OBJECT

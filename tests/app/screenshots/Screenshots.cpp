@@ -2,6 +2,13 @@
 // a scratch desktop holding the sample Tabulons, for people to look at. Usage: app_screenshots DIR
 #include "../ShellFixture.h"
 
+#include "app/datalink/CDataLinkTab.h"
+#include "app/datalink/CExportDlg.h"
+#include "app/datalink/CExportFieldsPage.h"
+#include "app/datalink/CImportDlg.h"
+#include "app/datalink/CMappingPage.h"
+#include "app/datalink/COptionsPage.h"
+#include "app/datalink/ImportMappingModel.h"
 #include "app/designer/CAdvExpressionEditorDlg.h"
 #include "app/designer/CFieldFormDesignerTab.h"
 #include "app/designer/CFieldPropertiesDlg.h"
@@ -26,13 +33,18 @@
 #include "app/shell/QtPrompt.h"
 #include "app/shell/TabulonNameDialogs.h"
 #include "app/shell/TbListModel.h"
+#include "app/wizard/CCreationWizard.h"
+#include "importexport/CORVTImportExportSpecListXml.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -68,8 +80,9 @@ void CopySamples(const std::string& to) {
 void Dialogs(CMainFrame& frame, CPivotryDoc& doc) {
     CTbBrowser& browser = doc.Browser();
     CTbItem& item = *frame.CurrentItem();
-    CNewTabulonDlg create(browser, &frame);
-    Save(create, "dialog-new-tabulon");
+    CCreationWizard create(browser, CCreationWizard::kAllMethods, nullptr, &frame);
+    create.NameEntry()->setText("Garden Log");
+    Save(create, "dialog-creation-wizard");
     CRenameTabulonDlg rename(browser, item, &frame);
     Save(rename, "dialog-rename");
     CSaveTbAsDlg saveAs(browser, &frame);
@@ -170,6 +183,43 @@ void DesignerWindows(CMainFrame& frame, RunningProgram& program) {
     db.DeleteField(computed->GetSlot());
 }
 
+// The Data Link tab with saved specifications, the import's option and mapping pages and the
+// export's field page, on the current Tabulon.
+void DataLinkWindows(CMainFrame& frame, RunningProgram& program, const std::string& folder) {
+    CTbItem& item = *frame.CurrentItem();
+    const std::string csv = folder + "inventory.csv";
+    std::ofstream(csv, std::ios::binary) << "Item,Room,Value,Bought\r\nReading lamp,Study,45,3/14/2002\r\n"
+                                            "Rug,Living Room,320,10/2/2004\r\nKettle,Kitchen,25,1/9/2003\r\n";
+    CORVTImportExportSpecListXml specs;
+    specs.SetPath(item.SpecificationPath());
+    specs.AddSpec(SPEC_KIND_IMPORT, "Spring inventory", csv)->AddImportField("Item", TEXT_T, 1);
+    specs.AddSpec(SPEC_KIND_EXPORT, "Insurance list", folder + "insurance.csv")->AddExportField(1);
+    specs.Save();
+    frame.TabsView().SelectTab(CTabsView::DataLink);
+    frame.DataLinkTab().SelectSpec(0);
+    Save(frame, "main-datalink-tab");
+    const DataLinkServices services{&program.prompt, &program.Doc().Progress(), &frame.PleaseWait(),
+                                    &program.files,  &program.opener,           &program.Doc().Browser()};
+    CImportDlg import(item.Db(), specs, nullptr, services, &frame);
+    import.Options().SetPath(QString::fromStdString(csv));
+    Save(import, "dialog-import-options");
+    import.NextButton()->click();
+    ImportMappingModel& model = import.Mapping().Model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto choices = model.Choices(model.index(row, ImportMappingModel::TargetColumn));
+        if (row < 3 && choices.size() > 2 + static_cast<size_t>(row))
+            model.setData(model.index(row, ImportMappingModel::TargetColumn), choices[1 + row].second);
+    }
+    Save(import, "dialog-import-mapping");
+    import.reject();
+    CExportDlg exporting(item.Db(), specs, nullptr, folder, services, &frame);
+    exporting.NextButton()->click();
+    QListWidget* fields = exporting.Fields().FieldList();
+    for (int row = 0; row < fields->count() && row < 6; row += 2) fields->item(row)->setSelected(true);
+    exporting.Fields().ChooseSelected();
+    Save(exporting, "dialog-export-fields");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -200,6 +250,7 @@ int main(int argc, char* argv[]) {
     Save(frame, "main-records-all-fields");
     RecordWindows(frame, program);
     DesignerWindows(frame, program);
+    DataLinkWindows(frame, program, desktop.dir.Path().string() + "/");
     frame.TabsView().SelectTab(CTabsView::Details);
     Dialogs(frame, program.Doc());
     Waiting(frame, program.Doc());

@@ -1,0 +1,64 @@
+// COptionsPage: the first page of an import or export: the file with its chooser, the spec's
+// name, the delimiter, the date and time formats, the first-row choice and, for an import,
+// "Replace existing records". A file's extension sets the delimiter; for an export the
+// delimiter sets the file's extension.
+#pragma once
+
+#include "importexport/ImportExportTypes.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QAbstractButton;
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+namespace orvanta::app {
+
+class IFileDialogs;
+
+class COptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { Import, Export };
+
+    COptionsPage(Kind kind, IFileDialogs* files, QWidget* parent = nullptr);
+
+    void SetValues(const std::string& specName, const std::string& path, const ImportExportOptions& options);
+    std::string SpecName() const;
+    std::string Path() const;
+    ImportExportOptions Options() const;
+
+    // Asks the file chooser for the file and takes it.
+    void Browse();
+    // Takes a path as if chosen: its extension's rules are applied.
+    void SetPath(const QString& path);
+    void SetDelimiter(int32_t delimiter);
+
+    QLineEdit* PathEntry() const { return m_path; }
+    QLineEdit* NameEntry() const { return m_name; }
+    QAbstractButton* DelimiterButton(int32_t delimiter) const;
+    QCheckBox* FirstRow() const { return m_firstRow; }
+    QCheckBox* Replace() const { return m_replace; }
+
+private:
+    void OnDelimiterChosen(int delimiter);
+    QButtonGroup* Choices(const char* title, const QStringList& labels, QBoxLayout* into);
+
+    Kind m_kind;
+    IFileDialogs* m_files;
+    QLineEdit* m_path;
+    QLineEdit* m_name;
+    QButtonGroup* m_delimiter = nullptr;
+    QButtonGroup* m_dateFormat = nullptr;
+    QButtonGroup* m_timeFormat = nullptr;
+    QCheckBox* m_seconds;
+    QCheckBox* m_firstRow;
+    QCheckBox* m_replace;
+    int32_t m_workbookDelimiter = -1;  // the list separator's delimiter while a workbook is chosen
+};
+
+}  // namespace orvanta::app
