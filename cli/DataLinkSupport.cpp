@@ -96,33 +96,6 @@ bool ImportInto(CTbObjDB& db, const AnalysedFile& analysed, int* added, CommandI
     return !ReportStatus(status, problemRecord, problemText, io);
 }
 
-namespace {
-
-// Delimited text through the engine, then rewritten in the chosen encoding.
-int32_t ExportText(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
-                   const ImportExportOptions& options, TextEncoding encoding, IProgressIndicator* progress) {
-    QnFile output(out.c_str());
-    const int32_t status = CTbImportExport().ExportRecords(db, output, slots, options, progress);
-    return status == 0 ? TranscodeExportedFile(out, encoding) : status;
-}
-
-int32_t ExportInFormat(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
-                       const ImportExportOptions& options, const ExportChoice& choice, std::string* problem,
-                       IProgressIndicator* progress) {
-    switch (choice.format) {
-        case ExportFormat::Json:
-            return ExportJson(db, out, slots, progress);
-        case ExportFormat::Xlsx:
-            return ExportXlsx(db, out, slots, options, problem, progress);
-        case ExportFormat::Sqlite:
-            return ExportSqlite(db, out, slots, options.replaceRecords != 0, problem, progress);
-        default:
-            return ExportText(db, out, slots, options, choice.encoding, progress);
-    }
-}
-
-}  // namespace
-
 bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>& slots,
                 const ImportExportOptions& options, const ExportChoice& choice, CommandIo& io) {
     // Joined and computed values are written as they are now, not as the file last stored them.
@@ -139,7 +112,8 @@ bool ExportFrom(CTbObjDB& db, const std::string& out, const std::vector<int32_t>
         io.progress->SetText("Exporting records to file");
     }
     std::string problem;
-    const int32_t status = ExportInFormat(db, out, slots, options, choice, &problem, io.progress);
+    const int32_t status =
+        ExportInFormat(db, out, slots, options, choice.format, choice.encoding, &problem, io.progress);
     if (io.progress) io.progress->End();
     return !ReportStatus(status, -1, problem, io);
 }

@@ -1,6 +1,10 @@
 // The names and extensions of the export formats.
 #include "importexport/TbFormatExport.h"
 
+#include "importexport/CTbImportExport.h"
+#include "importexport/UnicodeText.h"
+#include "io/QnFile.h"
+
 #include <strings.h>
 #include <filesystem>
 
@@ -44,4 +48,22 @@ ExportFormat ExportFormatForPath(const std::string& path) {
     if (Is(extension, ".xlsx")) return ExportFormat::Xlsx;
     if (Is(extension, ".sqlite") || Is(extension, ".sqlite3")) return ExportFormat::Sqlite;
     return ExportFormat::Text;
+}
+
+int32_t ExportInFormat(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& slots,
+                       const ImportExportOptions& options, ExportFormat format, TextEncoding encoding,
+                       std::string* problem, IProgressIndicator* progress) {
+    switch (format) {
+        case ExportFormat::Json:
+            return ExportJson(db, path, slots, progress);
+        case ExportFormat::Xlsx:
+            return ExportXlsx(db, path, slots, options, problem, progress);
+        case ExportFormat::Sqlite:
+            return ExportSqlite(db, path, slots, options.replaceRecords != 0, problem, progress);
+        default: {
+            QnFile output(path.c_str());
+            const int32_t status = CTbImportExport().ExportRecords(db, output, slots, options, progress);
+            return status == 0 ? TranscodeExportedFile(path, encoding) : status;
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "importexport/ImportExportTypes.h"
+#include "importexport/TextEncoding.h"
 
 #include <cstdint>
 #include <string>
@@ -42,3 +43,10 @@ int32_t ExportXlsx(CTbObjDB& db, const std::string& path, const std::vector<int3
 // written).
 int32_t ExportSqlite(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& slots,
                      bool replaceTable, std::string* problem, IProgressIndicator* progress = nullptr);
+
+// Exports the slots to path in the format: delimited text through the engine (then rewritten in
+// the encoding), JSON, a workbook or an SQLite table (replaced only with the options'
+// replaceRecords). 0, or the engine's status with *problem when the format's writer gives one.
+int32_t ExportInFormat(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& slots,
+                       const ImportExportOptions& options, ExportFormat format, TextEncoding encoding,
+                       std::string* problem, IProgressIndicator* progress = nullptr);

@@ -13,6 +13,8 @@
 #include "app/datalink/CNewFieldDlg.h"
 #include "app/datalink/COptionsPage.h"
 #include "app/datalink/DataLinkFormats.h"
+#include "app/datalink/DataLinkRuns.h"
+#include "app/datalink/DataLinkServices.h"
 #include "app/datalink/ImportMappingModel.h"
 #include "app/datalink/SpecDefaults.h"
 #include "app/datalink/SpecListModel.h"
@@ -24,6 +26,10 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -125,7 +131,8 @@ private slots:
             QCOMPARE(dialog->Options().NameEntry()->text(), "Import Spec 1");
             QCOMPARE(library.program.files.filters.back(),
                      "Supported Types(*.xls;*.csv;*.txt;*.tab;*.tsv);;MS Excel File(*.xls);;CSV File (Comma "
-                     "delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;All Files (*.*)");
+                     "delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;Excel Workbook "
+                     "(*.xlsx);;OpenDocument Spreadsheet (*.ods);;All Files (*.*)");
             QAbstractItemModelTester tester(&dialog->Mapping().Model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
             ImportMappingModel& model = dialog->Mapping().Model();
@@ -393,6 +400,35 @@ private slots:
         QCOMPARE(library.Take(), Messages{"There was an error loading the Import / Export specifications."});
     }
 
+    void exportsTakeTheirFormatFromTheExtension() {
+        CTbObjDB db;
+        db.AddField("Name", TEXT_T);
+        db.AddField("Count", LONG_T);
+        CTbObjRecord* record = db.Records().AddRecord(true, false);
+        record->Value(1)->SetText("pears");
+        record->Value(2)->SetLong(12);
+        TempDir dir;
+        ScriptedPrompt prompt;
+        const DataLinkServices services{&prompt};
+        QVERIFY(RunExport(db, dir.File("out.json"), {1, 2}, ImportExportOptions{}, services));
+        QFile json(QString::fromStdString(dir.File("out.json")));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonArray rows = QJsonDocument::fromJson(json.readAll()).array();
+        QCOMPARE(rows.at(0).toObject()["Count"].toInt(), 12);
+        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services));
+        prompt.answers = {PromptAnswer::Yes};
+        QVERIFY2(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services),
+                 "a database the user agreed to replace has its table replaced");
+        db.SetPdbName("MRA_Fruit");
+        prompt.answers = {PromptAnswer::Yes};
+        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services));
+        QProcess sqlite;
+        sqlite.start("sqlite3",
+                     {QString::fromStdString(dir.File("out.sqlite")), "SELECT Name, Count FROM Fruit;"});
+        QVERIFY(sqlite.waitForFinished());
+        QCOMPARE(QString(sqlite.readAllStandardOutput()).trimmed(), "pears|12");
+    }
+
     void theDecisionsOnTheirOwn() {
         CORVTImportExportSpecListXml list;
         list.AddSpec(SPEC_KIND_IMPORT, "Import Spec 1", "a.csv");
@@ -406,9 +442,12 @@ private slots:
         QCOMPARE(DefaultExportPath("/d/", 1), "/d/Tabulon_Export.csv");
         QVERIFY(EffectOfExtension("x.XLS") == ExtensionEffect::Workbook);
         QVERIFY(EffectOfExtension("x.txt") == ExtensionEffect::None);
-        QCOMPARE(ExportFileFilter(),
-                 "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; "
-                 "*.txt);;All Files (*.*)");
+        QCOMPARE(
+            ExportFileFilter(),
+            "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;Excel "
+            "Workbook (*.xlsx);;JSON File (*.json);;SQLite Database (*.sqlite; *.sqlite3);;All Files (*.*)");
+        QVERIFY(EffectOfExtension("x.ods") == ExtensionEffect::Workbook);
+        QCOMPARE(ExportPathForDelimiter("/d/out.json", 1), "/d/out.json");
 
         CTbObjDB db;
         db.AddField("Name", TEXT_T);

@@ -16,10 +16,9 @@ struct ExtensionRule {
     ExtensionEffect effect;
 };
 
-const ExtensionRule kRules[] = {{"tab", ExtensionEffect::Tab},
-                                {"tsv", ExtensionEffect::Tab},
-                                {"csv", ExtensionEffect::Comma},
-                                {"xls", ExtensionEffect::Workbook}};
+const ExtensionRule kRules[] = {{"tab", ExtensionEffect::Tab},       {"tsv", ExtensionEffect::Tab},
+                                {"csv", ExtensionEffect::Comma},     {"xls", ExtensionEffect::Workbook},
+                                {"xlsx", ExtensionEffect::Workbook}, {"ods", ExtensionEffect::Workbook}};
 
 }  // namespace
 
@@ -28,6 +27,10 @@ const std::vector<DataLinkFormat>& DataLinkFormats() {
         {"MS Excel File(*.xls)", {"xls"}, true, false},
         {"CSV File (Comma delimited) (*.csv; *.txt)", {"csv", "txt"}, true, true},
         {"Tab Delimited File (*.tab; *.tsv; *.txt)", {"tab", "tsv", "txt"}, true, true},
+        {"Excel Workbook (*.xlsx)", {"xlsx"}, true, true, true},
+        {"OpenDocument Spreadsheet (*.ods)", {"ods"}, true, false, true},
+        {"JSON File (*.json)", {"json"}, false, true, true},
+        {"SQLite Database (*.sqlite; *.sqlite3)", {"sqlite", "sqlite3"}, false, true, true},
     };
     return formats;
 }
@@ -37,10 +40,11 @@ std::string ImportFileFilter() {
     std::string lines;
     for (const DataLinkFormat& format : DataLinkFormats()) {
         if (!format.imported) continue;
+        lines.append(format.filter).append(";;");
+        if (format.added) continue;
         for (const char* extension : format.extensions)
             if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
                 extensions.push_back(extension);
-        lines.append(format.filter).append(";;");
     }
     std::string supported = "Supported Types(";
     for (size_t i = 0; i < extensions.size(); ++i) supported.append(i ? ";*." : "*.").append(extensions[i]);

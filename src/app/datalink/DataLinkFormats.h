@@ -20,12 +20,15 @@ struct DataLinkFormat {
     std::vector<const char*> extensions;  // lower case, without the dot, in the filter's order
     bool imported;
     bool exported;
+    bool added =
+        false;  // a format beyond the classic ones: its own line after them, not in "Supported Types"
 };
 
 // Every format, in the choosers' order.
 const std::vector<DataLinkFormat>& DataLinkFormats();
 
-// "Supported Types(...)", each format's line and "All Files (*.*)", joined with ";;".
+// "Supported Types(...)" of the classic formats, each format's line and "All Files (*.*)",
+// joined with ";;".
 std::string ImportFileFilter();
 // Each exported format's line and "All Files (*.*)".
 std::string ExportFileFilter();

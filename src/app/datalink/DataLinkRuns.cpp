@@ -5,6 +5,7 @@
 #include "app/shell/CPleaseWaitDlg.h"
 #include "importexport/CTbImportExport.h"
 #include "importexport/ImportExportReport.h"
+#include "importexport/TbFormatExport.h"
 #include "importexport/WorkbookConvert.h"
 #include "io/QnFile.h"
 #include "model/IProgressIndicator.h"
@@ -148,22 +149,27 @@ bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServi
 bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& fieldSlots,
                const ImportExportOptions& options, const DataLinkServices& services) {
     std::error_code ec;
-    if (std::filesystem::exists(path, ec) &&
+    const bool existed = std::filesystem::exists(path, ec);
+    if (existed &&
         (!services.prompt ||
          services.prompt->Show("File Already Exists", path + " already exists. \nDo you want to replace it?",
                                PromptIcon::Warning, PromptButtons::YesNo) != PromptAnswer::Yes))
         return false;
     int32_t status = 0;
+    std::string problem;
     {
         ProgressShown shown(services.progress);
         if (services.progress) {
             services.progress->SetRange(db.RecordCount());
             services.progress->SetText("Exporting records to file");
         }
-        QnFile output(path.c_str());
-        status = CTbImportExport().ExportRecords(db, output, fieldSlots, options, services.progress);
+        // A database whose replacement the user agreed to has its table replaced.
+        ImportExportOptions chosen = options;
+        if (existed) chosen.replaceRecords = 1;
+        status = ExportInFormat(db, path, fieldSlots, chosen, ExportFormatForPath(path), TextEncoding::Ansi,
+                                &problem, services.progress);
     }
-    if (services.prompt && ReportImportExportResult(*services.prompt, status, -1, "")) return false;
+    if (services.prompt && ReportImportExportResult(*services.prompt, status, -1, problem)) return false;
     Tell(services, "Export", "Data exported successfully to " + path, PromptIcon::Information);
     return true;
 }

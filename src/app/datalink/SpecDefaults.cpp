@@ -3,6 +3,7 @@
 
 #include "app/datalink/DataLinkFormats.h"
 #include "importexport/CORVTImportExportSpecListXml.h"
+#include "importexport/TbFormatExport.h"
 
 #include <filesystem>
 
@@ -37,7 +38,9 @@ std::string DefaultExportPath(const std::string& folder, int32_t delimiter) {
 }
 
 std::string ExportPathForDelimiter(const std::string& path, int32_t delimiter) {
-    if (path.empty() || ExtensionMeans(path, delimiter)) return path;
+    // JSON, workbook and database exports keep their extension: it chose their format.
+    if (path.empty() || ExtensionMeans(path, delimiter) || ExportFormatForPath(path) != ExportFormat::Text)
+        return path;
     return std::filesystem::path(path).replace_extension(ExportExtension(delimiter)).string();
 }
 
