@@ -43,16 +43,19 @@ bool AnalyzeForImport(const std::string& file, AnalysedFile* analysed, CommandIo
     StreamPrompt prompt(io.err);
     ImportExportOptions& options = analysed->options;
     analysed->readPath = file;
-    if (ConvertWorkbookToCsv(file, &analysed->readPath, &analysed->converted, prompt) != 0) return false;
+    bool workbook = false;
+    if (ConvertWorkbookToCsv(file, &analysed->readPath, &workbook, prompt) != 0) return false;
+    analysed->converted = workbook;
     TranscodeReport transcoding;
-    if (!analysed->converted) {
+    if (workbook) {
+        // The converter writes its CSV with the system's list separator.
+        options.delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
+    } else {
         const int32_t status =
             TranscodeForImport(file, analysed->encoding, &analysed->readPath, &transcoding);
         if (ReportImportExportResult(prompt, status, -1, "")) return false;
         analysed->converted = transcoding.transcoded;
     }
-    if (analysed->converted)
-        options.delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
     if (options.delimiter == 3) {
         prompt.Show("Import Error", kListSeparatorMessage, platform::PromptIcon::Error,
                     platform::PromptButtons::Ok);

@@ -400,7 +400,7 @@ private slots:
         QCOMPARE(library.Take(), Messages{"There was an error loading the Import / Export specifications."});
     }
 
-    void exportsTakeTheirFormatFromTheExtension() {
+    void exportsAndImportsTakeTheirFormatsAndEncodings() {
         CTbObjDB db;
         db.AddField("Name", TEXT_T);
         db.AddField("Count", LONG_T);
@@ -410,23 +410,40 @@ private slots:
         TempDir dir;
         ScriptedPrompt prompt;
         const DataLinkServices services{&prompt};
-        QVERIFY(RunExport(db, dir.File("out.json"), {1, 2}, ImportExportOptions{}, services));
+        QVERIFY(
+            RunExport(db, dir.File("out.json"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi, services));
         QFile json(QString::fromStdString(dir.File("out.json")));
         QVERIFY(json.open(QIODevice::ReadOnly));
         const QJsonArray rows = QJsonDocument::fromJson(json.readAll()).array();
         QCOMPARE(rows.at(0).toObject()["Count"].toInt(), 12);
-        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services));
+        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
+                          services));
         prompt.answers = {PromptAnswer::Yes};
-        QVERIFY2(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services),
+        QVERIFY2(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
+                           services),
                  "a database the user agreed to replace has its table replaced");
         db.SetPdbName("MRA_Fruit");
         prompt.answers = {PromptAnswer::Yes};
-        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, services));
+        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
+                          services));
         QProcess sqlite;
         sqlite.start("sqlite3",
                      {QString::fromStdString(dir.File("out.sqlite")), "SELECT Name, Count FROM Fruit;"});
         QVERIFY(sqlite.waitForFinished());
         QCOMPARE(QString(sqlite.readAllStandardOutput()).trimmed(), "pears|12");
+
+        const ImportExportOptions text{1, 1, 0, 0, 0, 0, 0};
+        QVERIFY(RunExport(db, dir.File("out.csv"), {1, 2}, text, TextEncoding::Utf8Signed, services));
+        QFile csv(QString::fromStdString(dir.File("out.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().startsWith("\xEF\xBB\xBF"));
+        std::ofstream(dir.File("in.csv")) << "Name\nCaf\xC3\xA9 \xE2\x98\x83\n";
+        PreparedImport prepared;
+        QVERIFY(PrepareImport(dir.File("in.csv"), text, TextEncoding::Utf8, services, &prepared) ==
+                Preparation::Ready);
+        QCOMPARE(prompt.shown.back().title, "Import Warning");
+        QVERIFY(prepared.converted);
+        QCOMPARE(prepared.records, 1);
     }
 
     void theDecisionsOnTheirOwn() {

@@ -87,6 +87,14 @@ TEST_F(CliFormats, UnicodeTextImportsWithAWarningAndTheDefaultStillRefusesIt) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.err, "Import Warning: 2 characters")) << run.err;
     EXPECT_EQ(Run("analyze " + Path("plain.csv") + " --encoding utf-7").status, 1);
+    // A transcoded file keeps its own delimiter.
+    Write("tabbed.tsv", "Title\tOther\nAlpha, Beta\tx\n");
+    ASSERT_EQ(
+        Run("import " + tabulon + " " + Path("tabbed.tsv") + " --map 1=1 --replace --encoding utf-8").status,
+        0);
+    ASSERT_EQ(Run("export " + tabulon + " " + Path("tabbed.csv") + " --fields 1").status, 0);
+    EXPECT_TRUE(Contains(ReadText(dir.File("tabbed.csv")), "\"Alpha, Beta\""))
+        << ReadText(dir.File("tabbed.csv"));
 }
 
 // The UTF-8 export, with and without its signature, turned back by iconv.

@@ -187,6 +187,7 @@ void CDataLinkTab::OpenImport(int spec, std::unique_ptr<PreparedImport> prepared
         editing = m_specs->AddSpec(SPEC_KIND_IMPORT, name, ready.path);
     }
     editing->SetOptions(ready.options);
+    editing->SetEncoding(ready.encoding);
     dialog.Mapping().Mapping()->Store(*editing);
     SaveSpecs();
     if (outcome == CDataLinkDlg::SavedAndRun && EditAllowed()) RunImport(db, ready, m_services);
@@ -207,17 +208,19 @@ void CDataLinkTab::OpenExport(int spec, bool warned) {
         editing = m_specs->AddSpec(SPEC_KIND_EXPORT, name, dialog.Path());
     }
     editing->SetOptions(dialog.Options().Options());
+    editing->SetEncoding(dialog.Options().Encoding());
     for (int32_t slot : dialog.Fields().Chosen()) editing->AddExportField(slot);
     SaveSpecs();
     if (outcome == CDataLinkDlg::SavedAndRun)
-        RunExport(m_item->Db(), dialog.Path(), dialog.Fields().Chosen(), editing->GetOptions(), m_services);
+        RunExport(m_item->Db(), dialog.Path(), dialog.Fields().Chosen(), editing->GetOptions(),
+                  editing->GetEncoding(), m_services);
 }
 
 void CDataLinkTab::RunImportSpec(int spec) {
     const CORVTImportExportSpecXml& saved = *m_specs->Spec(spec);
     auto prepared = std::make_unique<PreparedImport>();
-    const Preparation preparation =
-        PrepareImport(saved.GetImportPath(), saved.GetOptions(), m_services, prepared.get());
+    const Preparation preparation = PrepareImport(saved.GetImportPath(), saved.GetOptions(),
+                                                  saved.GetEncoding(), m_services, prepared.get());
     if (preparation == Preparation::FileMissing) return OpenImport(spec);
     if (preparation != Preparation::Ready) return;
     auto mapping = std::make_unique<ImportMapping>(m_item->Db(), prepared->columns);
@@ -240,7 +243,8 @@ void CDataLinkTab::RunExportSpec(int spec) {
             m_services.prompt->Show(dropped.title, dropped.text, PromptIcon::Warning, PromptButtons::Ok);
         return OpenExport(spec, true);
     }
-    RunExport(m_item->Db(), saved.GetExportPath(), fields.Chosen(), saved.GetOptions(), m_services);
+    RunExport(m_item->Db(), saved.GetExportPath(), fields.Chosen(), saved.GetOptions(), saved.GetEncoding(),
+              m_services);
 }
 
 }  // namespace orvanta::app

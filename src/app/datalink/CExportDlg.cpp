@@ -21,6 +21,7 @@ CExportDlg::CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& l
     AddPage(m_fields);
     if (editing) {
         m_options->SetValues(editing->GetName(), editing->GetExportPath(), editing->GetOptions());
+        m_options->SetEncoding(editing->GetEncoding());
         m_dropped = m_fields->SetChosen(editing->ExportFields());
         if (warned) m_dropped = {};
     } else {

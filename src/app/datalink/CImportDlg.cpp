@@ -19,9 +19,10 @@ CImportDlg::CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
       m_mapping(new CMappingPage(services.prompt, this)) {
     AddPage(m_options);
     AddPage(m_mapping);
-    if (editing)
+    if (editing) {
         m_options->SetValues(editing->GetName(), editing->GetImportPath(), editing->GetOptions());
-    else
+        m_options->SetEncoding(editing->GetEncoding());
+    } else
         m_options->SetValues(DefaultSpecName(list, kImportSpecStem), "",
                              ImportExportOptions{1, 1, 0, 0, 0, 0, 0});
     connect(m_mapping, &CMappingPage::MappingChanged, this, &CImportDlg::UpdateButtons);
@@ -52,8 +53,8 @@ bool CImportDlg::Next() {
         return false;
     }
     auto prepared = std::make_unique<PreparedImport>();
-    if (PrepareImport(m_options->Path(), m_options->Options(), m_services, prepared.get()) !=
-        Preparation::Ready)
+    if (PrepareImport(m_options->Path(), m_options->Options(), m_options->Encoding(), m_services,
+                      prepared.get()) != Preparation::Ready)
         return false;
     auto mapping = std::make_unique<ImportMapping>(m_db, prepared->columns);
     if (m_editing)

@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,7 +36,8 @@ COptionsPage::COptionsPage(Kind kind, IFileDialogs* files, QWidget* parent)
       m_seconds(new QCheckBox("Has Seconds", this)),
       m_firstRow(
           new QCheckBox(kind == Import ? "First Row Contains Field Names" : "Export Field Names", this)),
-      m_replace(new QCheckBox("Replace existing records", this)) {
+      m_replace(new QCheckBox("Replace existing records", this)),
+      m_encoding(new QComboBox(this)) {
     m_path->setObjectName("fileName");
     m_name->setObjectName("specName");
     m_path->setMinimumWidth(340);
@@ -46,6 +48,18 @@ COptionsPage::COptionsPage(Kind kind, IFileDialogs* files, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow("File Name :", file);
     form->addRow("Spec Name :", m_name);
+    m_encoding->setObjectName("encoding");
+    m_encoding->addItem("Windows (ANSI)", static_cast<int>(TextEncoding::Ansi));
+    m_encoding->addItem("UTF-8", static_cast<int>(TextEncoding::Utf8));
+    if (kind == Import) {
+        m_encoding->addItem("UTF-16", static_cast<int>(TextEncoding::Utf16));
+        m_encoding->addItem("Detect from the file", static_cast<int>(TextEncoding::Auto));
+    } else {
+        m_encoding->addItem("UTF-8 with signature", static_cast<int>(TextEncoding::Utf8Signed));
+    }
+    m_encoding->setToolTip(
+        "The character encoding of a text file; workbooks, JSON and databases keep their own");
+    form->addRow("Encoding :", m_encoding);
 
     auto* choices = new QHBoxLayout;
     m_delimiter = Choices("Delimiter", {"Tab", "Comma", "Semicolon"}, choices);
@@ -93,6 +107,14 @@ QButtonGroup* COptionsPage::Choices(const char* title, const QStringList& labels
     column->addStretch(1);
     into->addWidget(box);
     return group;
+}
+
+TextEncoding COptionsPage::Encoding() const {
+    return static_cast<TextEncoding>(m_encoding->currentData().toInt());
+}
+
+void COptionsPage::SetEncoding(TextEncoding encoding) {
+    m_encoding->setCurrentIndex(std::max(0, m_encoding->findData(static_cast<int>(encoding))));
 }
 
 void COptionsPage::SetValues(const std::string& specName, const std::string& path,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "importexport/ImportExportTypes.h"
+#include "importexport/TextEncoding.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@ class QAbstractButton;
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace orvanta::app {
@@ -31,6 +33,10 @@ public:
     std::string SpecName() const;
     std::string Path() const;
     ImportExportOptions Options() const;
+    // A text file's encoding: Windows-1252 (the default), UTF-8, UTF-16 or detected on import;
+    // Windows-1252 or UTF-8 with or without its signature on export.
+    TextEncoding Encoding() const;
+    void SetEncoding(TextEncoding encoding);
 
     // Asks the file chooser for the file and takes it.
     void Browse();
@@ -43,6 +49,7 @@ public:
     QAbstractButton* DelimiterButton(int32_t delimiter) const;
     QCheckBox* FirstRow() const { return m_firstRow; }
     QCheckBox* Replace() const { return m_replace; }
+    QComboBox* EncodingChoice() const { return m_encoding; }
 
 private:
     void OnDelimiterChosen(int delimiter);
@@ -58,6 +65,7 @@ private:
     QCheckBox* m_seconds;
     QCheckBox* m_firstRow;
     QCheckBox* m_replace;
+    QComboBox* m_encoding;
     int32_t m_workbookDelimiter = -1;  // the list separator's delimiter while a workbook is chosen
 };
 

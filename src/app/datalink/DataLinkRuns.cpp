@@ -6,6 +6,7 @@
 #include "importexport/CTbImportExport.h"
 #include "importexport/ImportExportReport.h"
 #include "importexport/TbFormatExport.h"
+#include "importexport/UnicodeText.h"
 #include "importexport/WorkbookConvert.h"
 #include "io/QnFile.h"
 #include "model/IProgressIndicator.h"
@@ -100,14 +101,33 @@ PreparedImport::~PreparedImport() {
     if (converted) std::filesystem::remove(readPath, ec);
 }
 
-Preparation PrepareImport(const std::string& path, const ImportExportOptions& options,
+namespace {
+
+// A Unicode text file is read through a Windows-1252 copy; characters it cannot hold are warned of.
+bool Transcoded(PreparedImport* prepared, const DataLinkServices& services) {
+    TranscodeReport report;
+    const int32_t status =
+        TranscodeForImport(prepared->path, prepared->encoding, &prepared->readPath, &report);
+    if (services.prompt && ReportImportExportResult(*services.prompt, status, -1, "")) return false;
+    prepared->converted = report.transcoded;
+    if (report.replaced > 0)
+        Tell(services, "Import Warning", ReplacedCharactersMessage(report), PromptIcon::Warning);
+    return true;
+}
+
+}  // namespace
+
+Preparation PrepareImport(const std::string& path, const ImportExportOptions& options, TextEncoding encoding,
                           const DataLinkServices& services, PreparedImport* prepared) {
     prepared->options = options;
+    prepared->encoding = encoding;
     prepared->path = path;
     prepared->readPath = path;
     if (ConvertedWorkbook(prepared, services) != 0) return Preparation::Failed;
     if (prepared->converted)
         prepared->options.delimiter = DelimiterForListSeparator(platform::UserLocale().listSeparator);
+    else if (!Transcoded(prepared, services))
+        return Preparation::Failed;
     if (prepared->options.delimiter == 3) {
         Tell(services, "Import Error", kListSeparatorMessage, PromptIcon::Error);
         return Preparation::Failed;
@@ -147,7 +167,7 @@ bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServi
 }
 
 bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& fieldSlots,
-               const ImportExportOptions& options, const DataLinkServices& services) {
+               const ImportExportOptions& options, TextEncoding encoding, const DataLinkServices& services) {
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
     if (existed &&
@@ -166,8 +186,8 @@ bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>
         // A database whose replacement the user agreed to has its table replaced.
         ImportExportOptions chosen = options;
         if (existed) chosen.replaceRecords = 1;
-        status = ExportInFormat(db, path, fieldSlots, chosen, ExportFormatForPath(path), TextEncoding::Ansi,
-                                &problem, services.progress);
+        status = ExportInFormat(db, path, fieldSlots, chosen, ExportFormatForPath(path), encoding, &problem,
+                                services.progress);
     }
     if (services.prompt && ReportImportExportResult(*services.prompt, status, -1, problem)) return false;
     Tell(services, "Export", "Data exported successfully to " + path, PromptIcon::Information);

@@ -5,6 +5,7 @@
 
 #include "app/datalink/DataLinkServices.h"
 #include "importexport/ImportExportTypes.h"
+#include "importexport/TextEncoding.h"
 
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ public:
     PreparedImport& operator=(const PreparedImport&) = delete;
 
     ImportExportOptions options;
+    TextEncoding encoding =
+        TextEncoding::Ansi;  // the chosen file's; the engine reads readPath in Windows-1252
     CImportFields columns;
     int32_t records = 0;
     std::string path;
@@ -32,10 +35,11 @@ public:
 
 enum class Preparation { Ready, FileMissing, Failed };
 
-// Converts a workbook, checks that the file is there ("File Missing" otherwise) and analyses
-// it; every failure is told. prepared's options are the run's; a workbook's delimiter follows
-// the system's list separator.
-Preparation PrepareImport(const std::string& path, const ImportExportOptions& options,
+// Converts a workbook or transcodes a Unicode text file, checks that the file is there ("File
+// Missing" otherwise) and analyses it; every failure is told, and characters read as "?" are
+// warned of. prepared's options are the run's; a workbook's delimiter follows the system's list
+// separator.
+Preparation PrepareImport(const std::string& path, const ImportExportOptions& options, TextEncoding encoding,
                           const DataLinkServices& services, PreparedImport* prepared);
 
 // Deletes every record when asked, imports the rows of the columns' targets with progress and
@@ -45,6 +49,6 @@ bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServi
 // Asks before replacing an existing file, exports with progress and tells the result; false
 // when declined or failed.
 bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& fieldSlots,
-               const ImportExportOptions& options, const DataLinkServices& services);
+               const ImportExportOptions& options, TextEncoding encoding, const DataLinkServices& services);
 
 }  // namespace orvanta::app
