@@ -65,8 +65,8 @@ CDataLinkTab::CDataLinkTab(const DataLinkServices& services, QWidget* parent)
     m_list->horizontalHeader()->resizeSection(SpecListModel::TypeColumn, 80);
     auto* heading = new QLabel("<b>Import / Export Specifications</b>", this);
     auto* hint = new QLabel(
-        "Import records from delimited text files and Excel workbooks, export them to text "
-        "files, and keep the settings of each as a specification to run again.",
+        "Import records from text files and spreadsheets, export them to text, workbook, JSON or "
+        "SQLite files, and keep the settings of each as a specification to run again.",
         this);
     hint->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
