@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(library.Take(), Messages{"Data imported successfully from " + library.Csv()});
         QCOMPARE(db.RecordCount(), 5);
 
-        // The file's columns changed: the run opens the spec on its mapping page after the warning.
+        // The file's columns changed: the run opens the specification on its mapping page after the warning.
         DataLinkLibrary::WriteFile(library.Csv(), "Title,Count,Added\r\nKiwi,7,1/2/2003\r\n");
         OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
             QCOMPARE(dialog->Page(), 1);

@@ -1,5 +1,6 @@
 // CExportDlg: the export command's pages: the options in export form, then the fields to
-// export. Opened on a saved spec it edits that spec, its fields checked against the Tabulon.
+// export. Opened on a saved specification it edits that specification, its fields checked against the
+// Tabulon.
 #pragma once
 
 #include "app/datalink/CDataLinkDlg.h"
@@ -21,8 +22,8 @@ class COptionsPage;
 class CExportDlg : public CDataLinkDlg {
     Q_OBJECT
 public:
-    // editing: the saved spec to edit, or none for a new one; folder: where a new export is written.
-    // warned: the dropped fields of the saved spec were told already.
+    // editing: the saved specification to edit, or none for a new one; folder: where a new export is written.
+    // warned: the dropped fields of the saved specification were told already.
     CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& list,
                const CORVTImportExportSpecXml* editing, const std::string& folder,
                const DataLinkServices& services, QWidget* parent = nullptr, bool warned = false);

@@ -1,6 +1,6 @@
 // CImportDlg: the import command's pages: the options, then, once the file is found and
-// analysed, the mapping of its columns. Opened on a saved spec it edits that spec: its columns
-// keep their fields where they still fit, with a warning where they do not.
+// analysed, the mapping of its columns. Opened on a saved specification it edits that specification: its
+// columns keep their fields where they still fit, with a warning where they do not.
 #pragma once
 
 #include "app/datalink/CDataLinkDlg.h"
@@ -21,13 +21,13 @@ class COptionsPage;
 class CImportDlg : public CDataLinkDlg {
     Q_OBJECT
 public:
-    // editing: the saved spec to edit, or none for a new one.
+    // editing: the saved specification to edit, or none for a new one.
     CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
                const CORVTImportExportSpecXml* editing, const DataLinkServices& services,
                QWidget* parent = nullptr);
     ~CImportDlg() override;
 
-    // Opens on the mapping page of a file already analysed and matched against the spec.
+    // Opens on the mapping page of a file already analysed and matched against the specification.
     void StartOnMapping(std::unique_ptr<PreparedImport> prepared, std::unique_ptr<ImportMapping> mapping);
 
     COptionsPage& Options() const { return *m_options; }

@@ -1,4 +1,4 @@
-// COptionsPage: the first page of an import or export: the file with its chooser, the spec's
+// COptionsPage: the first page of an import or export: the file with its chooser, the specification's
 // name, the delimiter, the date and time formats, the first-row choice and, for an import,
 // "Replace existing records". A file's extension sets the delimiter; for an export the
 // delimiter sets the file's extension.

@@ -1,5 +1,5 @@
 // ImportMapping: the mapping page's decisions on the analysed columns of a file: the types a
-// column may be imported as, the fields it may go into, new fields for it, the saved spec's
+// column may be imported as, the fields it may go into, new fields for it, the saved specification's
 // mapping matched again, and the checks before the mapping is saved and run.
 #pragma once
 
@@ -30,7 +30,7 @@ public:
     const MappingRow& Row(int row) const { return m_rows[static_cast<size_t>(row)]; }
     CTbObjDB& Db() const { return m_db; }
 
-    // Matches the spec's saved columns place by place: a row keeps the saved target when name
+    // Matches the specification's saved columns place by place: a row keeps the saved target when name
     // and type are equal and the target is a used field of a compatible type (the row then
     // imports as that field's type). The warning when a saved target was lost.
     DataLinkMessage ApplySaved(const CORVTImportExportSpecXml& spec);
@@ -59,7 +59,7 @@ public:
 
     // The targets written into the engine's columns (in the same order).
     void ApplyTargets(CImportFields& columns) const;
-    // The spec's columns replaced by the rows: name, detected type and target.
+    // The specification's columns replaced by the rows: name, detected type and target.
     void Store(CORVTImportExportSpecXml& spec) const;
 
 private:

@@ -1,4 +1,4 @@
-// Spec names and export file names.
+// Specification names and export file names.
 #include "app/datalink/SpecDefaults.h"
 
 #include "app/datalink/DataLinkFormats.h"

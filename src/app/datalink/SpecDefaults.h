@@ -1,4 +1,4 @@
-// The defaults of a new import or export: the spec name "Import Spec N" / "Export Spec N" with
+// The defaults of a new import or export: the specification name "Import Spec N" / "Export Spec N" with
 // the lowest number free, and the export file's name and extension following the delimiter.
 #pragma once
 
@@ -12,7 +12,7 @@ namespace orvanta::app {
 inline constexpr const char* kImportSpecStem = "Import Spec";
 inline constexpr const char* kExportSpecStem = "Export Spec";
 
-// The stem, a space and the lowest number from 1 that no spec of the list bears.
+// The stem, a space and the lowest number from 1 that no specification of the list bears.
 std::string DefaultSpecName(const CORVTImportExportSpecListXml& list, const std::string& stem);
 
 // ".txt" for tab, ".csv" for comma and semicolon.
