@@ -14,11 +14,11 @@
 #include "app/datalink/COptionsPage.h"
 #include "app/datalink/DataLinkFormats.h"
 #include "app/datalink/DataLinkRuns.h"
-#include "app/datalink/DataLinkServices.h"
 #include "app/datalink/ImportMappingModel.h"
 #include "app/datalink/SpecDefaults.h"
 #include "app/datalink/SpecListModel.h"
 #include "app/shell/CTbListCtrl.h"
+#include "app/widgets/PageServices.h"
 #include "importexport/CORVTImportExportSpecListXml.h"
 #include "model/TbObjField.h"
 #include "platform/Locale.h"
@@ -409,7 +409,7 @@ private slots:
         record->Value(2)->SetLong(12);
         TempDir dir;
         ScriptedPrompt prompt;
-        const DataLinkServices services{&prompt};
+        const PageServices services{&prompt};
         QVERIFY(
             RunExport(db, dir.File("out.json"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi, services));
         QFile json(QString::fromStdString(dir.File("out.json")));

@@ -13,7 +13,7 @@
 
 namespace orvanta::app {
 
-CDataLinkDlg::CDataLinkDlg(const QString& title, const DataLinkServices& services, QWidget* parent)
+CDataLinkDlg::CDataLinkDlg(const QString& title, const PageServices& services, QWidget* parent)
     : QDialog(parent),
       m_services(services),
       m_pages(new QStackedWidget(this)),

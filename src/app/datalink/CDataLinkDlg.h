@@ -3,7 +3,7 @@
 // decide what a step does; the dialog ends with what the user chose.
 #pragma once
 
-#include "app/datalink/DataLinkServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ public:
     // How the dialog ended (its result code).
     enum Outcome { Cancelled = QDialog::Rejected, Saved = 2, SavedAndRun = 3 };
 
-    CDataLinkDlg(const QString& title, const DataLinkServices& services, QWidget* parent = nullptr);
+    CDataLinkDlg(const QString& title, const PageServices& services, QWidget* parent = nullptr);
 
     int Page() const;
     QPushButton* BackButton() const { return m_back; }
@@ -40,7 +40,7 @@ protected:
     virtual bool Leave() { return true; }
     void Tell(const char* title, const std::string& text, bool error = true);
 
-    DataLinkServices m_services;
+    PageServices m_services;
 
 private:
     void OpenHelp();

@@ -47,7 +47,7 @@ std::string ExportFolder() {
 
 }  // namespace
 
-CDataLinkTab::CDataLinkTab(const DataLinkServices& services, QWidget* parent)
+CDataLinkTab::CDataLinkTab(const PageServices& services, QWidget* parent)
     : QWidget(parent),
       m_services(services),
       m_model(new SpecListModel(this)),

@@ -4,7 +4,7 @@
 // command's pages open.
 #pragma once
 
-#include "app/datalink/DataLinkServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ class SpecListModel;
 class CDataLinkTab : public QWidget {
     Q_OBJECT
 public:
-    explicit CDataLinkTab(const DataLinkServices& services, QWidget* parent = nullptr);
+    explicit CDataLinkTab(const PageServices& services, QWidget* parent = nullptr);
     ~CDataLinkTab() override;
 
     // Shows the item's specifications (none: nothing).
@@ -63,7 +63,7 @@ private:
     void SaveSpecs();
     bool EditAllowed() const { return !m_editGate || m_editGate(); }
 
-    DataLinkServices m_services;
+    PageServices m_services;
     CTbItem* m_item = nullptr;
     std::unique_ptr<CORVTImportExportSpecListXml> m_specs;
     SpecListModel* m_model;

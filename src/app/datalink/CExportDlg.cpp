@@ -13,7 +13,7 @@ namespace orvanta::app {
 
 CExportDlg::CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& list,
                        const CORVTImportExportSpecXml* editing, const std::string& folder,
-                       const DataLinkServices& services, QWidget* parent, bool warned)
+                       const PageServices& services, QWidget* parent, bool warned)
     : CDataLinkDlg("Export", services, parent),
       m_options(new COptionsPage(COptionsPage::Export, services.files, this)),
       m_fields(new CExportFieldsPage(db, services.prompt, this)) {

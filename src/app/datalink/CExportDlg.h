@@ -26,7 +26,7 @@ public:
     // warned: the dropped fields of the saved specification were told already.
     CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& list,
                const CORVTImportExportSpecXml* editing, const std::string& folder,
-               const DataLinkServices& services, QWidget* parent = nullptr, bool warned = false);
+               const PageServices& services, QWidget* parent = nullptr, bool warned = false);
 
     COptionsPage& Options() const { return *m_options; }
     CExportFieldsPage& Fields() const { return *m_fields; }

@@ -10,8 +10,7 @@
 namespace orvanta::app {
 
 CImportDlg::CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
-                       const CORVTImportExportSpecXml* editing, const DataLinkServices& services,
-                       QWidget* parent)
+                       const CORVTImportExportSpecXml* editing, const PageServices& services, QWidget* parent)
     : CDataLinkDlg("Import", services, parent),
       m_db(db),
       m_editing(editing),

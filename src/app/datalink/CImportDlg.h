@@ -23,7 +23,7 @@ class CImportDlg : public CDataLinkDlg {
 public:
     // editing: the saved specification to edit, or none for a new one.
     CImportDlg(CTbObjDB& db, const CORVTImportExportSpecListXml& list,
-               const CORVTImportExportSpecXml* editing, const DataLinkServices& services,
+               const CORVTImportExportSpecXml* editing, const PageServices& services,
                QWidget* parent = nullptr);
     ~CImportDlg() override;
 

@@ -64,11 +64,11 @@ private:
     CPleaseWaitDlg* m_window;
 };
 
-void Tell(const DataLinkServices& services, const char* title, const std::string& text, PromptIcon icon) {
+void Tell(const PageServices& services, const char* title, const std::string& text, PromptIcon icon) {
     if (services.prompt) services.prompt->Show(title, text, icon, PromptButtons::Ok);
 }
 
-int32_t ConvertedWorkbook(PreparedImport* prepared, const DataLinkServices& services) {
+int32_t ConvertedWorkbook(PreparedImport* prepared, const PageServices& services) {
     HeldPrompt held;
     int32_t status = 0;
     {
@@ -82,7 +82,7 @@ int32_t ConvertedWorkbook(PreparedImport* prepared, const DataLinkServices& serv
 }
 
 // The analysis runs beside the main thread, which keeps the please-wait window painting.
-int32_t Analysed(PreparedImport* prepared, const DataLinkServices& services) {
+int32_t Analysed(PreparedImport* prepared, const PageServices& services) {
     Waiting waiting(services.pleaseWait, "Preparing to import");
     auto analysis = std::async(std::launch::async, [prepared] {
         QnFile input(prepared->readPath.c_str());
@@ -104,7 +104,7 @@ PreparedImport::~PreparedImport() {
 namespace {
 
 // A Unicode text file is read through a Windows-1252 copy; characters it cannot hold are warned of.
-bool Transcoded(PreparedImport* prepared, const DataLinkServices& services) {
+bool Transcoded(PreparedImport* prepared, const PageServices& services) {
     TranscodeReport report;
     const int32_t status =
         TranscodeForImport(prepared->path, prepared->encoding, &prepared->readPath, &report);
@@ -118,7 +118,7 @@ bool Transcoded(PreparedImport* prepared, const DataLinkServices& services) {
 }  // namespace
 
 Preparation PrepareImport(const std::string& path, const ImportExportOptions& options, TextEncoding encoding,
-                          const DataLinkServices& services, PreparedImport* prepared) {
+                          const PageServices& services, PreparedImport* prepared) {
     prepared->options = options;
     prepared->encoding = encoding;
     prepared->path = path;
@@ -147,7 +147,7 @@ Preparation PrepareImport(const std::string& path, const ImportExportOptions& op
     return Preparation::Ready;
 }
 
-bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServices& services) {
+bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const PageServices& services) {
     if (prepared.options.replaceRecords) db.DeleteAllRecords();
     int32_t problemRecord = -1;
     std::string problemText;
@@ -167,7 +167,7 @@ bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServi
 }
 
 bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& fieldSlots,
-               const ImportExportOptions& options, TextEncoding encoding, const DataLinkServices& services) {
+               const ImportExportOptions& options, TextEncoding encoding, const PageServices& services) {
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
     if (existed &&

@@ -3,7 +3,7 @@
 // window), the import with its progress and the export with its replace question.
 #pragma once
 
-#include "app/datalink/DataLinkServices.h"
+#include "app/widgets/PageServices.h"
 #include "importexport/ImportExportTypes.h"
 #include "importexport/TextEncoding.h"
 
@@ -40,15 +40,15 @@ enum class Preparation { Ready, FileMissing, Failed };
 // warned of. prepared's options are the run's; a workbook's delimiter follows the system's list
 // separator.
 Preparation PrepareImport(const std::string& path, const ImportExportOptions& options, TextEncoding encoding,
-                          const DataLinkServices& services, PreparedImport* prepared);
+                          const PageServices& services, PreparedImport* prepared);
 
 // Deletes every record when asked, imports the rows of the columns' targets with progress and
 // tells the result; false when the run stopped (what was imported stays).
-bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const DataLinkServices& services);
+bool RunImport(CTbObjDB& db, const PreparedImport& prepared, const PageServices& services);
 
 // Asks before replacing an existing file, exports with progress and tells the result; false
 // when declined or failed.
 bool RunExport(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& fieldSlots,
-               const ImportExportOptions& options, TextEncoding encoding, const DataLinkServices& services);
+               const ImportExportOptions& options, TextEncoding encoding, const PageServices& services);
 
 }  // namespace orvanta::app

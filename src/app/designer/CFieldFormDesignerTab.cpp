@@ -54,8 +54,7 @@ QTableView* DesignGrid(QAbstractItemModel* model, QWidget* parent) {
 
 }  // namespace
 
-CFieldFormDesignerTab::CFieldFormDesignerTab(const RecordServices& services, CPvtrPrefs* prefs,
-                                             QWidget* parent)
+CFieldFormDesignerTab::CFieldFormDesignerTab(const PageServices& services, CPvtrPrefs* prefs, QWidget* parent)
     : QWidget(parent),
       m_services(services),
       m_prefs(prefs),

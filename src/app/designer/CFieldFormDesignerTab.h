@@ -5,7 +5,7 @@
 
 #include "app/designer/DesignMessage.h"
 #include "app/designer/FormDesign.h"
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 #include "platform/Prompt.h"
 
 #include <QWidget>
@@ -26,7 +26,7 @@ class CFieldFormDesignerTab : public QWidget {
     Q_OBJECT
 public:
     // prefs: where the tips window's first-run setting is kept (may be null).
-    CFieldFormDesignerTab(const RecordServices& services, CPvtrPrefs* prefs, QWidget* parent = nullptr);
+    CFieldFormDesignerTab(const PageServices& services, CPvtrPrefs* prefs, QWidget* parent = nullptr);
 
     // Shows the item's design (read in full first); the tips window the first time.
     void ShowItem(CTbItem* item);
@@ -87,7 +87,7 @@ private:
     void ShowDescription();
     void ShowAlignment();
 
-    RecordServices m_services;
+    PageServices m_services;
     CPvtrPrefs* m_prefs;
     CTbItem* m_item = nullptr;
     bool m_tabRowSelected = false;

@@ -21,7 +21,7 @@ using platform::PromptAnswer;
 using platform::PromptButtons;
 using platform::PromptIcon;
 
-CFieldPropertiesDlg::CFieldPropertiesDlg(CTbObjDB& db, int slot, const RecordServices& services,
+CFieldPropertiesDlg::CFieldPropertiesDlg(CTbObjDB& db, int slot, const PageServices& services,
                                          QWidget* parent)
     : QDialog(parent),
       m_db(db),

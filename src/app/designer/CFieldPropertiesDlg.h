@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/designer/FieldPropertyPages.h"
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ namespace orvanta::app {
 class CFieldPropertiesDlg : public QDialog {
     Q_OBJECT
 public:
-    CFieldPropertiesDlg(CTbObjDB& db, int slot, const RecordServices& services, QWidget* parent);
+    CFieldPropertiesDlg(CTbObjDB& db, int slot, const PageServices& services, QWidget* parent);
 
     // Stores the name and the family page's choices; a refusal is told and the sheet stays open.
     void accept() override;
@@ -36,7 +36,7 @@ private:
 
     CTbObjDB& m_db;
     int m_slot;
-    RecordServices m_services;
+    PageServices m_services;
     bool m_changed = false;
     QLineEdit* m_name;
     QComboBox* m_types;

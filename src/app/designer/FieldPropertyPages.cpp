@@ -201,7 +201,7 @@ QWidget* ImagePage(CTbObjFieldImage& image, ApplyPage* apply, QWidget* page, QFo
     return page;
 }
 
-QWidget* ListPage(CTbObjFieldList& list, const RecordServices& services, ApplyPage* apply, QWidget* page,
+QWidget* ListPage(CTbObjFieldList& list, const PageServices& services, ApplyPage* apply, QWidget* page,
                   QFormLayout* form) {
     auto* items = new QListWidget(page);
     items->setObjectName("listItems");
@@ -223,8 +223,8 @@ QWidget* ListPage(CTbObjFieldList& list, const RecordServices& services, ApplyPa
     return page;
 }
 
-QWidget* AdvancedExpressionPage(CTbObjDB& db, CTbObjField& field, const RecordServices& services,
-                                QWidget* page, QFormLayout* form) {
+QWidget* AdvancedExpressionPage(CTbObjDB& db, CTbObjField& field, const PageServices& services, QWidget* page,
+                                QFormLayout* form) {
     auto* shown = new QLabel(page);
     shown->setObjectName("expression");
     shown->setWordWrap(true);
@@ -246,7 +246,7 @@ QWidget* AdvancedExpressionPage(CTbObjDB& db, CTbObjField& field, const RecordSe
 
 }  // namespace
 
-QWidget* MakePropertyPage(CTbObjDB& db, CTbObjField& field, const RecordServices& services, ApplyPage* apply,
+QWidget* MakePropertyPage(CTbObjDB& db, CTbObjField& field, const PageServices& services, ApplyPage* apply,
                           QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* form = new QFormLayout(page);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/designer/DesignMessage.h"
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <functional>
 
@@ -18,7 +18,7 @@ namespace orvanta::app {
 using ApplyPage = std::function<DesignMessage()>;
 
 // The page of the field's type family ("Properties"), with its apply step in *apply.
-QWidget* MakePropertyPage(CTbObjDB& db, CTbObjField& field, const RecordServices& services, ApplyPage* apply,
+QWidget* MakePropertyPage(CTbObjDB& db, CTbObjField& field, const PageServices& services, ApplyPage* apply,
                           QWidget* parent);
 
 }  // namespace orvanta::app

@@ -73,7 +73,7 @@ void SelectData(QComboBox* selector, int data, int fallback) {
 
 }  // namespace
 
-CDataViewerTab::CDataViewerTab(const RecordServices& services, QWidget* parent)
+CDataViewerTab::CDataViewerTab(const PageServices& services, QWidget* parent)
     : QWidget(parent),
       m_services(services),
       m_grid(new QTableView(this)),

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/records/CRecordEditor.h"
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <QWidget>
 
@@ -27,7 +27,7 @@ class CDataViewerTab : public QWidget {
 public:
     static constexpr int kArrowWidth = 15;
 
-    explicit CDataViewerTab(const RecordServices& services, QWidget* parent = nullptr);
+    explicit CDataViewerTab(const PageServices& services, QWidget* parent = nullptr);
 
     // Shows the item's records: it is read in full first, its joins resolved and its computed
     // fields recalculated when they need it. None clears the grid.
@@ -78,7 +78,7 @@ private:
     RecordPrinter GridPrinter() const;
     bool EditAllowed() const { return !m_editGate || m_editGate(); }
 
-    RecordServices m_services;
+    PageServices m_services;
     CRecordEditor::Mode m_editorMode = CRecordEditor::FormView;
     CTbItem* m_item = nullptr;
     QComboBox* m_views;

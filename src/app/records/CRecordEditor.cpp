@@ -57,8 +57,8 @@ QString ImportFilter() {
 
 }  // namespace
 
-CRecordEditor::CRecordEditor(const RecordServices& services, CTbItem& item,
-                             std::vector<CTbObjRecord*> records, int index, QWidget* parent)
+CRecordEditor::CRecordEditor(const PageServices& services, CTbItem& item, std::vector<CTbObjRecord*> records,
+                             int index, QWidget* parent)
     : QDialog(parent),
       m_services(services),
       m_item(item),

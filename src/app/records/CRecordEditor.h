@@ -3,7 +3,7 @@
 // rules; it steps through the records of the grid it was opened from.
 #pragma once
 
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 #include "platform/Prompt.h"
 
 #include <QDialog>
@@ -30,8 +30,8 @@ class CRecordEditor : public QDialog {
 public:
     enum Mode { FormView = 1, AllFields = 2 };
 
-    CRecordEditor(const RecordServices& services, CTbItem& item, std::vector<CTbObjRecord*> records,
-                  int index, QWidget* parent);
+    CRecordEditor(const PageServices& services, CTbItem& item, std::vector<CTbObjRecord*> records, int index,
+                  QWidget* parent);
     ~CRecordEditor() override;
 
     // Asked before the first change; false refuses it.
@@ -76,7 +76,7 @@ private:
     CTbObjRecordValue* ValueOf(int row) const;
     void Tell(const char* title, const std::string& text, platform::PromptIcon icon);
 
-    RecordServices m_services;
+    PageServices m_services;
     CTbItem& m_item;
     std::vector<CTbObjRecord*> m_records;
     int m_index = 0;

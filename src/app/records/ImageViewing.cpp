@@ -24,14 +24,14 @@ private:
 
 }  // namespace
 
-void ViewImage(const CTbObjRecordValue& value, const RecordServices& services) {
+void ViewImage(const CTbObjRecordValue& value, const PageServices& services) {
     WithConverter(services, [&] {
         OpenerImageViewer viewer(services.opener);
         image::CBitmapLib(services.prompt, &viewer).ViewImage(value);
     });
 }
 
-void WithConverter(const RecordServices& services, const std::function<void()>& work) {
+void WithConverter(const PageServices& services, const std::function<void()>& work) {
     try {
         work();
     } catch (const platform::ComError&) {

@@ -2,7 +2,7 @@
 // absence told to the user, for the record grid and the record editor alike.
 #pragma once
 
-#include "app/records/RecordServices.h"
+#include "app/widgets/PageServices.h"
 
 #include <functional>
 
@@ -11,8 +11,8 @@ class CTbObjRecordValue;
 namespace orvanta::app {
 
 // Converts the value's picture to a BMP and opens it with the desktop's image viewer.
-void ViewImage(const CTbObjRecordValue& value, const RecordServices& services);
+void ViewImage(const CTbObjRecordValue& value, const PageServices& services);
 // Runs image work; when the bitmap converter cannot be created, tells "Failed to convert!!!!!!!!!!!".
-void WithConverter(const RecordServices& services, const std::function<void()>& work);
+void WithConverter(const PageServices& services, const std::function<void()>& work);
 
 }  // namespace orvanta::app

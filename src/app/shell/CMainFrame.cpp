@@ -46,12 +46,10 @@ CMainFrame::CMainFrame(CPivotryDoc& doc, const AppServices& services)
       m_model(new TbListModel(doc.Browser(), this)),
       m_list(new CTbListCtrl(*m_model, doc.Prefs())),
       m_tabs(new CTabsView),
-      m_records(new CDataViewerTab(
-          {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()})),
-      m_designer(new CFieldFormDesignerTab(
-          {doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser()}, &doc.Prefs())),
-      m_dataLink(new CDataLinkTab(
-          {doc.Prompt(), &doc.Progress(), &m_pleaseWait, services.files, services.opener, &doc.Browser()})),
+      m_pages{doc.Prompt(), &doc.Progress(), services.files, services.opener, &doc.Browser(), &m_pleaseWait},
+      m_records(new CDataViewerTab(m_pages)),
+      m_designer(new CFieldFormDesignerTab(m_pages, &doc.Prefs())),
+      m_dataLink(new CDataLinkTab(m_pages)),
       m_splitter(new QSplitter(Qt::Horizontal)),
       m_countPane(new QLabel) {
     setObjectName("Orvanta");

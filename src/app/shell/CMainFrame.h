@@ -6,6 +6,7 @@
 #include "app/shell/CPleaseWaitDlg.h"
 #include "app/shell/CTabsView.h"
 #include "app/shell/DesktopSeams.h"
+#include "app/widgets/PageServices.h"
 #include "platform/Prompt.h"
 
 #include <QMainWindow>
@@ -121,6 +122,7 @@ private:
     TbListModel* m_model;
     CTbListCtrl* m_list;
     CTabsView* m_tabs;
+    PageServices m_pages;  // what the tabs are given
     CDataViewerTab* m_records;
     CFieldFormDesignerTab* m_designer;
     CDataLinkTab* m_dataLink;

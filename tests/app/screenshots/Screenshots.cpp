@@ -126,8 +126,8 @@ void RecordWindows(CMainFrame& frame, RunningProgram& program) {
     CTbItem& item = *frame.CurrentItem();
     std::vector<CTbObjRecord*> records;
     for (int row = 0; row < tab.Model().rowCount(); ++row) records.push_back(tab.Model().Record(row));
-    const RecordServices services{&program.prompt, nullptr, &program.files, &program.opener,
-                                  &program.Doc().Browser()};
+    const PageServices services{&program.prompt, nullptr, &program.files, &program.opener,
+                                &program.Doc().Browser()};
     CRecordEditor editor(services, item, records, 2, &frame);
     editor.SetMode(CRecordEditor::FormView);
     Save(editor, "dialog-record-editor");
@@ -162,8 +162,8 @@ void DesignerWindows(CMainFrame& frame, RunningProgram& program) {
     frame.DesignerTab().SelectField(3);
     frame.DesignerTab().SelectFormRow(2);
     Save(frame, "main-designer-tab");
-    const RecordServices services{&program.prompt, nullptr, &program.files, &program.opener,
-                                  &program.Doc().Browser()};
+    const PageServices services{&program.prompt, nullptr, &program.files, &program.opener,
+                                &program.Doc().Browser()};
     CFieldPropertiesDlg properties(frame.CurrentItem()->Db(), 3, services, &frame);
     properties.Pages()->setCurrentIndex(1);
     Save(properties, "dialog-field-properties");
@@ -198,8 +198,8 @@ void DataLinkWindows(CMainFrame& frame, RunningProgram& program, const std::stri
     frame.TabsView().SelectTab(CTabsView::DataLink);
     frame.DataLinkTab().SelectSpec(0);
     Save(frame, "main-datalink-tab");
-    const DataLinkServices services{&program.prompt, &program.Doc().Progress(), &frame.PleaseWait(),
-                                    &program.files,  &program.opener,           &program.Doc().Browser()};
+    const PageServices services{&program.prompt, &program.Doc().Progress(), &program.files,
+                                &program.opener, &program.Doc().Browser(),  &frame.PleaseWait()};
     CImportDlg import(item.Db(), specs, nullptr, services, &frame);
     import.Options().SetPath(QString::fromStdString(csv));
     Save(import, "dialog-import-options");

@@ -1,5 +1,5 @@
-// What the Records tab and the record editor are given from the program: messages, progress,
-// file dialogs, the desktop's document opener and the library that holds joined Tabulons.
+// What the main window's tabs and their dialogs are given from the program: messages, progress,
+// file dialogs, the desktop's document opener, the library and the please-wait window.
 #pragma once
 
 class CTbBrowser;
@@ -11,15 +11,17 @@ class IPrompt;
 
 namespace orvanta::app {
 
+class CPleaseWaitDlg;
 class IDocumentOpener;
 class IFileDialogs;
 
-struct RecordServices {
+struct PageServices {
     platform::IPrompt* prompt = nullptr;
     IProgressIndicator* progress = nullptr;
     IFileDialogs* files = nullptr;
     IDocumentOpener* opener = nullptr;
-    CTbBrowser* library = nullptr;
+    CTbBrowser* library = nullptr;  // where joined Tabulons are found
+    CPleaseWaitDlg* pleaseWait = nullptr;
 };
 
 }  // namespace orvanta::app
