@@ -1,6 +1,7 @@
 // The pages and buttons of the import and export commands.
 #include "app/datalink/CDataLinkDlg.h"
 
+#include "app/datalink/COptionsPage.h"
 #include "app/shell/DesktopSeams.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
@@ -68,6 +69,18 @@ void CDataLinkDlg::UpdateButtons() {
     m_save->setEnabled(last && CanSave());
     m_saveAndRun->setEnabled(last && CanSave());
     m_saveAndRun->setDefault(last);
+}
+
+bool CDataLinkDlg::OptionsGiven(const COptionsPage& options) {
+    if (options.SpecName().empty()) {
+        Tell("Invalid Spec Name", "Please enter a Spec Name.");
+        return false;
+    }
+    if (options.Path().empty()) {
+        Tell("No File Selected", "Please select a file.");
+        return false;
+    }
+    return true;
 }
 
 void CDataLinkDlg::Tell(const char* title, const std::string& text, bool error) {

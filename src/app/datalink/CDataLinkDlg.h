@@ -12,6 +12,8 @@ class QStackedWidget;
 
 namespace orvanta::app {
 
+class COptionsPage;
+
 class CDataLinkDlg : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ protected:
     // The checks before the dialog ends with a save; false stays.
     virtual bool Leave() { return true; }
     void Tell(const char* title, const std::string& text, bool error = true);
+    // The option page names a specification and a file; false after telling which is missing.
+    bool OptionsGiven(const COptionsPage& options);
 
     PageServices m_services;
 

@@ -37,14 +37,7 @@ CExportDlg::CExportDlg(const CTbObjDB& db, const CORVTImportExportSpecListXml& l
 std::string CExportDlg::Path() const { return m_options->Path(); }
 
 bool CExportDlg::Next() {
-    if (m_options->SpecName().empty()) {
-        Tell("Invalid Spec Name", "Please enter a Spec Name.");
-        return false;
-    }
-    if (m_options->Path().empty()) {
-        Tell("No File Selected", "Please select a file.");
-        return false;
-    }
+    if (!OptionsGiven(*m_options)) return false;
     m_options->PathEntry()->setText(ToQt(WithExportExtension(m_options->Path())));
     if (m_dropped) Tell(m_dropped.title.c_str(), m_dropped.text, false);
     m_dropped = {};

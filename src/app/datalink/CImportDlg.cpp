@@ -39,14 +39,7 @@ void CImportDlg::StartOnMapping(std::unique_ptr<PreparedImport> prepared,
 }
 
 bool CImportDlg::Next() {
-    if (m_options->SpecName().empty()) {
-        Tell("Invalid Spec Name", "Please enter a Spec Name.");
-        return false;
-    }
-    if (m_options->Path().empty()) {
-        Tell("No File Selected", "Please select a file.");
-        return false;
-    }
+    if (!OptionsGiven(*m_options)) return false;
     if (m_options->Options().delimiter == 3) {
         Tell("Import Error", kListSeparatorMessage);
         return false;

@@ -2,7 +2,7 @@
 #include "app/datalink/CMappingPage.h"
 
 #include "app/datalink/CNewFieldDlg.h"
-#include "app/datalink/ChoiceDelegate.h"
+#include "app/widgets/ChoiceDelegate.h"
 #include "app/widgets/QtText.h"
 #include "platform/Prompt.h"
 
@@ -19,7 +19,13 @@ CMappingPage::CMappingPage(platform::IPrompt* prompt, QWidget* parent)
     : QWidget(parent), m_prompt(prompt), m_model(new ImportMappingModel(this)), m_grid(new QTableView(this)) {
     m_grid->setObjectName("mappingGrid");
     m_grid->setModel(m_model);
-    m_grid->setItemDelegate(new ChoiceDelegate(m_grid));
+    m_grid->setItemDelegate(new ChoiceDelegate(
+        [this](const QModelIndex& cell) {
+            std::vector<CellChoice> choices;
+            for (const auto& [text, value] : m_model->Choices(cell)) choices.push_back({text, value, {}});
+            return choices;
+        },
+        m_grid));
     m_grid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
                             QAbstractItemView::EditKeyPressed);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -10,6 +10,7 @@
 #include "app/designer/FormDesignModel.h"
 #include "app/designer/PasswordDialogs.h"
 #include "app/records/ListEditorDialogs.h"
+#include "app/widgets/ChoiceDelegate.h"
 #include "app/widgets/QtText.h"
 #include "library/CPvtrPrefs.h"
 #include "library/CTbItem.h"
@@ -37,6 +38,14 @@ QPushButton* Button(const QString& text, const QString& tip, QLayout* layout, QW
     button->setToolTip(tip);
     layout->addWidget(button);
     return button;
+}
+
+// Every type from Text to Advanced Expression by its name, each with its description as a tip.
+std::vector<CellChoice> TypeChoices(const QModelIndex&) {
+    std::vector<CellChoice> types;
+    for (int type = TEXT_T; type <= ADV_EXPRESSION_T; ++type)
+        types.push_back({QString::fromLatin1(FieldTypeLabel(type).data()), type, FieldTypeDescription(type)});
+    return types;
 }
 
 QTableView* DesignGrid(QAbstractItemModel* model, QWidget* parent) {
@@ -70,7 +79,8 @@ CFieldFormDesignerTab::CFieldFormDesignerTab(const PageServices& services, CPvtr
     m_fieldGrid->setObjectName("fieldDesign");
     m_formGrid->setObjectName("formDesign");
     m_fieldGrid->verticalHeader()->hide();
-    m_fieldGrid->setItemDelegateForColumn(FieldDesignModel::TypeColumn, new FieldTypeDelegate(m_fieldGrid));
+    m_fieldGrid->setItemDelegateForColumn(FieldDesignModel::TypeColumn,
+                                          new ChoiceDelegate(&TypeChoices, m_fieldGrid));
     auto* commands = new QHBoxLayout;
     connect(Button("Passwords...", "Set the Tabulon's passwords", commands, this), &QPushButton::clicked,
             this, &CFieldFormDesignerTab::EditPasswords);

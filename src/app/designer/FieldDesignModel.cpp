@@ -6,8 +6,6 @@
 #include "app/widgets/QtText.h"
 #include "model/TbObjDB.h"
 
-#include <QComboBox>
-
 #include <algorithm>
 
 namespace orvanta::app {
@@ -70,28 +68,6 @@ bool FieldDesignModel::setData(const QModelIndex& index, const QVariant& value, 
     if (index.column() == TypeColumn && m_hooks.retype) m_hooks.retype(slot, value.toInt());
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), 1));
     return true;
-}
-
-QWidget* FieldTypeDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                         const QModelIndex&) const {
-    auto* types = new QComboBox(parent);
-    for (int type = TEXT_T; type <= ADV_EXPRESSION_T; ++type) {
-        types->addItem(QString::fromLatin1(FieldTypeLabel(type).data()), type);
-        types->setItemData(types->count() - 1, FieldTypeDescription(type), Qt::ToolTipRole);
-    }
-    return types;
-}
-
-void FieldTypeDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    auto* types = static_cast<QComboBox*>(editor);
-    types->setCurrentIndex(types->findData(index.data(Qt::EditRole)));
-}
-
-void FieldTypeDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                     const QModelIndex& index) const {
-    auto* types = static_cast<QComboBox*>(editor);
-    if (types->currentData() != index.data(Qt::EditRole))
-        model->setData(index, types->currentData(), Qt::EditRole);
 }
 
 }  // namespace orvanta::app

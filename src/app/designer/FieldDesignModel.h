@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QStyledItemDelegate>
 
 #include <functional>
 #include <vector>
@@ -39,18 +38,6 @@ private:
     Hooks m_hooks;
     CTbObjDB* m_db = nullptr;
     std::vector<int> m_slots;
-};
-
-// The type column's drop-down: every type from Text to Advanced Expression by its name, each
-// with its description as a tip.
-class FieldTypeDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 };
 
 }  // namespace orvanta::app

@@ -1,18 +1,22 @@
-// The drop lists of the mapping grid.
-#include "app/datalink/ChoiceDelegate.h"
-
-#include "app/datalink/ImportMappingModel.h"
+// Drop lists in grid cells.
+#include "app/widgets/ChoiceDelegate.h"
 
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace orvanta::app {
+
+ChoiceDelegate::ChoiceDelegate(Choices choices, QObject* parent)
+    : QStyledItemDelegate(parent), m_choices(std::move(choices)) {}
 
 QWidget* ChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex& index) const {
-    auto* model = qobject_cast<const ImportMappingModel*>(index.model());
-    if (!model) return nullptr;
     auto* list = new QComboBox(parent);
-    for (const auto& [text, value] : model->Choices(index)) list->addItem(text, value);
+    for (const CellChoice& choice : m_choices(index)) {
+        list->addItem(choice.text, choice.value);
+        if (!choice.tip.isEmpty()) list->setItemData(list->count() - 1, choice.tip, Qt::ToolTipRole);
+    }
     connect(list, &QComboBox::activated, this, [this, list] {
         auto* self = const_cast<ChoiceDelegate*>(this);
         emit self->commitData(list);
@@ -30,7 +34,8 @@ void ChoiceDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
 
 void ChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                   const QModelIndex& index) const {
-    if (auto* list = qobject_cast<QComboBox*>(editor))
+    auto* list = qobject_cast<QComboBox*>(editor);
+    if (list && list->currentData() != index.data(Qt::EditRole))
         model->setData(index, list->currentData(), Qt::EditRole);
 }
 
