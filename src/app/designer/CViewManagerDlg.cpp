@@ -3,6 +3,7 @@
 
 #include "app/designer/CViewEditor.h"
 #include "app/widgets/QtText.h"
+#include "app/widgets/SideButton.h"
 #include "model/TbObjDB.h"
 #include "platform/Prompt.h"
 
@@ -24,13 +25,7 @@ CViewManagerDlg::CViewManagerDlg(CTbObjDB& db, platform::IPrompt* prompt, QWidge
     : QDialog(parent), m_db(db), m_prompt(prompt), m_list(new QListWidget(this)) {
     setWindowTitle("Views");
     auto* side = new QVBoxLayout;
-    auto button = [&](const char* text, auto action) {
-        auto* pushButton = new QPushButton(text, this);
-        pushButton->setAutoDefault(false);
-        connect(pushButton, &QPushButton::clicked, this, action);
-        side->addWidget(pushButton);
-        return pushButton;
-    };
+    auto button = [&](const char* text, auto action) { return SideButton(text, side, this, action); };
     m_new = button("&New...", [this] { NewView(); });
     button("&Edit...", [this] { EditView(); });
     m_delete = button("&Delete", [this] { DeleteView(); });

@@ -3,6 +3,7 @@
 
 #include "app/records/ListItemsDraft.h"
 #include "app/widgets/QtText.h"
+#include "app/widgets/SideButton.h"
 #include "platform/Prompt.h"
 
 #include <QDialogButtonBox>
@@ -36,12 +37,7 @@ CListEditorDlg::CListEditorDlg(ListItemsDraft& draft, platform::IPrompt* prompt,
     : QDialog(parent), m_draft(draft), m_prompt(prompt), m_list(new QListWidget(this)) {
     setWindowTitle("Edit List Items");
     auto* side = new QVBoxLayout;
-    auto button = [&](const char* text, auto action) {
-        auto* pushButton = new QPushButton(text, this);
-        pushButton->setAutoDefault(false);
-        connect(pushButton, &QPushButton::clicked, this, action);
-        side->addWidget(pushButton);
-    };
+    auto button = [&](const char* text, auto action) { SideButton(text, side, this, action); };
     button("&Add...", [this] { AddItem(); });
     button("&Edit...", [this] { EditItem(); });
     button("&Delete", [this] { DeleteItem(); });
