@@ -8,10 +8,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcli11-dev nlohmann-json3-dev libfreexl-dev
-  liborcus-dev libixion-dev libboost-dev libxlsxwriter-dev libsqlite3-dev
+  liborcus-dev libixion-dev libboost-dev libminizip-dev zlib1g-dev libsqlite3-dev
   clang libclang-rt-14-dev clang-format
   libpalm-pdb-perl netpbm
-  python3-xlwt python3-openpyxl python3-odf sqlite3 poppler-utils
+  python3-xlwt python3-openpyxl python3-odf sqlite3 poppler-utils unzip
 )
 
 missing=()

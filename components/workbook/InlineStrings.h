@@ -1,5 +1,5 @@
 // The text cells of an .xlsx workbook's first worksheet that keep their text in the cell itself
-// ("inlineStr"), as streaming writers (libxlsxwriter's constant-memory mode among them) write
+// ("inlineStr"), as streaming writers (the export of this program among them) write
 // them. liborcus 0.17 passes over such cells, so they are read here from the worksheet's XML.
 #pragma once
 

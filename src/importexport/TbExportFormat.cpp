@@ -57,7 +57,7 @@ int32_t ExportInFormat(CTbObjDB& db, const std::string& path, const std::vector<
         case ExportFormat::Json:
             return ExportJson(db, path, slots, progress);
         case ExportFormat::Xlsx:
-            return ExportXlsx(db, path, slots, options, problem, progress);
+            return ExportXlsx(db, path, slots, options, progress);
         case ExportFormat::Sqlite:
             return ExportSqlite(db, path, slots, options.replaceRecords != 0, problem, progress);
         default: {

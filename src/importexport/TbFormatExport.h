@@ -30,10 +30,9 @@ int32_t ExportJson(CTbObjDB& db, const std::string& path, const std::vector<int3
 
 // One worksheet named after the Tabulon: a bold header row of field names, then typed cells
 // (dates and times in the options' date order and time form) in columns fitted to their texts.
-// The file is replaced only once it is complete. 0, or kExportWriteFailed with *problem.
+// The file is replaced only once it is complete. 0, or kExportWriteFailed.
 int32_t ExportXlsx(CTbObjDB& db, const std::string& path, const std::vector<int32_t>& slots,
-                   const ImportExportOptions& options, std::string* problem,
-                   IProgressIndicator* progress = nullptr);
+                   const ImportExportOptions& options, IProgressIndicator* progress = nullptr);
 
 // A table named after the Tabulon in the SQLite database at path (created when missing), a
 // column per field with an affinity from its type (INTEGER, REAL or TEXT; dates and times as ISO

@@ -175,4 +175,29 @@ TEST_F(CliFormats, XlsxExportReadsBackThroughTheImport) {
         Contains(ReadText(dir.File("back.csv")), "\"Caf\xE9, cr\x80me\",12,2.5,12/31/2004,10:30 PM,-1\r\n"));
 }
 
+// The workbook as openpyxl reads it: the sheet's name, the bold and frozen header, the fitted
+// widths, typed cells with their formats, and text that needs escaping in XML.
+TEST_F(CliFormats, XlsxExportIsAWorkbookOpenpyxlReads) {
+    ImportTwoRecords();
+    ASSERT_EQ(
+        Run("import " + tabulon + " " + Write("odd.csv", "Title\n\" <b> & \x01 \"\n") + " --map 1=1").status,
+        0);
+    ASSERT_EQ(Run("export " + tabulon + " " + Path("out.xlsx")).status, 0);
+    Write("read.py",
+          "import sys, openpyxl\n"
+          "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+          "print(ws.title, ws.freeze_panes, ws['A1'].font.b, ws.column_dimensions['B'].width)\n"
+          "for row in ws.iter_rows(min_row=2):\n"
+          "    print('|'.join(ascii(c.value) + ' ' + c.number_format for c in row))\n");
+    EXPECT_EQ(
+        Shell("/usr/bin/python3 " + Path("read.py") + " " + Path("out.xlsx")),
+        "0:Books A2 True 13.0\n"
+        "'Unfiled' General|'Caf\\xe9, cr\\u20acme' General|12 General|2.5 General|"
+        "datetime.datetime(2004, 12, 31, 0, 0) mm/dd/yyyy|datetime.time(22, 30) h:mm AM/PM|True General\n"
+        "'Unfiled' General|'Plain' General|0 General|0 General|None General|"
+        "datetime.time(0, 0) h:mm AM/PM|False General\n"
+        "'Unfiled' General|' <b> & _x0001_ ' General|0 General|0 General|None General|"
+        "datetime.time(0, 0) h:mm AM/PM|False General\n");
+}
+
 }  // namespace
