@@ -8,6 +8,7 @@
 #include "InlineStrings.h"
 #include "NumberFormatKind.h"
 #include "OdsTimeCells.h"
+#include "RelativePackage.h"
 #include "WorkbookSheets.h"
 
 #include "platform/OleDate.h"
@@ -127,8 +128,9 @@ void ReadWorkbook(const char* workbookPath, bool openDocument, ss::import_factor
         orcus::orcus_ods filter(&factory);
         filter.read_file(workbookPath);
     } else {
+        const RelativePackage package(workbookPath);
         orcus::orcus_xlsx filter(&factory);
-        filter.read_file(workbookPath);
+        filter.read_file(package.Path());
     }
 }
 

@@ -87,6 +87,9 @@ TEST(Workbook, XlsxAndOdsFirstSheetsBecomeCsv) {
     ASSERT_TRUE(WriteOpenDocument(ods))
         << "python3-odf (scripts/install-deps.sh) writes the test's workbooks";
     EXPECT_EQ(Converted(ods), "Name,N,When,At\r\nCaf\xE9 \x80,42,12/31/2004,10:05:09 PM\r\n,1.5,,\r\n");
+    const std::string openpyxl = dir.File("openpyxl.xlsx");
+    ASSERT_TRUE(WriteOpenpyxlWorkbook(openpyxl)) << "python3-openpyxl (scripts/install-deps.sh) writes it";
+    EXPECT_EQ(Converted(openpyxl), "Name,N,When\r\nCaf\xE9,3,5/1/2020\r\nPlain,4.5,\r\n");
 }
 
 TEST(Workbook, DamagedXlsxAndOdsGiveTheExcelMessage) {
@@ -95,7 +98,10 @@ TEST(Workbook, DamagedXlsxAndOdsGiveTheExcelMessage) {
         ReadBytes(std::string(ORVANTA_TEST_DATA).append("/workbooks/cells.xlsx"));
     WriteBytes(dir.File("cut.xlsx"), std::vector<uint8_t>(whole.begin(), whole.begin() + whole.size() / 2));
     WriteBytes(dir.File("text.ods"), {'n', 'o', 't'});
-    for (const char* name : {"cut.xlsx", "text.ods"}) {
+    // A password-protected .xlsx is a compound file, not a zip package, as the protected .xls is.
+    std::filesystem::copy_file(std::string(ORVANTA_TEST_DATA).append("/workbooks/password.xls"),
+                               dir.File("protected.xlsx"));
+    for (const char* name : {"cut.xlsx", "text.ods", "protected.xlsx"}) {
         EXPECT_EQ(Converted(dir.File(name)), std::string("failed: Error: ").append(kExcelProblemMessage))
             << name;
         EXPECT_FALSE(std::filesystem::exists(dir.File(std::filesystem::path(name).stem().string() + ".csv")));

@@ -1,11 +1,19 @@
-// Workbooks for tests, written at test time with Debian's python3-xlwt (.xls) and python3-odf
-// (.ods).
+// Workbooks for tests, written at test time with Debian's python3-xlwt (.xls), python3-openpyxl
+// (.xlsx) and python3-odf (.ods).
 #pragma once
 
 #include "support/TempDir.h"
 
 #include <cstdlib>
 #include <string>
+
+// Runs the Python script with the workbook's path; false when it fails.
+inline bool RunWorkbookScript(const std::string& script, const std::string& path) {
+    TempDir scripts;
+    const std::string file = scripts.File("make.py");
+    WriteBytes(file, std::vector<uint8_t>(script.begin(), script.end()));
+    return std::system(("/usr/bin/python3 '" + file + "' '" + path + "'").c_str()) == 0;
+}
 
 // A workbook of three rows: text with a comma and an accent, whole and real numbers, a date.
 inline bool WriteWorkbook(const std::string& path) {
@@ -18,10 +26,7 @@ inline bool WriteWorkbook(const std::string& path) {
         "sheet.write(2, 0, 'say \"hi\"'); sheet.write(2, 1, 1.5)\n"
         "book.add_sheet('Second').write(0, 0, 'not read')\n"
         "book.save(sys.argv[1])\n";
-    TempDir scripts;
-    const std::string file = scripts.File("make.py");
-    WriteBytes(file, std::vector<uint8_t>(script.begin(), script.end()));
-    return std::system(("/usr/bin/python3 '" + file + "' '" + path + "'").c_str()) == 0;
+    return RunWorkbookScript(script, path);
 }
 
 // An OpenDocument spreadsheet of three rows: text with an accent and a Euro sign, whole and real
@@ -51,8 +56,18 @@ inline bool WriteOpenDocument(const std::string& path) {
         "    [None, ('float', {'value': '1.5'}, '1.5'), None, None]])\n"
         "sheet('Second', [['not read']])\n"
         "doc.save(sys.argv[1])\n";
-    TempDir scripts;
-    const std::string file = scripts.File("make.py");
-    WriteBytes(file, std::vector<uint8_t>(script.begin(), script.end()));
-    return std::system(("/usr/bin/python3 '" + file + "' '" + path + "'").c_str()) == 0;
+    return RunWorkbookScript(script, path);
+}
+
+// An .xlsx workbook as openpyxl writes it (its parts named by absolute paths): text, a number,
+// a date and an empty cell.
+inline bool WriteOpenpyxlWorkbook(const std::string& path) {
+    return RunWorkbookScript(
+        "import sys, datetime, openpyxl\n"
+        "book = openpyxl.Workbook(); sheet = book.active\n"
+        "sheet.append(['Name', 'N', 'When'])\n"
+        "sheet.append(['Caf\\u00e9', 3, datetime.date(2020, 5, 1)])\n"
+        "sheet.append(['Plain', 4.5, None])\n"
+        "book.save(sys.argv[1])\n",
+        path);
 }
