@@ -17,6 +17,7 @@
 #include "model/TbObjView.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,10 +34,11 @@ using platform::PromptAnswer;
 using platform::PromptButtons;
 using platform::PromptIcon;
 
+// A button with its tip, added to the layout when one is given.
 QPushButton* Button(const QString& text, const QString& tip, QLayout* layout, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setToolTip(tip);
-    layout->addWidget(button);
+    if (layout) layout->addWidget(button);
     return button;
 }
 
@@ -88,10 +90,12 @@ CFieldFormDesignerTab::CFieldFormDesignerTab(const PageServices& services, CPvtr
             this, &CFieldFormDesignerTab::EditViews);
     commands->addStretch(1);
     auto* panes = new QHBoxLayout;
+    panes->setSpacing(4);
     panes->addWidget(BuildFieldDesign(), 5);
     panes->addWidget(BuildPlacing());
     panes->addWidget(BuildFormDesign(), 5);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(commands);
     layout->addLayout(panes, 1);
     connect(m_fieldGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -129,6 +133,7 @@ QWidget* CFieldFormDesignerTab::BuildFieldDesign() {
     m_description->setWordWrap(true);
     m_description->setMinimumHeight(m_description->fontMetrics().height() * 2);
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 6, 4, 4);
     layout->addLayout(buttons);
     layout->addLayout(second);
     layout->addWidget(m_fieldGrid, 1);
@@ -143,6 +148,7 @@ QWidget* CFieldFormDesignerTab::BuildFieldDesign() {
 QWidget* CFieldFormDesignerTab::BuildPlacing() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
     connect(Button("Field >", "Place the selected field on the selected empty row", layout, panel),
             &QPushButton::clicked, this, &CFieldFormDesignerTab::PlaceField);
@@ -163,26 +169,29 @@ QWidget* CFieldFormDesignerTab::BuildPlacing() {
 
 QWidget* CFieldFormDesignerTab::BuildFormDesign() {
     auto* box = new QGroupBox("Form Design", this);
-    auto* first = new QHBoxLayout;
-    auto* second = new QHBoxLayout;
-    connect(Button("Edit Tab...", "Rename the selected tab", first, box), &QPushButton::clicked, this,
-            &CFieldFormDesignerTab::EditTab);
-    connect(Button("Remove Tab", "Remove the selected tab", first, box), &QPushButton::clicked, this,
-            &CFieldFormDesignerTab::RemoveTab);
-    connect(Button("Remove Tabs", "Remove every tab but the first", first, box), &QPushButton::clicked, this,
-            &CFieldFormDesignerTab::RemoveTabs);
-    connect(Button("Move Up", "Move the selected tab before the one ahead of it", second, box),
+    // Two columns of tab commands keep the pane narrow enough for the window's first size.
+    auto* buttons = new QGridLayout;
+    const auto place = [buttons](QPushButton* button, int row, int column) {
+        buttons->addWidget(button, row, column);
+        return button;
+    };
+    connect(place(Button("Edit Tab...", "Rename the selected tab", nullptr, box), 0, 0),
+            &QPushButton::clicked, this, &CFieldFormDesignerTab::EditTab);
+    connect(place(Button("Remove Tab", "Remove the selected tab", nullptr, box), 0, 1), &QPushButton::clicked,
+            this, &CFieldFormDesignerTab::RemoveTab);
+    connect(place(Button("Move Up", "Move the selected tab before the one ahead of it", nullptr, box), 1, 0),
             &QPushButton::clicked, this, [this] { MoveTab(-1); });
-    connect(Button("Move Down", "Move the selected tab after the one behind it", second, box),
+    connect(place(Button("Move Down", "Move the selected tab after the one behind it", nullptr, box), 1, 1),
             &QPushButton::clicked, this, [this] { MoveTab(1); });
-    first->addStretch(1);
-    second->addStretch(1);
+    connect(place(Button("Remove Tabs", "Remove every tab but the first", nullptr, box), 2, 0),
+            &QPushButton::clicked, this, &CFieldFormDesignerTab::RemoveTabs);
+    buttons->setColumnStretch(2, 1);
     m_tabBar->setExpanding(false);
     m_tabBar->setUsesScrollButtons(true);
     m_tabBar->setToolTip("The tab row: click a tab to select it");
     auto* layout = new QVBoxLayout(box);
-    layout->addLayout(first);
-    layout->addLayout(second);
+    layout->setContentsMargins(4, 6, 4, 4);
+    layout->addLayout(buttons);
     layout->addWidget(m_tabBar);
     layout->addWidget(m_formGrid, 1);
     m_alignment->addItems({"Left", "Center", "Right"});
