@@ -56,8 +56,6 @@ void AnswerPasswords(std::vector<QStringList> dialogs, QStringList* seen) {
     });
 }
 
-std::string Stored(const CTbObjDB& db, int kind) { return db.GetStoredPassword(kind); }
-
 QStringList Items(const QAbstractItemView* list) { return Texts(list->model()); }
 QStringList Items(const QComboBox* list) { return Texts(list->model()); }
 
@@ -102,7 +100,7 @@ private slots:
         QCOMPARE(design.prompt.shown.at(0).title, "Invalid Password");
         QCOMPARE(design.prompt.Take(), Messages({"Please enter a valid password.",
                                                  "The password entered for verification does not match."}));
-        QCOMPARE(Stored(design.db, 1), CTbObjDB::Scramble("abcdefghij"));
+        QCOMPARE(design.db.GetStoredPassword(1), CTbObjDB::Scramble("abcdefghij"));
         QVERIFY(design.db.IsModified());
         QCOMPARE(dialog.Status(1)->text(), "Assigned");
         QVERIFY(dialog.ChangeButton(1)->isEnabled() && !dialog.AddButton(1)->isEnabled());
@@ -119,7 +117,7 @@ private slots:
         QVERIFY(seen[0].startsWith("Enter old Password / "));
         QVERIFY(seen[1].startsWith("Add Password / ") && seen[2].startsWith("Confirm Password / "));
         QCOMPARE(design.prompt.Take(), Messages({"The password entered is incorrect."}));
-        QCOMPARE(Stored(design.db, 2), CTbObjDB::Scramble("new"));
+        QCOMPARE(design.db.GetStoredPassword(2), CTbObjDB::Scramble("new"));
     }
 
     void removingNeedsTheCurrentPassword() {
@@ -136,7 +134,7 @@ private slots:
         QVERIFY(!design.db.IsModified());
         AnswerPasswords({{"pw"}}, &seen);
         dialog.RemovePassword(3);
-        QCOMPARE(Stored(design.db, 3), "");
+        QCOMPARE(design.db.GetStoredPassword(3), "");
         QCOMPARE(dialog.Status(3)->text(), "Not Assigned");
         QVERIFY(!dialog.RemoveButton(3)->isEnabled() && design.db.IsModified());
     }
@@ -289,13 +287,11 @@ private slots:
         QCOMPARE(editor.Text()->toPlainText(), "Price ** Qty");
         QCOMPARE(editor.List(VocabularyList::Operators)->currentIndex(), 0);
         editor.Text()->clear();
-        for (auto [list, item] : {std::pair{VocabularyList::Functions, 8},
-                                  {VocabularyList::PreviousRecord, 1},
-                                  {VocabularyList::Constants, 0},
-                                  {VocabularyList::Colors, 1},
-                                  {VocabularyList::Fields, 2},
-                                  {VocabularyList::Functions, 0}})
-            editor.Choose(list, item);
+        const std::pair<VocabularyList, int> chosen[] = {
+            {VocabularyList::Functions, 8}, {VocabularyList::PreviousRecord, 1},
+            {VocabularyList::Constants, 0}, {VocabularyList::Colors, 1},
+            {VocabularyList::Fields, 2},    {VocabularyList::Functions, 0}};
+        for (auto [list, item] : chosen) editor.Choose(list, item);
         QCOMPARE(editor.Text()->toPlainText(), "Date( , , )Prev(Price)Today{red}QtyIf( )");
     }
 

@@ -64,14 +64,8 @@ public:
             answers.pop_front();
             return answer;
         }
-        switch (buttons) {
-            case PromptButtons::Ok:
-                return PromptAnswer::Ok;
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            default:
-                return PromptAnswer::Cancel;
-        }
+        if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+        return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
     }
     // The texts shown so far, then forgets them.
     Messages Take() {
