@@ -121,10 +121,8 @@ private slots:
         library.Import([&](CImportDlg* dialog) {
             QCOMPARE(dialog->Options().NameEntry()->text(), "Import Spec 1");
             QCOMPARE(library.program.files.filters.back(),
-                     "Supported Types(*.xls;*.csv;*.txt;*.tab;*.tsv);;MS Excel "
-                     "File(*.xls);;CSV File (Comma "
-                     "delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; "
-                     "*.txt);;Excel Workbook "
+                     "Supported Types(*.xls;*.csv;*.txt;*.tab;*.tsv);;MS Excel File(*.xls);;CSV File (Comma "
+                     "delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;Excel Workbook "
                      "(*.xlsx);;OpenDocument Spreadsheet (*.ods);;All Files (*.*)");
             QAbstractItemModelTester tester(&dialog->Mapping().Model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -175,9 +173,8 @@ private slots:
             Map(dialog, 2, ImportMappingModel::TargetColumn, kName);
             dialog->SaveAndRunButton()->click();
             QCOMPARE(library.Take(),
-                     Messages{"Each Tabulon field can only be mapped to one import field.  The "
-                              "following Tabulon field is being mapped to multiple import "
-                              "fields: \"Name\""});
+                     Messages{"Each Tabulon field can only be mapped to one import field.  The following "
+                              "Tabulon field is being mapped to multiple import fields: \"Name\""});
             OnNextDialog<CNewFieldDlg>([&](CNewFieldDlg* field) {
                 field->NameEntry()->clear();
                 field->accept();
@@ -203,8 +200,8 @@ private slots:
         }
         library.Import([&](CImportDlg* dialog) {
             dialog->Mapping().AddAllFields();
-            QCOMPARE(library.Take(), Messages{"The maximum number of fields is 80. "
-                                              "Cannot add any more fields."});
+            QCOMPARE(library.Take(),
+                     Messages{"The maximum number of fields is 80. Cannot add any more fields."});
             dialog->reject();
         });
     }
@@ -322,11 +319,11 @@ private slots:
             dialog->NextButton()->click();
             dialog->SaveButton()->click();
         });
-        QCOMPARE(library.RunFirstSpec(), (Messages{"One or more Tabulon fields are no longer available to "
-                                                   "export, verify "
-                                                   "that the correct fields are being exported.",
-                                                   "Would you like to export all of the Tabulon Fields?",
-                                                   "Would you like to export all of the Tabulon Fields?"}));
+        QCOMPARE(library.RunFirstSpec(),
+                 (Messages{"One or more Tabulon fields are no longer available to export, verify that the "
+                           "correct fields are being exported.",
+                           "Would you like to export all of the Tabulon Fields?",
+                           "Would you like to export all of the Tabulon Fields?"}));
         QVERIFY(!fs::exists(library.desktop.dir.File("old.csv")));
         QCOMPARE(specs.Load(), 0);
         QCOMPARE(specs.Count(), 1);
@@ -366,8 +363,8 @@ private slots:
         library.Tab().SelectSpec(0);
         library.program.prompt.answers = {PromptAnswer::Yes};
         library.Tab().RemoveSelected();
-        QCOMPARE(library.Take(), Messages{"Are you sure you want to remove this "
-                                          "Import/Export Configuration?"});
+        QCOMPARE(library.Take(),
+                 Messages{"Are you sure you want to remove this Import/Export Configuration?"});
         QCOMPARE(library.Tab().Model().rowCount(), 1);
         QCOMPARE(library.Tab().Model().index(0, 0).data().toString(), "Two");
         // A specification file that cannot be read.
@@ -432,11 +429,10 @@ private slots:
         QVERIFY(EffectOfExtension("x.XLS") == ExtensionEffect::Workbook);
         QVERIFY(EffectOfExtension("x.ods") == ExtensionEffect::Workbook);
         QVERIFY(EffectOfExtension("x.txt") == ExtensionEffect::None);
-        QCOMPARE(ExportFileFilter(),
-                 "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File "
-                 "(*.tab; *.tsv; *.txt);;Excel "
-                 "Workbook (*.xlsx);;JSON File (*.json);;SQLite Database "
-                 "(*.sqlite; *.sqlite3);;All Files (*.*)");
+        QCOMPARE(
+            ExportFileFilter(),
+            "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;Excel "
+            "Workbook (*.xlsx);;JSON File (*.json);;SQLite Database (*.sqlite; *.sqlite3);;All Files (*.*)");
 
         CTbObjDB db;
         AddFields(db, "Name", TEXT_T, "Count", LONG_T);
