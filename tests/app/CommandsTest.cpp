@@ -3,16 +3,11 @@
 #include "ShellFixture.h"
 
 #include "app/shell/CEnterPwdDlg.h"
-#include "app/shell/CTbListCtrl.h"
 #include "app/shell/LibraryDialogs.h"
 #include "app/shell/TabulonNameDialogs.h"
 #include "app/shell/TbListModel.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 namespace shelltest {
 namespace {
@@ -22,26 +17,6 @@ using orvanta::app::CManageCardsDlg;
 using orvanta::app::CRenameTabulonDlg;
 using orvanta::app::CSamplesDlg;
 using orvanta::app::CSaveTbAsDlg;
-
-struct Library {
-    explicit Library(std::initializer_list<std::pair<std::string, TabulonOptions>> tabulons = {}) {
-        for (const auto& [name, options] : tabulons) MakeTabulon(desktop.UserFolder("ann"), name, options);
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
-    }
-    CMainFrame& Frame() { return program.Frame(); }
-    CTbBrowser& Browser() { return program.Doc().Browser(); }
-    CTbItem* Item(const std::string& name) { return Browser().FindByDisplayName(name); }
-    void Select(const std::string& name) { Frame().List().SelectItem(Item(name)); }
-    std::string File(const std::string& name) { return desktop.UserFolder("ann") + "MRA_" + name + ".PDB"; }
-    std::vector<std::string> Run(QAction* command) {
-        command->trigger();
-        return program.prompt.Take();
-    }
-
-    ScratchDesktop desktop;
-    RunningProgram program;
-};
 
 // Types each name into the naming dialog in turn and presses OK; the dialog stays open while
 // its name is refused, and is cancelled when every name was.
@@ -108,7 +83,7 @@ private slots:
 
         library.program.prompt.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
         EnterNames<CRenameTabulonDlg>({"", "a/b", "taken", "New Name"});
-        std::vector<std::string> texts = library.Run(c.rename);
+        Messages texts = library.Run(c.rename);
         QCOMPARE(texts.size(), size_t(5));
         QVERIFY(texts[1].starts_with("Any other Tabulons that reference this Tabulon"));
         QCOMPARE(texts[2], std::string("The Tabulon name can not be empty."));
@@ -131,9 +106,8 @@ private slots:
         Library library({{"Source", {.records = 4}}});
         library.Select("Source");
         EnterNames<CSaveTbAsDlg>({"Source", "Copy"}, copyRecords);
-        std::vector<std::string> texts = library.Run(library.Frame().Actions().saveAs);
-        QCOMPARE(texts,
-                 std::vector<std::string>{"Cannot create Source.  A Tabulon with this name already exists."});
+        Messages texts = library.Run(library.Frame().Actions().saveAs);
+        QCOMPARE(texts, Messages{"Cannot create Source.  A Tabulon with this name already exists."});
         CTbObjDB copy;
         copy.SetLocation(library.File("Copy"), true);
         QVERIFY(copy.Load(false) >= 0);
@@ -183,9 +157,8 @@ private slots:
         std::string samples = library.desktop.Program() + "/Sample Tabulons/";
         fs::create_directories(samples);
         QCOMPARE(library.Run(library.Frame().Actions().samples),
-                 std::vector<std::string>{
-                     "No Tabulons were found in the Sample Tabulons folder.  Re-install Orvanta "
-                     "to get the sample files installed."});
+                 Messages{"No Tabulons were found in the Sample Tabulons folder.  Re-install Orvanta "
+                          "to get the sample files installed."});
         MakeTabulon(samples, "Recipes", {.records = 3});
         MakeTabulon(samples, "Garden");
         OnNextDialog<CSamplesDlg>([](CSamplesDlg* dialog) {
@@ -214,22 +187,19 @@ private slots:
     void documentsAndFoldersOpenThroughTheDesktop() {
         Library library;
         const CMainFrame::Commands& c = library.Frame().Actions();
-        QCOMPARE(library.Run(c.helpTopics),
-                 std::vector<std::string>{"Unable to launch the desktop help file.  "
-                                          "Re-installing Orvanta may help to correct this "
-                                          "problem."});
+        QCOMPARE(library.Run(c.helpTopics), Messages{"Unable to launch the desktop help file.  "
+                                                     "Re-installing Orvanta may help to correct this "
+                                                     "problem."});
         std::string documentation = library.desktop.Program() + "/Documentation/";
         fs::create_directories(documentation);
         std::ofstream(documentation + "Orvanta.html") << "<html></html>";
         QVERIFY(library.Run(c.helpTopics).empty());
         QVERIFY(library.Run(c.userFolder).empty());
-        QCOMPARE(
-            library.program.opener.opened,
-            (std::vector<std::string>{documentation + "Orvanta.html", library.desktop.UserFolder("ann")}));
-        QCOMPARE(
-            library.Run(c.syncGuide),
-            std::vector<std::string>{"Cannot locate an application to launch the file Dockline Guide.html.  "
-                                     "Please install the appropriate application and try again."});
+        QCOMPARE(library.program.opener.opened,
+                 (Messages{documentation + "Orvanta.html", library.desktop.UserFolder("ann")}));
+        QCOMPARE(library.Run(c.syncGuide),
+                 Messages{"Cannot locate an application to launch the file Dockline Guide.html.  "
+                          "Please install the appropriate application and try again."});
         library.program.opener.opens = false;
         QCOMPARE(library.Run(c.archiveFolder).size(), size_t(1));
     }

@@ -17,74 +17,61 @@
 #include "app/datalink/ImportMappingModel.h"
 #include "app/datalink/SpecDefaults.h"
 #include "app/datalink/SpecListModel.h"
-#include "app/shell/CTbListCtrl.h"
-#include "app/widgets/PageServices.h"
 #include "importexport/CORVTImportExportSpecListXml.h"
 #include "model/TbObjField.h"
 #include "platform/Locale.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemModelTester>
 #include <QCheckBox>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProcess>
-#include <QPushButton>
 
 namespace shelltest {
 namespace {
 
 using namespace orvanta::app;
-using Messages = std::vector<std::string>;
 
 enum Slot { kName = 1, kQty, kAdded, kDone };
 
 const char* const kStockCsv = "Name,Count,Added\r\nApple,3,12/31/2004\r\nPear,5,1/1/1999\r\n";
 
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 // Ann's library with "Stock" (Name, Qty and, with full, Added and Done) holding records, and a
 // CSV file to import.
-struct DataLinkLibrary {
+struct DataLinkLibrary : AnnsLibrary {
     explicit DataLinkLibrary(int records = 1, bool full = false) {
         CTbObjDB db;
-        NewTabulon(db, desktop.UserFolder("ann"), "Stock");
-        db.AddField("Name", TEXT_T);
-        db.AddField("Qty", LONG_T);
-        if (full) {
-            db.AddField("Added", DATE_T);
-            db.AddField("Done", CHECKBOX_T);
-        }
-        for (int i = 0; i < records; ++i) {
-            CTbObjRecord* record = db.Records().AddRecord(true, false);
-            record->Value(kName)->SetText(i % 2 ? "Plum, \"ripe\"" : "Fig");
-            record->Value(kQty)->SetLong(70000 + i);
-            if (full) {
-                record->Value(kAdded)->SetDate(2004, 12, 31 - i);
-                record->Value(kDone)->SetChecked(i % 2 == 0);
-            }
-        }
+        NewTabulon(db, Folder(), "Stock");
+        AddFields(db, "Name", TEXT_T, "Qty", LONG_T);
+        if (full) AddFields(db, "Added", DATE_T, "Done", CHECKBOX_T);
+        AddRecords(db, records, [full](CTbObjRecord& record, int i) {
+            record.Value(kName)->SetText(i % 2 ? "Plum, \"ripe\"" : "Fig");
+            record.Value(kQty)->SetLong(70000 + i);
+            if (!full) return;
+            record.Value(kAdded)->SetDate(2004, 12, 31 - i);
+            record.Value(kDone)->SetChecked(i % 2 == 0);
+        });
         WriteShowingAll(db);
         WriteFile(Csv(), kStockCsv);
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
-        program.Frame().List().SelectItem(&Item());
-        program.Frame().TabsView().SelectTab(CTabsView::DataLink);
+        Start();
+        Show("Stock", CTabsView::DataLink);
     }
-    CTbItem& Item() const { return *program.Doc().Browser().FindByDisplayName("Stock"); }
+    CTbItem& Item() const { return *AnnsLibrary::Item("Stock"); }
     CTbObjDB& Db() const { return Item().Db(); }
     CDataLinkTab& Tab() const { return program.Frame().DataLinkTab(); }
     std::string Csv() const { return desktop.dir.File("stock.csv"); }
-    static void WriteFile(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+    Messages Imported() const { return {"Data imported successfully from " + Csv()}; }
+    // Runs the first saved specification; the messages it showed.
+    Messages RunFirstSpec() {
+        Tab().SelectSpec(0);
+        Tab().RunSelected();
+        return Take();
     }
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    Messages Take() { return program.prompt.Take(); }
     // A new import through its pages: the file chosen, then act on the mapping page.
     void Import(const std::function<void(CImportDlg*)>& onMapping, bool replace = false) {
         OnNextDialog<CImportDlg>([&, onMapping, replace](CImportDlg* dialog) {
@@ -97,27 +84,31 @@ struct DataLinkLibrary {
         });
         Tab().NewImport();
     }
-    static void Map(CImportDlg* dialog, int row, int column, int value) {
-        ImportMappingModel& model = dialog->Mapping().Model();
-        QVERIFY(model.setData(model.index(row, column), value));
-    }
     orvanta::platform::ScopedLocaleOverride usEnglish{orvanta::platform::Locale::UsEnglish()};
-    ScratchDesktop desktop;
-    RunningProgram program;
 };
+
+void Map(CImportDlg* dialog, int row, int column, int value) {
+    ImportMappingModel& model = dialog->Mapping().Model();
+    QVERIFY(model.setData(model.index(row, column), value));
+}
+
+// The target column of the mapping page's rows.
+QStringList Targets(CImportDlg* dialog) {
+    return Texts(&dialog->Mapping().Model(), ImportMappingModel::TargetColumn);
+}
 
 // The first row maps Name and Count as Long into Qty and adds "Added" for the third column.
 void MapStock(CImportDlg* dialog) {
     QVERIFY(!dialog->SaveButton()->isEnabled());
-    DataLinkLibrary::Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
+    Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
     QVERIFY(dialog->SaveAndRunButton()->isEnabled());
-    DataLinkLibrary::Map(dialog, 1, ImportMappingModel::TypeColumn, LONG_T);
-    DataLinkLibrary::Map(dialog, 1, ImportMappingModel::TargetColumn, kQty);
+    Map(dialog, 1, ImportMappingModel::TypeColumn, LONG_T);
+    Map(dialog, 1, ImportMappingModel::TargetColumn, kQty);
     OnNextDialog<CNewFieldDlg>([](CNewFieldDlg* field) {
         field->NameEntry()->setText("Added");
         field->accept();
     });
-    DataLinkLibrary::Map(dialog, 2, ImportMappingModel::TargetColumn, ImportMappingModel::kAddField);
+    Map(dialog, 2, ImportMappingModel::TargetColumn, ImportMappingModel::kAddField);
 }
 
 }  // namespace
@@ -135,10 +126,10 @@ private slots:
                      "(*.xlsx);;OpenDocument Spreadsheet (*.ods);;All Files (*.*)");
             QAbstractItemModelTester tester(&dialog->Mapping().Model(),
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
-            ImportMappingModel& model = dialog->Mapping().Model();
-            QCOMPARE(model.index(2, ImportMappingModel::TypeColumn).data().toString(), "Date");
+            QCOMPARE(dialog->Mapping().Model().index(2, ImportMappingModel::TypeColumn).data().toString(),
+                     "Date");
             MapStock(dialog);
-            QCOMPARE(model.index(2, ImportMappingModel::TargetColumn).data().toString(), "Added");
+            QCOMPARE(Targets(dialog), QStringList({"Name", "Qty", "Added"}));
             dialog->SaveAndRunButton()->click();
         });
         CTbObjDB& db = library.Db();
@@ -146,7 +137,7 @@ private slots:
         QCOMPARE(static_cast<int>(db.Field(kAdded)->GetType()), static_cast<int>(DATE_T));
         QCOMPARE(db.Records().Record(2)->Value(kQty)->GetLong(), 5);
         QCOMPARE(db.Records().Record(1)->Value(kName)->GetText(), "Apple");
-        QCOMPARE(library.Take(), Messages{"Data imported successfully from " + library.Csv()});
+        QCOMPARE(library.Take(), library.Imported());
         QVERIFY(library.Item().IsModified());
         QAbstractItemModelTester tester(&library.Tab().Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -155,45 +146,35 @@ private slots:
                  QString::fromStdString(library.Csv()));
 
         // orvanta-cli finds the specification where the program keeps it.
-        QProcess cli;
-        cli.start(ORVANTA_CLI, {"specs", QString::fromStdString(library.Item().FullPath())});
-        QVERIFY(cli.waitForFinished(20000));
-        QCOMPARE(cli.readAllStandardOutput().toStdString(), "Import Spec 1\tImport\t" + library.Csv() + "\n");
+        QCOMPARE(Output(ORVANTA_CLI, {"specs", QString::fromStdString(library.Item().FullPath())}),
+                 QString::fromStdString("Import Spec 1\tImport\t" + library.Csv() + "\n"));
 
         // The saved specification runs again without any page.
-        library.Tab().SelectSpec(0);
-        library.Tab().RunSelected();
-        QCOMPARE(library.Take(), Messages{"Data imported successfully from " + library.Csv()});
+        QCOMPARE(library.RunFirstSpec(), library.Imported());
         QCOMPARE(db.RecordCount(), 5);
 
         // The file's columns changed: the run opens the specification on its mapping page after the warning.
-        DataLinkLibrary::WriteFile(library.Csv(), "Title,Count,Added\r\nKiwi,7,1/2/2003\r\n");
+        WriteFile(library.Csv(), "Title,Count,Added\r\nKiwi,7,1/2/2003\r\n");
         OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
             QCOMPARE(dialog->Page(), 1);
-            ImportMappingModel& model = dialog->Mapping().Model();
-            QCOMPARE(model.index(0, ImportMappingModel::TargetColumn).data().toString(), "Not Mapped");
-            QCOMPARE(model.index(1, ImportMappingModel::TargetColumn).data().toString(), "Qty");
-            QCOMPARE(model.index(2, ImportMappingModel::TargetColumn).data().toString(), "Added");
+            QCOMPARE(Targets(dialog), QStringList({"Not Mapped", "Qty", "Added"}));
             dialog->reject();
         });
-        library.Tab().RunSelected();
-        QCOMPARE(library.Take(),
-                 Messages{"The field mapping is no longer valid for this Import specification, "
-                          "you have to re-map one more more fields."});
+        QCOMPARE(library.RunFirstSpec(), Messages{"The field mapping is no longer valid for this Import "
+                                                  "specification, you have to re-map one more more fields."});
         QCOMPARE(db.RecordCount(), 5);
     }
 
     void addAllFieldsAndTheMappingsRefusals() {
         DataLinkLibrary library;
         library.Import([&](CImportDlg* dialog) {
-            DataLinkLibrary::Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
-            DataLinkLibrary::Map(dialog, 2, ImportMappingModel::TypeColumn, TEXT_T);
-            DataLinkLibrary::Map(dialog, 2, ImportMappingModel::TargetColumn, kName);
+            Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
+            Map(dialog, 2, ImportMappingModel::TypeColumn, TEXT_T);
+            Map(dialog, 2, ImportMappingModel::TargetColumn, kName);
             dialog->SaveAndRunButton()->click();
             QCOMPARE(library.Take(),
-                     Messages{"Each Tabulon field can only be mapped to one import field.  The "
-                              "following Tabulon field is being mapped to multiple import "
-                              "fields: \"Name\""});
+                     Messages{"Each Tabulon field can only be mapped to one import field.  The following "
+                              "Tabulon field is being mapped to multiple import fields: \"Name\""});
             OnNextDialog<CNewFieldDlg>([&](CNewFieldDlg* field) {
                 field->NameEntry()->clear();
                 field->accept();
@@ -206,7 +187,7 @@ private slots:
             dialog->Mapping().AddAllFields();
             dialog->SaveAndRunButton()->click();
         });
-        QCOMPARE(library.Take(), Messages{"Data imported successfully from " + library.Csv()});
+        QCOMPARE(library.Take(), library.Imported());
         CTbObjDB& db = library.Db();
         QCOMPARE(db.Field(3)->GetName(), "Name");
         QCOMPARE(static_cast<int>(db.Field(4)->GetType()), static_cast<int>(INTEGER_T));
@@ -238,7 +219,7 @@ private slots:
             dialog->NextButton()->click();
             QCOMPARE(dialog->Mapping().Model().rowCount(), 3);
             QVERIFY(fs::exists(library.desktop.dir.File("book.csv")));
-            DataLinkLibrary::Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
+            Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
             dialog->SaveAndRunButton()->click();
         });
         library.Tab().NewImport();
@@ -253,7 +234,7 @@ private slots:
         DataLinkLibrary library(4);
         library.Import(
             [&](CImportDlg* dialog) {
-                DataLinkLibrary::Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
+                Map(dialog, 0, ImportMappingModel::TargetColumn, kName);
                 dialog->SaveButton()->click();
             },
             true);
@@ -264,8 +245,7 @@ private slots:
         QCOMPARE(saved.Load(), 0);
         QCOMPARE(static_cast<int>(saved.Spec(0)->GetOptions().replaceRecords), 1);
         QCOMPARE(static_cast<int>(saved.Spec(0)->ImportField(0)->target), static_cast<int>(kName));
-        library.Tab().SelectSpec(0);
-        library.Tab().RunSelected();
+        QCOMPARE(library.RunFirstSpec(), library.Imported());
         QCOMPARE(library.Db().RecordCount(), 2);
         QCOMPARE(library.Db().Records().Record(0)->Value(kName)->GetText(), "Apple");
     }
@@ -281,15 +261,13 @@ private slots:
             options.DelimiterButton(0)->click();
             QCOMPARE(options.PathEntry()->text(), QString::fromStdString(out + ".txt"));
             for (QAbstractButton* button : options.findChildren<QAbstractButton*>())
-                if (button->text() == "DD/MM/YYYY" || button->text() == "24 Hours" ||
-                    button->text() == "Has Seconds")
+                if (QStringList({"DD/MM/YYYY", "24 Hours", "Has Seconds"}).contains(button->text()))
                     button->click();
             dialog->NextButton()->click();
             QVERIFY(!dialog->SaveAndRunButton()->isEnabled());
             CExportFieldsPage& fields = dialog->Fields();
+            QListWidget* list = fields.FieldList();
             for (int slot : {kDone, kQty, kName, kAdded}) {
-                QListWidget* list = fields.FieldList();
-                list->clearSelection();
                 for (int row = 0; row < list->count(); ++row)
                     list->item(row)->setSelected(list->item(row)->data(Qt::UserRole).toInt() == slot);
                 fields.ChooseSelected();
@@ -301,22 +279,19 @@ private slots:
         });
         library.Tab().NewExport();
         QCOMPARE(library.Take(), Messages{"Data exported successfully to " + out + ".txt"});
-        QProcess cli;
-        cli.start(ORVANTA_CLI, {"export", QString::fromStdString(library.Item().FullPath()),
-                                QString::fromStdString(out + "-cli.txt"), "--fields", "4,2,1", "--delimiter",
-                                "tab", "--date-format", "dmy", "--time-24h", "--seconds"});
-        QVERIFY(cli.waitForFinished(20000));
-        QCOMPARE(cli.exitCode(), 0);
-        const std::string written = DataLinkLibrary::ReadFile(out + ".txt");
-        QCOMPARE(written, DataLinkLibrary::ReadFile(out + "-cli.txt"));
+        QCOMPARE(
+            Output(ORVANTA_CLI, {"export", QString::fromStdString(library.Item().FullPath()),
+                                 QString::fromStdString(out + "-cli.txt"), "--fields", "4,2,1", "--delimiter",
+                                 "tab", "--date-format", "dmy", "--time-24h", "--seconds"}),
+            "exported: 3\n");
+        const std::string written = ReadFile(out + ".txt");
+        QCOMPARE(written, ReadFile(out + "-cli.txt"));
         QCOMPARE(written.substr(0, 14), "Done\tQty\tName\r");
 
         // No to the replace question leaves the file as it was.
-        DataLinkLibrary::WriteFile(out + ".txt", "keep");
-        library.Tab().SelectSpec(0);
-        library.Tab().RunSelected();
-        QCOMPARE(library.Take(), Messages{out + ".txt already exists. \nDo you want to replace it?"});
-        QCOMPARE(DataLinkLibrary::ReadFile(out + ".txt"), "keep");
+        WriteFile(out + ".txt", "keep");
+        QCOMPARE(library.RunFirstSpec(), Messages{out + ".txt already exists. \nDo you want to replace it?"});
+        QCOMPARE(ReadFile(out + ".txt"), "keep");
     }
 
     void droppedFieldsOpenTheSavedExportAsAnEdit() {
@@ -330,6 +305,7 @@ private slots:
         QVERIFY(library.Item().Load(false) >= 0);
         library.Db().DeleteField(kAdded);
         library.Tab().ShowItem(&library.Item());
+        const std::vector<int32_t> all{0, kName, kQty, kDone};
         OnNextDialog<CExportDlg>([&](CExportDlg* dialog) {
             QCOMPARE(dialog->Options().NameEntry()->text(), "Old");
             QCOMPARE(dialog->Fields().Chosen(), std::vector<int32_t>{kName});
@@ -337,24 +313,22 @@ private slots:
             dialog->Fields().ChooseAll();
             QCOMPARE(dialog->Fields().Chosen(), std::vector<int32_t>{kName});
             dialog->Fields().ChooseAll();
-            QCOMPARE(dialog->Fields().Chosen(), (std::vector<int32_t>{0, kName, kQty, kDone}));
+            QCOMPARE(dialog->Fields().Chosen(), all);
             dialog->Options().NameEntry()->setText("Everything");
             QVERIFY(!dialog->SaveButton()->isEnabled());
             dialog->NextButton()->click();
             dialog->SaveButton()->click();
         });
-        library.Tab().SelectSpec(0);
-        library.Tab().RunSelected();
-        QCOMPARE(library.Take(),
-                 (Messages{"One or more Tabulon fields are no longer available to export, verify "
-                           "that the correct fields are being exported.",
+        QCOMPARE(library.RunFirstSpec(),
+                 (Messages{"One or more Tabulon fields are no longer available to export, verify that the "
+                           "correct fields are being exported.",
                            "Would you like to export all of the Tabulon Fields?",
                            "Would you like to export all of the Tabulon Fields?"}));
         QVERIFY(!fs::exists(library.desktop.dir.File("old.csv")));
         QCOMPARE(specs.Load(), 0);
         QCOMPARE(specs.Count(), 1);
         QCOMPARE(specs.Spec(0)->GetName(), "Everything");
-        QCOMPARE(specs.Spec(0)->ExportFields(), (std::vector<int32_t>{0, kName, kQty, kDone}));
+        QCOMPARE(specs.Spec(0)->ExportFields(), all);
     }
 
     void theTabsSpecCommandsAndTheirMessages() {
@@ -363,23 +337,23 @@ private slots:
         library.Tab().RunSelected();
         QCOMPARE(library.Take(),
                  (Messages{"Please select a specification.", "Please select a specification."}));
+        const std::string gone = library.desktop.dir.File("gone.tsv");
         OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
             dialog->Options().NameEntry()->clear();
             dialog->NextButton()->click();
             dialog->Options().NameEntry()->setText("Mine");
             dialog->NextButton()->click();
-            dialog->Options().SetPath(QString::fromStdString(library.desktop.dir.File("gone.tsv")));
+            dialog->Options().SetPath(QString::fromStdString(gone));
             QVERIFY(dialog->Options().DelimiterButton(0)->isChecked());
             dialog->NextButton()->click();
             QCOMPARE(dialog->Page(), 0);
             dialog->reject();
         });
         library.Tab().NewImport();
-        QCOMPARE(library.Take(),
-                 (Messages{"Please enter a Spec Name.", "Please select a file.",
-                           "The specified file cannot be found.  Please use the Browse button to "
-                           "search for the file.\n\nCurrent selection: " +
-                               library.desktop.dir.File("gone.tsv")}));
+        QCOMPARE(library.Take(), (Messages{"Please enter a Spec Name.", "Please select a file.",
+                                           "The specified file cannot be found.  Please use the Browse "
+                                           "button to search for the file.\n\nCurrent selection: " +
+                                               gone}));
         CORVTImportExportSpecListXml specs;
         specs.SetPath(library.Item().SpecificationPath());
         specs.AddSpec(SPEC_KIND_EXPORT, "One", "/tmp/one.csv");
@@ -402,42 +376,36 @@ private slots:
 
     void exportsAndImportsTakeTheirFormatsAndEncodings() {
         CTbObjDB db;
-        db.AddField("Name", TEXT_T);
-        db.AddField("Count", LONG_T);
-        CTbObjRecord* record = db.Records().AddRecord(true, false);
-        record->Value(1)->SetText("pears");
-        record->Value(2)->SetLong(12);
+        AddFields(db, "Name", TEXT_T, "Count", LONG_T);
+        AddRecords(db, 1, [](CTbObjRecord& record, int) {
+            record.Value(1)->SetText("pears");
+            record.Value(2)->SetLong(12);
+        });
         TempDir dir;
         ScriptedPrompt prompt;
         const PageServices services{&prompt};
-        QVERIFY(
-            RunExport(db, dir.File("out.json"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi, services));
-        QFile json(QString::fromStdString(dir.File("out.json")));
-        QVERIFY(json.open(QIODevice::ReadOnly));
-        const QJsonArray rows = QJsonDocument::fromJson(json.readAll()).array();
+        auto exportTo = [&](const char* file, ImportExportOptions options = {},
+                            TextEncoding encoding = TextEncoding::Ansi) {
+            return RunExport(db, dir.File(file), {1, 2}, options, encoding, services);
+        };
+        QVERIFY(exportTo("out.json"));
+        const QJsonArray rows =
+            QJsonDocument::fromJson(QByteArray::fromStdString(ReadFile(dir.File("out.json")))).array();
         QCOMPARE(rows.at(0).toObject()["Count"].toInt(), 12);
-        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
-                          services));
+        QVERIFY(exportTo("out.sqlite"));
         prompt.answers = {PromptAnswer::Yes};
-        QVERIFY2(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
-                           services),
-                 "a database the user agreed to replace has its table replaced");
+        QVERIFY2(exportTo("out.sqlite"), "a database the user agreed to replace has its table replaced");
         db.SetPdbName("MRA_Fruit");
         prompt.answers = {PromptAnswer::Yes};
-        QVERIFY(RunExport(db, dir.File("out.sqlite"), {1, 2}, ImportExportOptions{}, TextEncoding::Ansi,
-                          services));
-        QProcess sqlite;
-        sqlite.start("sqlite3",
-                     {QString::fromStdString(dir.File("out.sqlite")), "SELECT Name, Count FROM Fruit;"});
-        QVERIFY(sqlite.waitForFinished());
-        QCOMPARE(QString(sqlite.readAllStandardOutput()).trimmed(), "pears|12");
+        QVERIFY(exportTo("out.sqlite"));
+        QCOMPARE(Output("sqlite3",
+                        {QString::fromStdString(dir.File("out.sqlite")), "SELECT Name, Count FROM Fruit;"}),
+                 "pears|12\n");
 
         const ImportExportOptions text{1, 1, 0, 0, 0, 0, 0};
-        QVERIFY(RunExport(db, dir.File("out.csv"), {1, 2}, text, TextEncoding::Utf8Signed, services));
-        QFile csv(QString::fromStdString(dir.File("out.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QVERIFY(csv.readAll().startsWith("\xEF\xBB\xBF"));
-        std::ofstream(dir.File("in.csv")) << "Name\nCaf\xC3\xA9 \xE2\x98\x83\n";
+        QVERIFY(exportTo("out.csv", text, TextEncoding::Utf8Signed));
+        QVERIFY(ReadFile(dir.File("out.csv")).starts_with("\xEF\xBB\xBF"));
+        WriteFile(dir.File("in.csv"), "Name\nCaf\xC3\xA9 \xE2\x98\x83\n");
         PreparedImport prepared;
         QVERIFY(PrepareImport(dir.File("in.csv"), text, TextEncoding::Utf8, services, &prepared) ==
                 Preparation::Ready);
@@ -455,20 +423,19 @@ private slots:
         QCOMPARE(ExportPathForDelimiter("/d/out.csv", 0), "/d/out.txt");
         QCOMPARE(ExportPathForDelimiter("/d/out.txt", 2), "/d/out.csv");
         QCOMPARE(ExportPathForDelimiter("/d/out.TSV", 0), "/d/out.TSV");
+        QCOMPARE(ExportPathForDelimiter("/d/out.json", 1), "/d/out.json");
         QCOMPARE(WithExportExtension("/d/out"), "/d/out.txt");
         QCOMPARE(DefaultExportPath("/d/", 1), "/d/Tabulon_Export.csv");
         QVERIFY(EffectOfExtension("x.XLS") == ExtensionEffect::Workbook);
+        QVERIFY(EffectOfExtension("x.ods") == ExtensionEffect::Workbook);
         QVERIFY(EffectOfExtension("x.txt") == ExtensionEffect::None);
         QCOMPARE(
             ExportFileFilter(),
             "CSV File (Comma delimited) (*.csv; *.txt);;Tab Delimited File (*.tab; *.tsv; *.txt);;Excel "
             "Workbook (*.xlsx);;JSON File (*.json);;SQLite Database (*.sqlite; *.sqlite3);;All Files (*.*)");
-        QVERIFY(EffectOfExtension("x.ods") == ExtensionEffect::Workbook);
-        QCOMPARE(ExportPathForDelimiter("/d/out.json", 1), "/d/out.json");
 
         CTbObjDB db;
-        db.AddField("Name", TEXT_T);
-        db.AddField("Count", LONG_T);
+        AddFields(db, "Name", TEXT_T, "Count", LONG_T);
         CImportFields columns;
         for (auto [name, type] : {std::pair{"Name", TEXT_T}, {"Count", INTEGER_T}, {"Note", MEMO_T}})
             columns.push_back(std::make_unique<CImportField>(CImportField{name, type, kNotMapped}));

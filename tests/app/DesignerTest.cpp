@@ -16,19 +16,10 @@
 #include "app/designer/PasswordDialogs.h"
 #include "app/records/ListEditorDialogs.h"
 #include "app/records/ValueEntry.h"
-#include "app/shell/CTbListCtrl.h"
 #include "library/CPvtrPrefs.h"
 #include "model/IProgressIndicator.h"
 #include "model/TbObjView.h"
 
-#include <QComboBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,37 +28,33 @@ namespace shelltest {
 namespace {
 
 using namespace orvanta::app;
-using Messages = std::vector<std::string>;
 
 // Ann's library with one Tabulon "Design" of the given fields, each with the records' values.
-struct DesignerLibrary {
+struct DesignerLibrary : AnnsLibrary {
     explicit DesignerLibrary(const std::function<void(CTbObjDB&)>& fill) {
         CTbObjDB db;
-        NewTabulon(db, desktop.UserFolder("ann"), "Design");
+        NewTabulon(db, Folder(), "Design");
         fill(db);
         WriteShowingAll(db);
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
+        Start();
         program.Doc().Prefs().SetDesignFirstRun(false);
-        program.Frame().List().SelectItem(&Item());
-        program.Frame().TabsView().SelectTab(CTabsView::Designer);
+        Show("Design", CTabsView::Designer);
     }
-    CTbItem& Item() const { return *program.Doc().Browser().FindByDisplayName("Design"); }
+    CTbItem& Item() const { return *AnnsLibrary::Item("Design"); }
     CTbObjDB& Db() const { return Item().Db(); }
     CFieldFormDesignerTab& Tab() const { return program.Frame().DesignerTab(); }
-    Messages Take() { return program.prompt.Take(); }
     // Sets a cell of the field design grid as the user's edit does.
     void SetField(int slot, int column, const QVariant& value) {
         FieldDesignModel& fields = Tab().Fields();
         fields.setData(fields.index(fields.RowOfSlot(slot), column), value, Qt::EditRole);
     }
-    ScratchDesktop desktop;
-    RunningProgram program;
+    // Opens the slot's property sheet and acts on it.
+    void EditProperties(int slot, std::function<void(CFieldPropertiesDlg*)> act) {
+        Tab().SelectField(slot);
+        OnNextDialog<CFieldPropertiesDlg>(std::move(act));
+        Tab().EditProperties();
+    }
 };
-
-void Records(CTbObjDB& db, int count, const std::function<void(CTbObjRecord&, int)>& fill) {
-    for (int i = 0; i < count; ++i) fill(*db.Records().AddRecord(true, false), i);
-}
 
 class RecordingProgress : public IProgressIndicator {
 public:
@@ -111,7 +98,7 @@ private slots:
     void fieldsAreAddedNamedAndDeletedWithinTheLimits() {
         DesignerLibrary library([](CTbObjDB& db) {
             for (int i = 1; i < MaxUserFields; ++i) db.AddField(std::to_string(i), TEXT_T);
-            Records(db, 2, [](CTbObjRecord& record, int) { record.Value(1)->SetText("kept"); });
+            AddRecords(db, 2, [](CTbObjRecord& record, int) { record.Value(1)->SetText("kept"); });
         });
         library.Tab().AddField();
         QCOMPARE(library.Db().Field(80)->GetName(), "New Field");
@@ -135,7 +122,7 @@ private slots:
     void deletingTheLastFieldDeletesEveryRecord() {
         DesignerLibrary library([](CTbObjDB& db) {
             db.AddField("Only", TEXT_T);
-            Records(db, 3, [](CTbObjRecord&, int) {});
+            AddRecords(db, 3);
         });
         library.Tab().SelectField(1);
         library.program.prompt.answers = {PromptAnswer::Yes};
@@ -147,14 +134,9 @@ private slots:
     void typeChangesConvertEveryRecordsValue() {
         enum { kText = 1, kLong, kFloat, kSmall, kFruit, kColour };
         DesignerLibrary library([](CTbObjDB& db) {
-            for (auto [name, type] : {std::pair{"Text", TEXT_T},
-                                      {"Long", LONG_T},
-                                      {"Float", FLOATING_T},
-                                      {"Small", INTEGER_T},
-                                      {"Fruit", TEXT_T},
-                                      {"Colour", TEXT_T}})
-                db.AddField(name, type);
-            Records(db, 61, [](CTbObjRecord& record, int i) {
+            AddFields(db, "Text", TEXT_T, "Long", LONG_T, "Float", FLOATING_T, "Small", INTEGER_T, "Fruit",
+                      TEXT_T, "Colour", TEXT_T);
+            AddRecords(db, 61, [](CTbObjRecord& record, int i) {
                 record.Value(kText)->SetText(i == 0 ? "12" : "apple");
                 record.Value(kLong)->SetLong(i == 0 ? 70000 : 5);
                 record.Value(kFloat)->SetFloat(2.7f);
@@ -167,13 +149,10 @@ private slots:
         QCOMPARE(library.Db().Field(kText)->GetType(), TEXT_T);
         QCOMPARE(library.Tab().Fields().index(0, FieldDesignModel::TypeColumn).data().toString(), "Text");
         library.program.prompt.answers.assign(6, PromptAnswer::Yes);
-        for (auto [slot, type] : {std::pair{kText, INTEGER_T},
-                                  {kLong, INTEGER_T},
-                                  {kFloat, LONG_T},
-                                  {kSmall, CHECKBOX_T},
-                                  {kFruit, LIST_T},
-                                  {kColour, RADIO_T}})
-            library.SetField(slot, FieldDesignModel::TypeColumn, type);
+        const std::pair<int, TbFieldType> changes[] = {{kText, INTEGER_T}, {kLong, INTEGER_T},
+                                                       {kFloat, LONG_T},   {kSmall, CHECKBOX_T},
+                                                       {kFruit, LIST_T},   {kColour, RADIO_T}};
+        for (auto [slot, type] : changes) library.SetField(slot, FieldDesignModel::TypeColumn, type);
         QCOMPARE(library.Take().back(), std::string(kTypeChangeQuestion.text));
         const CTbObjRecordList& records = library.Db().Records();
         const CTbObjRecord& first = *records.RecordInStoredOrder(0);
@@ -198,7 +177,7 @@ private slots:
     void typeChangeShowsItsProgressPerRecord() {
         CTbObjDB db;
         db.AddField("Amount", FLOATING_T);
-        Records(db, 300, [](CTbObjRecord& record, int i) { record.Value(1)->SetFloat(i + 0.5f); });
+        AddRecords(db, 300, [](CTbObjRecord& record, int i) { record.Value(1)->SetFloat(i + 0.5f); });
         RecordingProgress progress;
         ChangeFieldType(db, 1, TEXT_T, true, &progress);
         QCOMPARE(progress.texts.front(), "Updating records...");
@@ -208,12 +187,8 @@ private slots:
     }
 
     void propertySheetChecksRangesAndStoresChoices() {
-        DesignerLibrary library([](CTbObjDB& db) {
-            db.AddField("Count", INTEGER_T);
-            db.AddField("When", DATE_T);
-        });
-        library.Tab().SelectField(1);
-        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+        DesignerLibrary library([](CTbObjDB& db) { AddFields(db, "Count", INTEGER_T, "When", DATE_T); });
+        library.EditProperties(1, [&](CFieldPropertiesDlg* sheet) {
             sheet->TypeList()->setCurrentIndex(sheet->TypeList()->findData(LONG_T));
             emit sheet->TypeList()->activated(sheet->TypeList()->currentIndex());  // answered No
             QCOMPARE(sheet->TypeList()->currentData().toInt(), int{INTEGER_T});
@@ -226,19 +201,15 @@ private slots:
             sheet->NameEdit()->setText("Total");
             sheet->accept();
         });
-        library.Tab().EditProperties();
         QCOMPARE(library.Db().Field(1)->NumberProps()->GetDefaultValue(), "7");
         QCOMPARE(library.Db().Field(1)->GetName(), "Total");
-        library.Tab().SelectField(2);
         library.Db().SetModified(false);
-        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) { sheet->accept(); });
-        library.Tab().EditProperties();
+        library.EditProperties(2, [&](CFieldPropertiesDlg* sheet) { sheet->accept(); });
         QVERIFY2(!library.Db().IsModified(), "OK on an unchanged sheet changes nothing");
-        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+        library.EditProperties(2, [&](CFieldPropertiesDlg* sheet) {
             sheet->Pages()->widget(1)->findChild<QComboBox*>("automatic")->setCurrentText("Record added");
             sheet->accept();
         });
-        library.Tab().EditProperties();
         QCOMPARE(library.Db().Field(2)->DateTimeProps()->GetDefaultValue(), 1u);
     }
 
@@ -268,8 +239,7 @@ private slots:
         });
         for (size_t i = 0; i < cases.size(); ++i) {
             const int slot = static_cast<int>(i) + 1;
-            library.Tab().SelectField(slot);
-            OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+            library.EditProperties(slot, [&](CFieldPropertiesDlg* sheet) {
                 QWidget* page = sheet->Pages()->widget(1);
                 if (auto* list = page->findChild<QComboBox*>(cases[i].control))
                     list->setCurrentIndex(cases[i].choice);
@@ -277,16 +247,12 @@ private slots:
                     spin->setValue(cases[i].choice);
                 sheet->accept();
             });
-            library.Tab().EditProperties();
             QCOMPARE(cases[i].stored(*library.Db().Field(slot)), cases[i].choice);
         }
     }
 
     void formDesignPlacesTabsFieldsAndLabelsByItsRules() {
-        DesignerLibrary library([](CTbObjDB& db) {
-            db.AddField("Name", TEXT_T);
-            db.AddField("Age", INTEGER_T);
-        });
+        DesignerLibrary library([](CTbObjDB& db) { AddFields(db, "Name", TEXT_T, "Age", INTEGER_T); });
         CFieldFormDesignerTab& tab = library.Tab();
         const char* emptyRow =
             "You must select an empty row in the Form Design to add a Field, Tab, or Label.";
@@ -358,9 +324,8 @@ private slots:
 
     void passwordsViewsAndExpressionsOpenFromTheDesigner() {
         DesignerLibrary library([](CTbObjDB& db) {
-            db.AddField("Hours", FLOATING_T);
-            db.AddField("Pay", ADV_EXPRESSION_T);
-            Records(db, 1, [](CTbObjRecord& record, int) { record.Value(1)->SetFloat(4); });
+            AddFields(db, "Hours", FLOATING_T, "Pay", ADV_EXPRESSION_T);
+            AddRecords(db, 1, [](CTbObjRecord& record, int) { record.Value(1)->SetFloat(4); });
         });
         CFieldFormDesignerTab& tab = library.Tab();
         QString opened;
@@ -372,8 +337,7 @@ private slots:
         tab.EditViews();
         QVERIFY(managed);
         QVERIFY2(!library.Db().IsModified(), "looking at passwords and views changes nothing");
-        tab.SelectField(2);
-        OnNextDialog<CFieldPropertiesDlg>([&](CFieldPropertiesDlg* sheet) {
+        library.EditProperties(2, [&](CFieldPropertiesDlg* sheet) {
             OnNextDialog<CAdvExpressionEditorDlg>([](CAdvExpressionEditorDlg* editor) {
                 editor->Text()->setPlainText("Hours * 2");
                 editor->accept();
@@ -381,7 +345,6 @@ private slots:
             sheet->Pages()->widget(1)->findChild<QPushButton*>()->click();
             sheet->accept();
         });
-        tab.EditProperties();
         QVERIFY(library.Db().IsModified());
         QCOMPARE(library.Db().Records().RecordInStoredOrder(0)->Value(2)->GetFloat(), 8.0f);
     }
@@ -397,12 +360,12 @@ private slots:
             if (type != TEXT_T) library.SetField(slot, FieldDesignModel::TypeColumn, type);
         }
         tab.AddAllFields();
-        library.program.Frame().Actions().save->trigger();
+        library.Frame().Actions().save->trigger();
         QVERIFY(!library.Db().IsModified());
-        QProcess cli;
-        cli.start(ORVANTA_CLI, {"json", QString::fromStdString(library.Db().FullPath())});
-        QVERIFY(cli.waitForFinished());
-        const QJsonObject read = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+        const QJsonObject read =
+            QJsonDocument::fromJson(
+                Output(ORVANTA_CLI, {"json", QString::fromStdString(library.Db().FullPath())}).toUtf8())
+                .object();
         QStringList fields;
         for (const QJsonValue& field : read["fields"].toArray())
             fields << QString("%1 %2").arg(field["name"].toString(), field["typeLabel"].toString());

@@ -13,25 +13,15 @@
 #include "app/records/ValueDialogs.h"
 #include "app/records/ValueEntry.h"
 #include "app/records/ValueEntryDelegate.h"
-#include "app/shell/CTbListCtrl.h"
 #include "model/TbObjView.h"
 #include "platform/Locale.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTableView>
 #include <QToolButton>
 
 namespace shelltest {
@@ -42,34 +32,21 @@ using namespace orvanta::app;
 enum Slot { kName = 1, kSmall, kBig, kWhen, kAt, kNotes, kSize, kPhoto, kMany, kDone, kPartner, kCity };
 
 // Ann's library: "Editing", a field of every kind the editor treats apart, joined to "People".
-struct EditorLibrary {
+struct EditorLibrary : AnnsLibrary {
     EditorLibrary() {
-        const std::string folder = desktop.UserFolder("ann");
         CTbObjDB people;
-        NewTabulon(people, folder, "People");
-        people.AddField("Name", TEXT_T);
-        people.AddField("City", TEXT_T);
-        for (auto [name, city] : {std::pair{"Ann", "Oslo"}, std::pair{"Bob", "Rome"}}) {
-            CTbObjRecord* record = people.Records().AddRecord(true, false);
-            record->Value(1)->SetText(name);
-            record->Value(2)->SetText(city);
-        }
+        NewTabulon(people, Folder(), "People");
+        AddFields(people, "Name", TEXT_T, "City", TEXT_T);
+        AddRecords(people, 2, [](CTbObjRecord& record, int i) {
+            record.Value(1)->SetText(i ? "Bob" : "Ann");
+            record.Value(2)->SetText(i ? "Rome" : "Oslo");
+        });
         WriteShowingAll(people);
         CTbObjDB db;
-        NewTabulon(db, folder, "Editing");
-        for (auto [name, type] : {std::pair{"Name", TEXT_T},
-                                  {"Small", INTEGER_T},
-                                  {"Big", LONG_T},
-                                  {"When", DATE_T},
-                                  {"At", TIME_T},
-                                  {"Notes", MEMO_T},
-                                  {"Size", LIST_T},
-                                  {"Photo", IMAGE_T},
-                                  {"Many", ONE_TO_MANY_T},
-                                  {"Done", CHECKBOX_T},
-                                  {"Partner", DB_JOIN_T},
-                                  {"City", DB_LOOKUP_T}})
-            db.AddField(name, type);
+        NewTabulon(db, Folder(), "Editing");
+        AddFields(db, "Name", TEXT_T, "Small", INTEGER_T, "Big", LONG_T, "When", DATE_T, "At", TIME_T,
+                  "Notes", MEMO_T, "Size", LIST_T, "Photo", IMAGE_T, "Many", ONE_TO_MANY_T, "Done",
+                  CHECKBOX_T, "Partner", DB_JOIN_T, "City", DB_LOOKUP_T);
         for (int i = 1; i <= 59; ++i)
             db.Field(kSize)->ListProps()->Items().AddItem(std::string("Item ") + std::to_string(i));
         CTbObjFieldJoin* join = db.Field(kPartner)->JoinProps();
@@ -78,35 +55,37 @@ struct EditorLibrary {
         join->SetDisplayField(1);
         db.Field(kCity)->JoinProps()->SetJoinField(kPartner);
         db.Field(kCity)->JoinProps()->SetDisplayField(2);
-        for (const char* name : {"first", "second"}) {
-            CTbObjRecord* record = db.Records().AddRecord(true, false);
-            record->Value(kName)->SetText(name);
-        }
+        AddRecords(db, 2,
+                   [](CTbObjRecord& record, int i) { record.Value(kName)->SetText(i ? "second" : "first"); });
         WriteShowingAll(db);
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
-        program.Frame().List().SelectItem(&Item());
-        program.Frame().TabsView().SelectTab(CTabsView::Records);
+        Start();
+        Show("Editing", CTabsView::Records);
     }
-    CTbItem& Item() const { return *program.Doc().Browser().FindByDisplayName("Editing"); }
+    CTbItem& Item() const { return *AnnsLibrary::Item("Editing"); }
     CDataViewerTab& Tab() const { return program.Frame().RecordsTab(); }
-    // Opens the row's record in the editor and acts on it; the editor closes after.
+    // Opens the row's record in the editor and acts on it; the editor closes after. The messages
+    // shown as the editor opened are kept in opening.
     void Edit(int row, std::function<void(CRecordEditor*)> act) {
-        OnNextDialog<CRecordEditor>(std::move(act));
+        OnNextDialog<CRecordEditor>([this, act](CRecordEditor* editor) {
+            opening = program.prompt.shown;
+            program.prompt.Take();
+            act(editor);
+        });
         Tab().OpenRecord(row);
     }
-    // Types an entry into the slot's value cell and presses Enter; the messages it gave.
-    std::vector<std::string> Enter(CRecordEditor* editor, int slot, const QString& text) {
+    // Types an entry into the slot's value cell and presses Enter; the messages it gave. A refused
+    // entry stays in edit, and is cancelled.
+    Messages Enter(CRecordEditor* editor, int slot, const QString& text) {
         editor->EditValue(editor->Model().RowOfSlot(slot));
         auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
         if (!entry) return {"no entry opened"};
         entry->Line()->setText(text);
         QTest::keyClick(entry->Line(), Qt::Key_Return);
-        return program.prompt.Take();
-    }
-    static void Cancel(CRecordEditor* editor) {
-        auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
-        if (entry) QTest::keyClick(entry->Line(), Qt::Key_Escape);
+        const Messages shown = program.prompt.Take();
+        if (shown.empty()) return shown;
+        if (editor->Delegate().OpenEditor() != entry) return {"a refused entry left the edit"};
+        QTest::keyClick(entry->Line(), Qt::Key_Escape);
+        return shown;
     }
     static CTbObjRecordValue& Value(CRecordEditor* editor, int slot) {
         return *editor->Model().Record()->Value(slot);
@@ -118,11 +97,8 @@ struct EditorLibrary {
             .toString();
     }
     orvanta::platform::ScopedLocaleOverride usEnglish{orvanta::platform::Locale::UsEnglish()};
-    ScratchDesktop desktop;
-    RunningProgram program;
+    std::vector<ShownMessage> opening;
 };
-
-using Messages = std::vector<std::string>;
 
 }  // namespace
 
@@ -132,29 +108,23 @@ private slots:
     void typedEntriesFollowEachTypesRules() {
         EditorLibrary library;
         library.Edit(0, [&](CRecordEditor* editor) {
-            QCOMPARE(library.program.prompt.shown.at(0).title, "Form Unavailable");
-            library.program.prompt.Take();
+            QCOMPARE(library.opening.at(0).title, "Form Unavailable");
             QCOMPARE(editor->GetMode(), CRecordEditor::AllFields);
             QCOMPARE(editor->Heading()->text(), "Record 1 of 2");
             QCOMPARE(library.Enter(editor, kSmall, "40000"), Messages{kIntegerRange});
-            QVERIFY2(editor->Delegate().OpenEditor(), "a refused entry stays in edit");
-            EditorLibrary::Cancel(editor);
             QVERIFY(!editor->IsModified());
             QCOMPARE(library.Enter(editor, kSmall, "-32768"), Messages{});
             QCOMPARE(EditorLibrary::Value(editor, kSmall).GetShort(), -32768);
             QCOMPARE(library.Enter(editor, kBig, "2147483648"), Messages{kLongRange});
-            EditorLibrary::Cancel(editor);
             QCOMPARE(library.Enter(editor, kBig, "-2147483648"), Messages{});
+            QCOMPARE(EditorLibrary::Value(editor, kBig).GetLong(), -2147483647 - 1);
             QCOMPARE(library.Enter(editor, kWhen, "1/1/1903"), Messages{kDateRange});
-            EditorLibrary::Cancel(editor);
             QCOMPARE(library.Enter(editor, kWhen, "13/45/2020"), Messages{kInvalidDate});
-            EditorLibrary::Cancel(editor);
             QCOMPARE(library.Enter(editor, kWhen, "3/15/2020"), Messages{});
             QCOMPARE(EditorLibrary::Value(editor, kWhen).PackedDate(), 2020u * 65536 + 3 * 256 + 15);
             QCOMPARE(library.Enter(editor, kWhen, ""), Messages{});
             QVERIFY(!EditorLibrary::Value(editor, kWhen).HasValue());
             QCOMPARE(library.Enter(editor, kAt, "25:99"), Messages{kInvalidTime});
-            EditorLibrary::Cancel(editor);
             QCOMPARE(library.Enter(editor, kAt, "7:05 PM"), Messages{});
             QCOMPARE(EditorLibrary::Value(editor, kAt).PackedTime(), 19u * 65536 + 5 * 256);
             QCOMPARE(library.Enter(editor, kName, QString(300, 'x')), Messages{});
@@ -171,17 +141,16 @@ private slots:
     void spinButtonsStepUnderTheRangeChecks() {
         EditorLibrary library;
         library.Edit(0, [&](CRecordEditor* editor) {
-            library.program.prompt.Take();
             QCOMPARE(library.Enter(editor, kSmall, "32767"), Messages{});
             editor->EditValue(editor->Model().RowOfSlot(kSmall));
             auto* entry = qobject_cast<ValueEntryEdit*>(editor->Delegate().OpenEditor());
             QVERIFY(entry && entry->UpButton() && !entry->PickerButton());
             entry->UpButton()->click();
-            QCOMPARE(library.program.prompt.Take(), Messages{kIntegerRange});
+            QCOMPARE(library.Take(), Messages{kIntegerRange});
             entry->DownButton()->click();
             QCOMPARE(entry->Line()->text(), "32766");
             QCOMPARE(EditorLibrary::Value(editor, kSmall).GetShort(), 32766);
-            EditorLibrary::Cancel(editor);
+            QTest::keyClick(entry->Line(), Qt::Key_Escape);
         });
     }
 
@@ -198,13 +167,12 @@ private slots:
             editor->SetMode(CRecordEditor::AllFields);
             QCOMPARE(editor->Model().rowCount(), 12);
         });
-        QCOMPARE(library.program.prompt.Take(), Messages{});
+        QVERIFY(library.opening.empty());
     }
 
     void memoListsChecksAndUnsupportedTypes() {
         EditorLibrary library;
         library.Edit(0, [&](CRecordEditor* editor) {
-            library.program.prompt.Take();
             OnNextDialog<CMemoEditDlg>([](CMemoEditDlg* memo) {
                 memo->Editor()->setPlainText("top line\nsecond line");
                 memo->accept();
@@ -214,7 +182,7 @@ private slots:
             QCOMPARE(EditorLibrary::Shown(editor, kNotes), "top line");
 
             editor->EditValue(editor->Model().RowOfSlot(kMany));
-            QCOMPARE(library.program.prompt.Take(), Messages{kNotSupported});
+            QCOMPARE(library.Take(), Messages{kNotSupported});
 
             const QModelIndex done = editor->Model().index(editor->Model().RowOfSlot(kDone), 1);
             QVERIFY(editor->Model().setData(done, Qt::Checked, Qt::CheckStateRole));
@@ -233,22 +201,21 @@ private slots:
                 items->AddItem();
                 QCOMPARE(items->Items()->count(), 60);
                 items->AddItem();
-                QCOMPARE(library.program.prompt.Take(),
+                QCOMPARE(library.Take(),
                          Messages{"The maximum number of list items is 60.  You cannot add any more items."});
                 items->Items()->setCurrentRow(-1);
                 items->MoveItem(-1);
-                QCOMPARE(library.program.prompt.Take(), Messages{"Please select a list item to move."});
+                QCOMPARE(library.Take(), Messages{"Please select a list item to move."});
                 items->Items()->setCurrentRow(0);
                 library.program.prompt.answers = {PromptAnswer::Yes};
                 items->DeleteItem();
-                QCOMPARE(library.program.prompt.Take(),
-                         Messages{"Are you sure you want to delete the list item?"});
+                QCOMPARE(library.Take(), Messages{"Are you sure you want to delete the list item?"});
                 OnNextDialog<CListItemEditDlg>([](CListItemEditDlg* item) {
                     item->Entry()->setText("  ");
                     item->accept();
                 });
                 items->AddItem();
-                QCOMPARE(library.program.prompt.Take(), Messages{"The list item cannot be blank."});
+                QCOMPARE(library.Take(), Messages{"The list item cannot be blank."});
                 items->accept();
             });
             list->activated(60);
@@ -268,12 +235,11 @@ private slots:
     void joinChooserSetsAndDeletesTheJoin() {
         EditorLibrary library;
         library.Edit(0, [&](CRecordEditor* editor) {
-            library.program.prompt.Take();
             const int partner = editor->Model().RowOfSlot(kPartner);
             OnNextDialog<CChooseJoinRecordDlg>([&](CChooseJoinRecordDlg* chooser) {
                 QCOMPARE(chooser->Grid()->model()->rowCount(), 2);
                 chooser->accept();
-                QCOMPARE(library.program.prompt.Take(), Messages{kJoinPickOne});
+                QCOMPARE(library.Take(), Messages{kJoinPickOne});
                 chooser->Grid()->selectRow(1);
                 chooser->accept();
             });
@@ -287,27 +253,25 @@ private slots:
                 chooser->DeleteJoin();
             });
             editor->EditValue(partner);
-            QCOMPARE(library.program.prompt.Take(),
-                     Messages{"Are you sure you want to delete the current join?"});
+            QCOMPARE(library.Take(), Messages{"Are you sure you want to delete the current join?"});
             QCOMPARE(EditorLibrary::Shown(editor, kCity), "");
 
             library.Item().Db().Field(kPartner)->JoinProps()->SetSourceDatabase("Nobody");
             editor->EditValue(partner);
-            QCOMPARE(library.program.prompt.Take(), Messages{std::string(kJoinNotFound) + "Nobody"});
+            QCOMPARE(library.Take(), Messages{std::string(kJoinNotFound) + "Nobody"});
         });
     }
 
     void joinValuesComeOnlyFromFieldsThatCanJoin() {
         CTbObjDB joined;
-        joined.AddField("Amount", FLOATING_T);
-        joined.AddField("Code", INTEGER_T);
-        CTbObjRecord* record = joined.Records().AddRecord(true, false);
-        record->Value(2)->SetShort(42);
+        AddFields(joined, "Amount", FLOATING_T, "Code", INTEGER_T);
+        AddRecords(joined, 1, [](CTbObjRecord& record, int) { record.Value(2)->SetShort(42); });
+        const CTbObjRecord& record = *joined.Records().Record(0);
         CTbObjRecordValue value;
-        QCOMPARE(SetJoinValue(value, *record, joined.Field(3)), std::string(kJoinFieldUnused));
-        QCOMPARE(SetJoinValue(value, *record, joined.Field(1)), std::string(kJoinNotStored));
+        QCOMPARE(SetJoinValue(value, record, joined.Field(3)), std::string(kJoinFieldUnused));
+        QCOMPARE(SetJoinValue(value, record, joined.Field(1)), std::string(kJoinNotStored));
         QVERIFY(!value.HasValue());
-        QCOMPARE(SetJoinValue(value, *record, joined.Field(2)), std::string());
+        QCOMPARE(SetJoinValue(value, record, joined.Field(2)), std::string());
         QCOMPARE(value.GetShort(), 42);
         QCOMPARE(value.GetType(), uint16_t{INTEGER_T});
     }
@@ -321,7 +285,6 @@ private slots:
         const QString bmp = QString::fromStdString(dir.File("out.bmp"));
         QVERIFY(picture.save(png));
         library.Edit(0, [&](CRecordEditor* editor) {
-            library.program.prompt.Take();
             const int photo = editor->Model().RowOfSlot(kPhoto);
             QCOMPARE(EditorLibrary::Shown(editor, kPhoto), "No Image");
             QCOMPARE(editor->ImageActions(photo), QStringList{"Import Image"});
@@ -340,7 +303,7 @@ private slots:
             QCOMPARE(library.program.opener.opened.size(), size_t{1});
             QCOMPARE(QImage(QString::fromStdString(library.program.opener.opened[0])).size(),
                      exported.size());
-            QCOMPARE(library.program.prompt.Take(), Messages{});
+            QCOMPARE(library.Take(), Messages{});
         });
     }
 
@@ -359,21 +322,15 @@ private slots:
             preview->printer()->setOutputFileName(pdf);
             preview->findChild<QPrintPreviewWidget*>()->print();
         });
-        QVERIFY(library.program.Frame().Actions().print->isEnabled());
-        library.program.Frame().Actions().print->trigger();
+        QVERIFY(library.Frame().Actions().print->isEnabled());
+        library.Frame().Actions().print->trigger();
         QCOMPARE(
-            library.program.prompt.Take(),
+            library.Take(),
             (Messages{"The records from the currently selected View, Filter, and Category will be printed.",
                       "Some of the columns are outside of the printable area of a page. These columns will "
                       "be printed on seperate pages."}));
-        QProcess info;
-        info.start(pdfinfo, {pdf});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(QString(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+3\\b")));
-        QProcess text;
-        text.start(pdftotext, {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished());
-        const QString printed = QString(text.readAllStandardOutput()).replace(QChar(0xFB01), "fi");
+        QVERIFY(Output(pdfinfo, {pdf}).contains(QRegularExpression("Pages:\\s+3\\b")));
+        const QString printed = Output(pdftotext, {"-layout", pdf, "-"}).replace(QChar(0xFB01), "fi");
         QCOMPARE(printed.count(QRegularExpression("View: All fields\\s+Filter: No Filter\\s+Category: All")),
                  3);
         for (const char* shown : {"Editing", "Name", "first", "second", "Partner", "City"})

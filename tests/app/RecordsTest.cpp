@@ -7,15 +7,8 @@
 #include "app/records/CDataViewerTab.h"
 #include "app/records/RecordCell.h"
 #include "app/records/TbRecordsModel.h"
-#include "app/shell/CTbListCtrl.h"
 
-#include <QAbstractItemModelTester>
-#include <QAction>
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTableView>
 
 namespace shelltest {
 namespace {
@@ -30,9 +23,7 @@ using orvanta::app::TbRecordsModel;
 struct EveryKind {
     EveryKind() {
         db.SetLoadState(TB_LOAD_NEW);
-        db.AddField("Memo", MEMO_T);
-        db.AddField("Small", INTEGER_T);
-        db.AddField("Big", LONG_T);
+        AddFields(db, "Memo", MEMO_T, "Small", INTEGER_T, "Big", LONG_T);
         db.AddField("Price", FLOATING_T)->NumberProps()->SetDecimals(2);
         CTbObjField* list = db.AddField("Size", LIST_T);
         list->ListProps()->Items().AddItem("Small");
@@ -57,38 +48,26 @@ struct EveryKind {
     CTbObjDB db;
 };
 
-struct RecordsLibrary {
-    RecordsLibrary() {
-        std::string folder = desktop.UserFolder("ann");
+// Ann's library with "Numbers" (Name and Rank of three fruits) and "Empty".
+struct RecordsLibrary : AnnsLibrary {
+    RecordsLibrary() : AnnsLibrary({{"Empty", {}}}) {
         CTbObjDB db;
-        NewTabulon(db, folder, "Numbers");
-        db.AddField("Name", TEXT_T);
-        db.AddField("Rank", INTEGER_T);
-        const char* names[] = {"cherry", "apple", "banana"};
-        for (int i = 0; i < 3; ++i) {
-            CTbObjRecord* record = db.Records().AddRecord(true, false);
-            record->Value(1)->SetText(names[i]);
-            record->Value(2)->SetShort(static_cast<int16_t>(10 - i));
-        }
+        NewTabulon(db, Folder(), "Numbers");
+        AddFields(db, "Name", TEXT_T, "Rank", INTEGER_T);
+        AddRecords(db, 3, [](CTbObjRecord& record, int i) {
+            const char* names[] = {"cherry", "apple", "banana"};
+            record.Value(1)->SetText(names[i]);
+            record.Value(2)->SetShort(static_cast<int16_t>(10 - i));
+        });
         WriteShowingAll(db);
-        MakeTabulon(folder, "Empty");
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
+        Start();
     }
     // Shows the Tabulon's Records tab.
     CDataViewerTab& Show(const std::string& name) {
-        program.Frame().List().SelectItem(program.Doc().Browser().FindByDisplayName(name));
-        program.Frame().TabsView().SelectTab(CTabsView::Records);
-        return program.Frame().RecordsTab();
+        AnnsLibrary::Show(name, CTabsView::Records);
+        return Frame().RecordsTab();
     }
-    QStringList Column(int column) {
-        QStringList texts;
-        TbRecordsModel& model = program.Frame().RecordsTab().Model();
-        for (int row = 0; row < model.rowCount(); ++row) texts << model.index(row, column).data().toString();
-        return texts;
-    }
-    ScratchDesktop desktop;
-    RunningProgram program;
+    QStringList Column(int column) { return Texts(&Frame().RecordsTab().Model(), column); }
 };
 
 }  // namespace
@@ -102,18 +81,14 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.Show(&tabulon.db, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
         auto cell = [&](int column, int role = Qt::DisplayRole) { return model.index(0, column).data(role); };
-        QCOMPARE(cell(0), QVariant("first line"));
-        QCOMPARE(cell(1), QVariant("-7"));
-        QCOMPARE(cell(2), QVariant("123456789"));
-        QCOMPARE(cell(3), QVariant("2.50"));
+        QStringList row;
+        for (int column = 0; column < model.columnCount(); ++column) row << cell(column).toString();
+        QCOMPARE(row,
+                 QStringList({"first line", "-7", "123456789", "2.50", "Large", "", "View Image", "01:30",
+                              "angry", QString::number(tabulon.db.Records().Record(0)->GetKey())}));
         QCOMPARE(cell(3, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
-        QCOMPARE(cell(4), QVariant("Large"));
         QCOMPARE(cell(5, Qt::CheckStateRole), QVariant(Qt::Checked));
-        QCOMPARE(cell(6), QVariant("View Image"));
-        QCOMPARE(cell(7), QVariant("01:30"));
-        QCOMPARE(cell(8), QVariant("angry"));
         QCOMPARE(cell(8, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
-        QCOMPARE(cell(9), QVariant(QString::number(tabulon.db.Records().Record(0)->GetKey())));
         QCOMPARE(cell(0, Qt::ToolTipRole), QVariant("Col:0 Row:0"));
         QCOMPARE(model.headerData(7, Qt::Horizontal, Qt::DisplayRole), QVariant("Span"));
         tabulon.db.Records().Record(0)->Value(7)->SetData({});
@@ -150,7 +125,7 @@ private slots:
             emit selector->activated(last);
             QVERIFY(selector->currentIndex() != last);
         }
-        std::vector<std::string> texts = library.program.prompt.Take();
+        Messages texts = library.Take();
         QCOMPARE(texts.size(), size_t(2));
         QVERIFY(
             texts[0].starts_with("Filters and Categories are read only in the Orvanta desktop application."));
@@ -168,21 +143,22 @@ private slots:
         });
         emit tab.ViewSelector()->activated(tab.ViewSelector()->count() - 1);
         QCOMPARE(tab.ViewSelector()->itemText(0), QString("By rank"));
-        QVERIFY(library.program.Doc().Browser().FindByDisplayName("Numbers")->IsModified());
+        QVERIFY(library.Item("Numbers")->IsModified());
+        // Without fields the view manager refuses.
         CDataViewerTab& empty = library.Show("Empty");
-        library.program.Doc().Browser().FindByDisplayName("Empty")->Db().DeleteField(1);
+        library.Item("Empty")->Db().DeleteField(1);
         emit empty.ViewSelector()->activated(empty.ViewSelector()->count() - 1);
         QCOMPARE(library.program.prompt.shown.back().title, std::string("Error"));
-        QVERIFY(library.program.prompt.shown.back().text.starts_with(
-            "You cannot edit views if no fields are defined."));
+        QCOMPARE(library.Take(),
+                 Messages{"You cannot edit views if no fields are defined.  Please add fields to "
+                          "the Tabulon and then edit and create views."});
     }
 
     void recordsAreAddedAndDeleted() {
         RecordsLibrary library;
         CDataViewerTab& tab = library.Show("Numbers");
         tab.DeleteSelected();
-        QCOMPARE(library.program.prompt.Take(),
-                 std::vector<std::string>{"No record selected.  Please select a record first."});
+        QCOMPARE(library.Take(), Messages{"No record selected.  Please select a record first."});
         tab.Grid()->selectRow(1);
         tab.DeleteSelected();
         QCOMPARE(tab.Model().rowCount(), 3);
@@ -191,9 +167,8 @@ private slots:
         QCOMPARE(library.Column(0), QStringList({"cherry", "banana"}));
         tab.AddRecord();
         QCOMPARE(tab.Model().rowCount(), 3);
-        CTbItem* item = library.program.Doc().Browser().FindByDisplayName("Numbers");
-        QVERIFY(item->IsModified());
-        QVERIFY(library.program.Frame().Actions().save->isEnabled());
+        QVERIFY(library.Item("Numbers")->IsModified());
+        QVERIFY(library.Frame().Actions().save->isEnabled());
     }
 };
 

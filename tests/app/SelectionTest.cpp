@@ -4,11 +4,8 @@
 
 #include "app/shell/CDetailsTab.h"
 #include "app/shell/CEnterPwdDlg.h"
-#include "app/shell/CTbListCtrl.h"
 #include "app/shell/TbListModel.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QTabWidget>
 
 namespace shelltest {
@@ -36,17 +33,8 @@ void EnterPasswords(QStringList entries) {
     });
 }
 
-class Library {
-public:
-    explicit Library(std::initializer_list<std::pair<std::string, TabulonOptions>> tabulons = {}) {
-        for (const auto& [name, options] : tabulons)
-            paths.push_back(MakeTabulon(desktop.UserFolder("ann"), name, options));
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
-    }
-    orvanta::app::CMainFrame& Frame() { return program.Frame(); }
-    CTbItem* Item(const std::string& name) { return program.Doc().Browser().FindByDisplayName(name); }
-    void Select(const std::string& name) { Frame().List().SelectItem(Item(name)); }
+struct SelectionLibrary : Library {
+    using Library::Library;
     QString Heading() { return Frame().TabsView().DetailsTab().Heading(); }
     // Deletes every record of the current Tabulon through the Records tab's command.
     void DeleteAllRecords() {
@@ -54,10 +42,6 @@ public:
         program.prompt.answers.push_back(PromptAnswer::Yes);
         Frame().Actions().deleteAll->trigger();
     }
-
-    ScratchDesktop desktop;
-    RunningProgram program;
-    std::vector<std::string> paths;
 };
 
 }  // namespace
@@ -66,7 +50,7 @@ class SelectionTest : public QObject {
     Q_OBJECT
 private slots:
     void detailsFollowTheSelection() {
-        Library library({{"One", {.records = 3}}, {"Two", {}}});
+        SelectionLibrary library({{"One", {.records = 3}}, {"Two", {}}});
         auto& frame = library.Frame();
         QCOMPARE(library.Heading(), QString("  PLEASE SELECT A TABULON"));
         library.Select("One");
@@ -86,7 +70,7 @@ private slots:
     }
 
     void aTabulonThatCannotBeShownOffersOnlyItsErrorPage() {
-        Library library({{"Fine", {}}});
+        SelectionLibrary library({{"Fine", {}}});
         std::string broken = library.desktop.UserFolder("ann") + "MRA_Broken.PDB";
         std::ofstream(broken) << "not a Tabulon at all";
         library.Frame().Actions().refresh->trigger();
@@ -99,7 +83,7 @@ private slots:
     }
 
     void aPasswordIsAskedOnceAndAWrongOneIsTold() {
-        Library library({{"Locked", {.loginPassword = "pw"}}, {"Other", {.loginPassword = "pw"}}});
+        SelectionLibrary library({{"Locked", {.loginPassword = "pw"}}, {"Other", {.loginPassword = "pw"}}});
         auto& tabs = library.Frame().TabsView();
         library.Select("Locked");
         EnterPasswords({"wrong", "pw"});
@@ -117,13 +101,12 @@ private slots:
     }
 
     void aNeedsSyncTabulonIsSavedWithoutWarning() {
-        Library library({{"One", {.records = 5}}, {"Two", {}}});
+        SelectionLibrary library({{"One", {.records = 5}}, {"Two", {}}});
         library.Select("One");
         library.DeleteAllRecords();
         QVERIFY(library.Frame().Actions().save->isEnabled());
         library.Select("Two");
-        QCOMPARE(library.program.prompt.Take(),
-                 std::vector<std::string>{"Are you sure you want to delete all records in the Tabulon?"});
+        QCOMPARE(library.Take(), Messages{"Are you sure you want to delete all records in the Tabulon?"});
         QCOMPARE(RecordsInFile(library.paths[0]), 0);
         QCOMPARE(library.Item("One")->GetStatus(), int32_t(TB_STATUS_NEEDS_SYNC));
     }
@@ -135,11 +118,11 @@ private slots:
     }
     void aCurrentTabulonWarnsFirst() {
         QFETCH(bool, save);
-        Library library({{"One", {.records = 5}}, {"Two", {}}});
+        SelectionLibrary library({{"One", {.records = 5}}, {"Two", {}}});
         library.Item("One")->SetStatus(TB_STATUS_CURRENT);
         library.Select("One");
         library.DeleteAllRecords();
-        library.program.prompt.Take();
+        library.Take();
         library.program.prompt.answers.push_back(save ? PromptAnswer::Save : PromptAnswer::Cancel);
         library.Select("Two");
         QCOMPARE(library.program.prompt.shown.size(), size_t(1));
@@ -158,21 +141,21 @@ private slots:
     }
 
     void editingAnAccessTabulonIsConfirmedOncePerRun() {
-        Library library({{"Synced", {.records = 2}}});
+        SelectionLibrary library({{"Synced", {.records = 2}}});
         CTbItem* item = library.Item("Synced");
-        QVERIFY(library.program.Doc().Browser().NewSyncConfiguration(*item));
+        QVERIFY(library.Browser().NewSyncConfiguration(*item));
         library.Select("Synced");
         QVERIFY(library.Frame().TabsView().SelectTab(CTabsView::Records));
         library.Frame().Actions().deleteAll->trigger();
         QCOMPARE(library.program.prompt.shown.size(), size_t(1));
-        QVERIFY(library.program.prompt.Take()[0].starts_with(
+        QVERIFY(library.Take()[0].starts_with(
             "This Tabulon is configured to sync with a Microsoft Access database."));
         QCOMPARE(item->Db().RecordCount(), 2);
         library.program.prompt.answers = {PromptAnswer::Ok, PromptAnswer::Yes};
         library.Frame().Actions().deleteAll->trigger();
         library.program.prompt.answers = {PromptAnswer::Yes};
         library.Frame().Actions().deleteAll->trigger();
-        std::vector<std::string> texts = library.program.prompt.Take();
+        Messages texts = library.Take();
         QCOMPARE(texts.size(), size_t(3));
         QCOMPARE(texts[2], std::string("Are you sure you want to delete all records in the Tabulon?"));
         QCOMPARE(item->Db().RecordCount(), 0);

@@ -1,6 +1,7 @@
 // What the desktop program's tests share: a scratch Palm Desktop (registry, users, the stand-in
 // libraries, the program's folders), a prompt that answers from a script and records what it was
-// shown, a document opener that records, Tabulon files, and answering the next dialog.
+// shown, a document opener that records, Tabulon files, Ann's library with the program running on
+// it, and answering the next dialog.
 #pragma once
 
 #include "support/TempDir.h"
@@ -8,14 +9,22 @@
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CPivotryApp.h"
 #include "app/shell/CPivotryDoc.h"
+#include "app/shell/CTbListCtrl.h"
 #include "app/shell/DesktopSeams.h"
 #include "library/CTbBrowser.h"
 #include "model/TbObjDB.h"
 #include "platform/Prompt.h"
 #include "platform/Registry.h"
 
+// The widgets most suites reach into; <QtTest> brings QtCore and QAbstractItemModelTester.
+#include <QAction>
 #include <QApplication>
-#include <QTimer>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <deque>
@@ -35,6 +44,7 @@ namespace pf = orvanta::platform;
 using pf::PromptAnswer;
 using pf::PromptButtons;
 using pf::PromptIcon;
+using Messages = std::vector<std::string>;
 
 struct ShownMessage {
     std::string title, text;
@@ -54,18 +64,12 @@ public:
             answers.pop_front();
             return answer;
         }
-        switch (buttons) {
-            case PromptButtons::Ok:
-                return PromptAnswer::Ok;
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            default:
-                return PromptAnswer::Cancel;
-        }
+        if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+        return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
     }
     // The texts shown so far, then forgets them.
-    std::vector<std::string> Take() {
-        std::vector<std::string> texts;
+    Messages Take() {
+        Messages texts;
         for (const auto& message : shown) texts.push_back(message.text);
         shown.clear();
         return texts;
@@ -166,6 +170,39 @@ inline void WriteShowingAll(CTbObjDB& db) {
     if (db.Save() < 0) qFatal("cannot write a Tabulon");
 }
 
+// Adds the fields in order: a name, its type, the next name, its type...
+inline void AddFields(CTbObjDB&) {}
+template <typename... More>
+void AddFields(CTbObjDB& db, const char* name, TbFieldType type, More... more) {
+    db.AddField(name, type);
+    AddFields(db, more...);
+}
+
+// Adds count records, each filled by fill(record, index).
+inline void AddRecords(CTbObjDB& db, int count, const std::function<void(CTbObjRecord&, int)>& fill = {}) {
+    for (int i = 0; i < count; ++i) {
+        CTbObjRecord* record = db.Records().AddRecord(true, false);
+        if (fill) fill(*record, i);
+    }
+}
+
+// The display texts of the model's column, row by row.
+inline QStringList Texts(const QAbstractItemModel* model, int column = 0) {
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row) texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+// Runs the program to its end; what it wrote, or a note when it failed.
+inline QString Output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return program + " failed: " + process.readAllStandardError();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // Writes "MRA_<name>.PDB" into folder; returns its path.
 inline std::string MakeTabulon(const std::string& folder, const std::string& name,
                                TabulonOptions options = {}) {
@@ -175,7 +212,7 @@ inline std::string MakeTabulon(const std::string& folder, const std::string& nam
     db.SetDbCategory(options.category);
     if (!options.loginPassword.empty()) db.SetStoredPassword(0, CTbObjDB::Scramble(options.loginPassword));
     if (!options.copyPassword.empty()) db.SetStoredPassword(4, CTbObjDB::Scramble(options.copyPassword));
-    for (int i = 0; i < options.records; ++i) db.Records().AddRecord(true, false);
+    AddRecords(db, options.records);
     if (db.Save() < 0) qFatal("cannot write a Tabulon");
     return db.FullPath();
 }
@@ -190,6 +227,46 @@ struct RunningProgram {
     RecordingOpener opener;
     ScriptedFileDialogs files;
     orvanta::app::CPivotryApp app;
+};
+
+using NamedTabulons = std::initializer_list<std::pair<std::string, TabulonOptions>>;
+
+// Ann's library on a scratch desktop holding the Tabulons made by MakeTabulon (their paths kept);
+// a suite writes any Tabulons of its own into Folder() and then starts the program.
+struct AnnsLibrary {
+    explicit AnnsLibrary(NamedTabulons tabulons = {}) {
+        for (const auto& [name, options] : tabulons) paths.push_back(MakeTabulon(Folder(), name, options));
+    }
+    // Runs the program with Ann as the stored user.
+    void Start() {
+        desktop.StoreUser("Ann");
+        if (!program.Start()) qFatal("the program did not start");
+    }
+    std::string Folder() const { return desktop.UserFolder("ann"); }
+    std::string File(const std::string& name) const { return Folder() + "MRA_" + name + ".PDB"; }
+    orvanta::app::CMainFrame& Frame() const { return program.Frame(); }
+    CTbBrowser& Browser() const { return program.Doc().Browser(); }
+    CTbItem* Item(const std::string& name) const { return Browser().FindByDisplayName(name); }
+    void Select(const std::string& name) const { Frame().List().SelectItem(Item(name)); }
+    // Selects the Tabulon and shows the tab.
+    void Show(const std::string& name, orvanta::app::CTabsView::Tab tab) const {
+        Select(name);
+        Frame().TabsView().SelectTab(tab);
+    }
+    Messages Take() { return program.prompt.Take(); }
+    // Triggers the command; the messages it showed.
+    Messages Run(QAction* command) {
+        command->trigger();
+        return Take();
+    }
+    ScratchDesktop desktop;
+    RunningProgram program;
+    std::vector<std::string> paths;
+};
+
+// Ann's library holding the Tabulons, the program running on it.
+struct Library : AnnsLibrary {
+    explicit Library(NamedTabulons tabulons = {}) : AnnsLibrary(tabulons) { Start(); }
 };
 
 // Acts on the next dialog of type D that opens (once exec has shown it), looking for it for up

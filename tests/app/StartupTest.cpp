@@ -3,12 +3,9 @@
 #include "ShellFixture.h"
 
 #include "app/shell/CPvtrTitleBar.h"
-#include "app/shell/CTbListCtrl.h"
 #include "app/shell/TbListModel.h"
 #include "library/CPvtrPrefs.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QSplitter>
 
 namespace shelltest {
@@ -19,14 +16,6 @@ void Choose(QComboBox* selector, const QString& text) {
     QVERIFY(index >= 0);
     selector->setCurrentIndex(index);
     emit selector->activated(index);
-}
-
-QStringList ListedNames(orvanta::app::CMainFrame& frame) {
-    QStringList names;
-    auto& model = frame.ListModel();
-    for (int row = 0; row < model.rowCount(); ++row)
-        names << model.data(model.index(row, 0), Qt::DisplayRole).toString();
-    return names;
 }
 
 void WriteCategories(const std::string& dataFolder) {
@@ -60,18 +49,14 @@ private slots:
     }
 
     void storedUserOpensWithoutQueueing() {
-        ScratchDesktop desktop;
-        MakeTabulon(desktop.UserFolder("ann"), "Beta", {.records = 2});
-        MakeTabulon(desktop.UserFolder("ann"), "Alpha");
-        desktop.StoreUser("Ann");
-        RunningProgram program;
-        QVERIFY(program.Start());
-        auto& frame = program.Frame();
-        QCOMPARE(ListedNames(frame), QStringList({"Alpha", "Beta"}));
+        Library library({{"Beta", {.records = 2}}, {"Alpha", {}}});
+        auto& frame = library.Frame();
+        QCOMPARE(Texts(&frame.ListModel()), QStringList({"Alpha", "Beta"}));
         QCOMPARE(frame.TitleBar().UserSelector()->currentText(), QString("Ann"));
         QVERIFY(frame.CountPane().text().startsWith("2 items, "));
-        QVERIFY2(program.prompt.shown.empty(), "opening the stored user never queues the handheld files");
-        QVERIFY(!fs::exists(desktop.Desktop() + "/ann/Install"));
+        QVERIFY2(library.program.prompt.shown.empty(),
+                 "opening the stored user never queues the handheld files");
+        QVERIFY(!fs::exists(library.desktop.Desktop() + "/ann/Install"));
     }
 
     void choosingAUserQueuesOnlyForAFolderWithoutCatalogue() {
@@ -93,27 +78,19 @@ private slots:
     }
 
     void aCategoryListsOnlyItsTabulons() {
-        ScratchDesktop desktop;
-        WriteCategories(desktop.UserFolder("ann") + "data/");
-        MakeTabulon(desktop.UserFolder("ann"), "At Home", {.category = 1});
-        MakeTabulon(desktop.UserFolder("ann"), "At Work", {.category = 2});
-        MakeTabulon(desktop.UserFolder("ann"), "Loose");
-        desktop.StoreUser("Ann");
-        RunningProgram program;
-        QVERIFY(program.Start());
-        auto& frame = program.Frame();
+        AnnsLibrary library({{"At Home", {.category = 1}}, {"At Work", {.category = 2}}, {"Loose", {}}});
+        WriteCategories(library.Folder() + "data/");
+        library.Start();
+        auto& frame = library.Frame();
         QComboBox* categories = frame.TitleBar().CategorySelector();
         QCOMPARE(categories->itemText(0), QString("All"));
         Choose(categories, "Work");
-        QCOMPARE(ListedNames(frame), QStringList({"At Work"}));
-        QCOMPARE(frame.ListModel().data(frame.ListModel().index(0, orvanta::app::TbListModel::Category),
-                                        Qt::DisplayRole),
-                 QVariant("Work"));
+        QCOMPARE(Texts(&frame.ListModel()), QStringList({"At Work"}));
+        QCOMPARE(Texts(&frame.ListModel(), orvanta::app::TbListModel::Category), QStringList({"Work"}));
         Choose(categories, "All");
-        QCOMPARE(ListedNames(frame), QStringList({"At Home", "At Work", "Loose"}));
-        QCOMPARE(frame.ListModel().data(frame.ListModel().index(2, orvanta::app::TbListModel::Category),
-                                        Qt::DisplayRole),
-                 QVariant("Unfiled"));
+        QCOMPARE(Texts(&frame.ListModel()), QStringList({"At Home", "At Work", "Loose"}));
+        QCOMPARE(Texts(&frame.ListModel(), orvanta::app::TbListModel::Category),
+                 QStringList({"Home", "Work", "Unfiled"}));
     }
 
     void hotSyncRunningEndsTheStart() {

@@ -7,49 +7,40 @@
 #include "app/shell/QtPrompt.h"
 #include "app/shell/TbListModel.h"
 
-#include <QAbstractItemModelTester>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace shelltest {
 
 class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void messageBoxesKeepTitleTextIconAndButtons_data() {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("press");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("Save/Cancel, Save") << int(PromptButtons::SaveCancel) << int(QMessageBox::Save)
-                                           << int(PromptAnswer::Save) << int(QMessageBox::Warning);
-        QTest::newRow("Yes/No, No") << int(PromptButtons::YesNo) << int(QMessageBox::No)
-                                    << int(PromptAnswer::No) << int(QMessageBox::Question);
-        QTest::newRow("OK/Cancel, Cancel") << int(PromptButtons::OkCancel) << int(QMessageBox::Cancel)
-                                           << int(PromptAnswer::Cancel) << int(QMessageBox::Critical);
-    }
     void messageBoxesKeepTitleTextIconAndButtons() {
-        QFETCH(int, buttons);
-        QFETCH(int, press);
-        QFETCH(int, answer);
-        QFETCH(int, icon);
-        const std::map<int, PromptIcon> icons = {{QMessageBox::Warning, PromptIcon::Warning},
-                                                 {QMessageBox::Question, PromptIcon::Question},
-                                                 {QMessageBox::Critical, PromptIcon::Error}};
-        QString seen;
-        OnNextDialog<QMessageBox>([&, press, icon](QMessageBox* box) {
-            seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon() == icon) + "|" +
-                   QString::number(box->standardButtons());
-            box->button(static_cast<QMessageBox::StandardButton>(press))->click();
-        });
-        orvanta::app::QtPrompt prompt;
-        PromptAnswer given =
-            prompt.Show("Caf\xE9 Title", "Text \x80", icons.at(icon), static_cast<PromptButtons>(buttons));
-        QCOMPARE(int(given), answer);
-        QStringList parts = seen.split('|');
-        QCOMPARE(parts[0], QString::fromUtf8("Café Title"));
-        QCOMPARE(parts[1], QString::fromUtf8("Text €"));
-        QCOMPARE(parts[2], QString("1"));
+        struct Case {
+            PromptButtons buttons;
+            QMessageBox::StandardButtons shown;
+            QMessageBox::StandardButton press;
+            PromptAnswer answer;
+            PromptIcon icon;
+            QMessageBox::Icon drawn;
+        };
+        for (const Case& c :
+             {Case{PromptButtons::SaveCancel, QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save,
+                   PromptAnswer::Save, PromptIcon::Warning, QMessageBox::Warning},
+              Case{PromptButtons::YesNo, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                   PromptAnswer::No, PromptIcon::Question, QMessageBox::Question},
+              Case{PromptButtons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel,
+                   PromptAnswer::Cancel, PromptIcon::Error, QMessageBox::Critical}}) {
+            QString seen;
+            OnNextDialog<QMessageBox>([&seen, c](QMessageBox* box) {
+                seen = box->windowTitle() + "|" + box->text() + "|" +
+                       QString::number(box->icon() == c.drawn) +
+                       QString::number(box->standardButtons() == c.shown);
+                box->button(c.press)->click();
+            });
+            orvanta::app::QtPrompt prompt;
+            QCOMPARE(int(prompt.Show("Caf\xE9 Title", "Text \x80", c.icon, c.buttons)), int(c.answer));
+            QCOMPARE(seen, QString::fromUtf8("Café Title|Text €|11"));
+        }
     }
 
     void progressNestsAndNeverPassesItsRange() {
@@ -87,12 +78,8 @@ private slots:
     }
 
     void theListModelPassesTheModelTester() {
-        ScratchDesktop desktop;
-        for (const char* name : {"A", "B", "C"}) MakeTabulon(desktop.UserFolder("ann"), name);
-        desktop.StoreUser("Ann");
-        RunningProgram program;
-        QVERIFY(program.Start());
-        auto& model = program.Frame().ListModel();
+        Library library({{"A", {}}, {"B", {}}, {"C", {}}});
+        auto& model = library.Frame().ListModel();
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.Fill(orvanta::app::TbListModel::kAllCategories, nullptr);
         QCOMPARE(model.rowCount(), 3);

@@ -6,32 +6,20 @@
 #include "app/datalink/CDataLinkTab.h"
 #include "app/datalink/CImportDlg.h"
 #include "app/datalink/CSyncSetupBox.h"
-#include "app/shell/CTbListCtrl.h"
 #include "app/wizard/CCreationWizard.h"
 #include "library/CPvtrPrefs.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace shelltest {
 namespace {
 
 using namespace orvanta::app;
-using Messages = std::vector<std::string>;
 
 // Ann's library with "Stock", and "Gone", deleted since the last HotSync.
-struct WizardLibrary {
-    WizardLibrary() {
-        MakeTabulon(desktop.UserFolder("ann"), "Stock");
-        MakeTabulon(desktop.UserFolder("ann"), "Gone");
-        desktop.StoreUser("Ann");
-        if (!program.Start()) qFatal("the program did not start");
+struct WizardLibrary : Library {
+    WizardLibrary() : Library({{"Stock", {}}, {"Gone", {}}}) {
         program.Doc().Prefs().SetDesignFirstRun(false);
-        Library().Delete("MRA_Gone", false);
+        Browser().Delete("MRA_Gone", false);
     }
-    CTbBrowser& Library() const { return program.Doc().Browser(); }
     // The New command, the wizard answered with the name and the method.
     void Create(const QString& name, CCreationWizard::Method method) {
         OnNextDialog<CCreationWizard>([name, method](CCreationWizard* wizard) {
@@ -40,8 +28,6 @@ struct WizardLibrary {
         });
         program.Frame().Actions().newTabulon->trigger();
     }
-    ScratchDesktop desktop;
-    RunningProgram program;
 };
 
 bool Offered(CCreationWizard& wizard, CCreationWizard::Method method) {
@@ -55,14 +41,14 @@ class WizardTest : public QObject {
 private slots:
     void modesOfferTheirMethods() {
         WizardLibrary library;
-        CCreationWizard all(library.Library(), CCreationWizard::kAllMethods, nullptr);
+        CCreationWizard all(library.Browser(), CCreationWizard::kAllMethods, nullptr);
         QCOMPARE(all.windowTitle(), "Create New Tabulon");
         QCOMPARE(all.Prompt()->text(), "Please choose one of the following options:");
         QVERIFY(Offered(all, CCreationWizard::Design) && Offered(all, CCreationWizard::Synchronize) &&
                 Offered(all, CCreationWizard::Import));
         QCOMPARE(all.Category()->currentText(), "Unfiled");
         QCOMPARE(all.Location()->currentText(), "Handheld");
-        CCreationWizard single(library.Library(), CCreationWizard::Synchronize, nullptr);
+        CCreationWizard single(library.Browser(), CCreationWizard::Synchronize, nullptr);
         QCOMPARE(single.Prompt()->text(), "Press the button below to continue creating your Tabulon:");
         QVERIFY(!Offered(single, CCreationWizard::Design) && Offered(single, CCreationWizard::Synchronize) &&
                 !Offered(single, CCreationWizard::Import));
@@ -70,7 +56,7 @@ private slots:
 
     void namesAreCheckedWithTheirMessages() {
         WizardLibrary library;
-        CCreationWizard wizard(library.Library(), CCreationWizard::kAllMethods, &library.program.prompt);
+        CCreationWizard wizard(library.Browser(), CCreationWizard::kAllMethods, &library.program.prompt);
         QTest::keyClicks(wizard.NameEntry(), QString(28, 'n'));
         QCOMPARE(wizard.NameEntry()->text().size(), 27);
         for (const char* name : {"  ", "a/b", "a|b", "stock", "Gone"}) {
@@ -81,7 +67,7 @@ private slots:
             QVERIFY(library.program.prompt.shown.back().icon == PromptIcon::Error);
         }
         QCOMPARE(
-            library.program.prompt.Take(),
+            library.Take(),
             (Messages{
                 "Please enter a name for the new Tabulon.",
                 "The Tabulon name cannot contain any of the following characters:\n\n \\ / : * ? \" < > |",
@@ -120,13 +106,13 @@ private slots:
         WizardLibrary library;
         bool created = false;
         OnNextDialog<CImportDlg>([&](CImportDlg* dialog) {
-            CTbItem* item = library.Library().FindByDisplayName("Fresh");
+            CTbItem* item = library.Browser().FindByDisplayName("Fresh");
             created = item && fs::exists(item->FullPath());
             dialog->reject();
         });
         library.Create("Fresh", CCreationWizard::Import);
         QVERIFY(created);
-        CTbItem& item = *library.Library().FindByDisplayName("Fresh");
+        CTbItem& item = *library.Browser().FindByDisplayName("Fresh");
         QCOMPARE(library.program.Frame().TabsView().CurrentTab(), CTabsView::DataLink);
         QCOMPARE(item.Db().RecordCount(), 0);
         QCOMPARE(item.Db().UsedFieldCount(), 1);

@@ -28,7 +28,6 @@
 #include "app/shell/CEnterPwdDlg.h"
 #include "app/shell/CPleaseWaitDlg.h"
 #include "app/shell/CProgressDlg.h"
-#include "app/shell/CTbListCtrl.h"
 #include "app/shell/LibraryDialogs.h"
 #include "app/shell/QtPrompt.h"
 #include "app/shell/TabulonNameDialogs.h"
@@ -36,15 +35,10 @@
 #include "app/wizard/CCreationWizard.h"
 #include "importexport/CORVTImportExportSpecListXml.h"
 
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
