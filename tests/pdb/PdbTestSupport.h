@@ -198,6 +198,13 @@ public:
     std::vector<PdbRecord> records;
 };
 
+// Loads the Tabulon at path into db in full, failing the test when the read fails.
+inline CTbObjDB& Opened(CTbObjDB& db, const std::string& path) {
+    db.SetLocation(path, true);
+    EXPECT_EQ(db.Load(false), TB_S_OK) << db.GetLastErrorText();
+    return db;
+}
+
 // A written file's bytes, read the way a hex editor shows a PDB.
 class PdbView {
 public:
@@ -270,12 +277,6 @@ protected:
     // the last value given, so it moves on with each read), 80 used slots, every design record
     // set, and two records: Ann with a value of each type, Bob with values to cut, drop or leave.
     void BuildRichTabulon() {
-        AddRichSettings();
-        AddRichFields();
-        AddRichDesign();
-        AddRichRecords();
-    }
-    void AddRichSettings() {
         db.SetPdbAttributes(TbPdb::kAttrBackup | TbPdb::kAttrNoBeam | 0x8000);
         db.SetPdbVersion(2);
         db.SetCreationDate(0xC1000001);
@@ -302,8 +303,7 @@ protected:
             db.SetStoredPassword(kind, CTbObjDB::Scramble(passwords[kind]));
         db.SetStoredPassword(TB_PASSWORD_BEAM, "0123456789AB");  // longer than the 10 bytes kept
         db.Field(0)->ListProps()->Items().AddItem("Business");
-    }
-    void AddRichFields() {
+        // The fields.
         CTbObjField& name = Add(TEXT_T, "Name");
         name.TextProps()->SetAutoShift(false);
         name.TextProps()->SetAutoWriter(3);
@@ -369,8 +369,7 @@ protected:
         label.SetTokens({88, 90, 88}, {"ab", "", "cd"});
         Add(ADV_EXPRESSION_T, "Empty");
         while (db.UsedFieldCount() < MaxFieldSlots) Add(LONG_T, "More");
-    }
-    void AddRichDesign() {
+        // Next key, form, view and filters.
         db.Records().SetNextKey(0x01020304);
         db.SetFormTabRow(-1);
         CTbObjTabRow& row = *db.Tab(0)->PlaceField(1, 3);
@@ -402,8 +401,7 @@ protected:
         filter.SetLogicOperator(1, TbCompare::Or);
         db.ExternalFilter().SetName("Ext");
         db.QuickFilter().SetCondition(2, 7, TbCompare::ContainsNoCase, 0, std::string(25, 'q'));  // cut to 20
-    }
-    void AddRichRecords() {
+        // Ann and Bob.
         CTbObjRecord& ann = *db.Records().AddRecord(false, false);
         ann.SetKey(0x0A0B0C0D);
         ann.Value(0)->SetShort(3);

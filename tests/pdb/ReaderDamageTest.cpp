@@ -1,5 +1,6 @@
-// Reading damaged files: records passed over and values dropped, cut or ended at their record's
-// end, each kept as a warning with its record; and a save of what was read reads back clean.
+// Reading damaged files: records passed over and values dropped, cut or ended
+// at their record's end, each kept as a warning with its record; and a save of
+// what was read reads back clean.
 #include "PdbTestSupport.h"
 
 namespace {
@@ -22,76 +23,41 @@ PdbFile People() {
 // Record 87 ("Anna") without its end mark, and without that many more bytes.
 void CutAnna(PdbFile& f, size_t bytes) { f.Record(87).body.Resize(f.Record(87).body.Size() - 2 - bytes); }
 
+using Kind = TbLoadWarningKind;
+
 struct Damage {
     const char* name;
     void (*damage)(PdbFile&);
-    TbLoadWarningKind kind;
+    Kind kind;
     int record;
-    std::vector<std::string> names;  // the Name of each record read
-    const char* annasAge;            // "" when dropped
+    const char* names;     // the Name of each record read
+    const char* annasAge;  // "" when dropped
 };
 
 const Damage kDamages[] = {
-    {"offset past the end",
-     [](PdbFile& f) { f.Record(88).offset = 1u << 20; },
-     TbLoadWarningKind::RecordOutOfRange,
-     88,
-     {"Anna", "Cy"},
-     "42"},
-    {"offset into the header",
-     [](PdbFile& f) { f.Record(88).offset = 40; },
-     TbLoadWarningKind::RecordOutOfRange,
-     88,
-     {"Anna", "Cy"},
-     "42"},
-    {"offset back onto another record",
-     [](PdbFile& f) { f.Record(89).offset = f.LaidOutOffset(87); },
-     TbLoadWarningKind::RecordOverlaps,
-     89,
-     {"Anna", "Bob"},
-     "42"},
-    {"wrong type",
-     [](PdbFile& f) { f.Record(88).body[0] = 86; },
-     TbLoadWarningKind::RecordWrongType,
-     88,
-     {"Anna", "Cy"},
-     "42"},
-    {"text length 255",
-     [](PdbFile& f) { f.Record(87).body[8] = 255; },
-     TbLoadWarningKind::TextCut,
-     87,
-     {"Anna", "Bob", "Cy"},  // the text keeps what comes before its first NUL
-     ""},
-    {"no end mark",
-     [](PdbFile& f) { CutAnna(f, 0); },
-     TbLoadWarningKind::ValuePastEnd,
-     87,
-     {"Anna", "Bob", "Cy"},
-     "42"},
-    {"number cut short",
-     [](PdbFile& f) { CutAnna(f, 1); },
-     TbLoadWarningKind::ValuePastEnd,
-     87,
-     {"Anna", "Bob", "Cy"},
-     ""},
+    {"offset past the end", [](PdbFile& f) { f.Record(88).offset = 1u << 20; }, Kind::RecordOutOfRange, 88,
+     "Anna Cy", "42"},
+    {"offset into the header", [](PdbFile& f) { f.Record(88).offset = 40; }, Kind::RecordOutOfRange, 88,
+     "Anna Cy", "42"},
+    {"offset back onto another record", [](PdbFile& f) { f.Record(89).offset = f.LaidOutOffset(87); },
+     Kind::RecordOverlaps, 89, "Anna Bob", "42"},
+    {"wrong type", [](PdbFile& f) { f.Record(88).body[0] = 86; }, Kind::RecordWrongType, 88, "Anna Cy", "42"},
+    // The text keeps what comes before its first NUL.
+    {"text length 255", [](PdbFile& f) { f.Record(87).body[8] = 255; }, Kind::TextCut, 87, "Anna Bob Cy", ""},
+    {"no end mark", [](PdbFile& f) { CutAnna(f, 0); }, Kind::ValuePastEnd, 87, "Anna Bob Cy", "42"},
+    {"number cut short", [](PdbFile& f) { CutAnna(f, 1); }, Kind::ValuePastEnd, 87, "Anna Bob Cy", ""},
     {"startup text without terminator",
-     [](PdbFile& f) { f.Record(0).body.Resize(f.Record(0).body.Size() - 1); },
-     TbLoadWarningKind::TextUnterminated,
-     0,
-     {"Anna", "Bob", "Cy"},
-     "42"},
-    {"name without terminator",
-     [](PdbFile& f) { f.name = std::string(32, 'N'); },
-     TbLoadWarningKind::TextUnterminated,
-     -1,
-     {"Anna", "Bob", "Cy"},
-     "42"},
+     [](PdbFile& f) { f.Record(0).body.Resize(f.Record(0).body.Size() - 1); }, Kind::TextUnterminated, 0,
+     "Anna Bob Cy", "42"},
+    {"name without terminator", [](PdbFile& f) { f.name = std::string(32, 'N'); }, Kind::TextUnterminated, -1,
+     "Anna Bob Cy", "42"},
 };
 
-std::vector<std::string> Names(CTbObjDB& db) {
-    std::vector<std::string> names;
+// The Name of each record in stored order, separated by spaces.
+std::string Names(CTbObjDB& db) {
+    std::string names;
     for (int i = 0; i < db.Records().Count(true); ++i)
-        names.emplace_back(db.Records().RecordInStoredOrder(i)->Value(1)->GetText());
+        names += (i ? " " : "") + std::string(db.Records().RecordInStoredOrder(i)->Value(1)->GetText());
     return names;
 }
 
@@ -113,9 +79,7 @@ TEST_F(ReaderDamageTest, EachDamageIsPassedOverOrRepairedWithAWarningAndASaveRea
         EXPECT_EQ(Names(db), d.names);
         const CTbObjRecordValue& age = *db.Records().RecordInStoredOrder(0)->Value(2);
         EXPECT_EQ(age.HasValue() ? std::to_string(age.GetShort()) : "", d.annasAge);
-        if (d.record == 0) {
-            EXPECT_EQ(db.GetStartupScreen(), "Hi");
-        }
+        EXPECT_EQ(db.GetStartupScreen(), "Hi");
 
         db.SetLocation(path, true);
         db.SetLoadState(TB_LOAD_FULL);

@@ -1,6 +1,8 @@
 // Reading a file as a whole: the container checks, records skipped or refused by the record
-// list, short, missing and damaged files, the three read modes and the progress they report.
+// list, short, missing and damaged files, the three read modes and the progress they report, and
+// the bytes the records read so far have used.
 #include "PdbTestSupport.h"
+#include "pdb/TbClaimedBytes.h"
 
 namespace {
 
@@ -72,6 +74,13 @@ TEST_F(ReaderFileTest, FilesCutShortFailWithTheShortReadMessage) {
     }
 }
 
+TEST_F(ReaderFileTest, AShortReadNamesTheRecordItWasIn) {
+    PdbFile file = PdbFile::Tabulon().AddData(DataRecord(0, 1, Bytes{1, 1, 2}.Raw("ab").U8(0)));
+    file.Record(87).body.Resize(8);
+    ExpectRefused(file, kShortRead);
+    EXPECT_EQ(reader.GetErrorLines(), kShortRead + ("\n" + path) + ": the file ends inside record 87.");
+}
+
 TEST_F(ReaderFileTest, AMissingFileGivesTheSystemErrorStepsOnceAndResetsTheFileException) {
     RecordingProgress progress;
     EXPECT_EQ(reader.Read(db, dir.File("absent.PDB"), CTbPDBReader::TB_READ_FULL, &progress),
@@ -138,6 +147,11 @@ PdbFile SmallTabulon() {
     return file;
 }
 
+// Places the small Tabulon and a third, deleted record (not counted) at db's location.
+void LocateSmallTabulonWithADeletedRecord(CTbObjDB& db, const TempDir& dir) {
+    db.SetLocation(SmallTabulon().AddData(DataRecord(0, 3), 0x80).WriteTo(dir), true);
+}
+
 TEST_F(ReaderFileTest, AHeaderOnlyReadStopsAfterRecordZeroAndAFullReadStepsThroughEveryRecord) {
     RecordingProgress progress;
     ASSERT_EQ(Read(SmallTabulon(), CTbPDBReader::TB_READ_HEADER_ONLY, &progress), TB_S_OK);
@@ -163,9 +177,7 @@ TEST_F(ReaderFileTest, AHeaderOnlyReadStopsAfterRecordZeroAndAFullReadStepsThrou
 
 // What info reads: the design in full, no data record, and the record count from the list.
 TEST_F(ReaderFileTest, ADesignOnlyLoadReadsEveryDesignRecordAndNoDataRecord) {
-    PdbFile file = SmallTabulon();
-    file.AddData(DataRecord(0, 3), 0x80);  // deleted: not counted
-    db.SetLocation(file.WriteTo(dir), true);
+    LocateSmallTabulonWithADeletedRecord(db, dir);
     RecordingProgress progress;
     ASSERT_EQ(db.LoadDesign(&progress), TB_S_OK) << db.Reader().GetErrorText();
     EXPECT_TRUE(db.Field(1)->IsUsed());
@@ -180,9 +192,7 @@ TEST_F(ReaderFileTest, ADesignOnlyLoadReadsEveryDesignRecordAndNoDataRecord) {
 }
 
 TEST_F(ReaderFileTest, ContinuingKeepsHeaderSettingsChangedInBetweenAndRebuildsIds) {
-    PdbFile file = SmallTabulon();
-    file.AddData(DataRecord(0, 3), 0x80);  // deleted: not counted
-    db.SetLocation(file.WriteTo(dir), true);
+    LocateSmallTabulonWithADeletedRecord(db, dir);
     ASSERT_EQ(db.Load(true), TB_S_OK);
     EXPECT_EQ(db.GetLoadState(), TB_LOAD_HEADER);
     EXPECT_EQ(db.RecordCount(), 2);
@@ -200,14 +210,6 @@ TEST_F(ReaderFileTest, ContinuingKeepsHeaderSettingsChangedInBetweenAndRebuildsI
     EXPECT_TRUE(db.IsModified()) << "the user's changes still count";
 }
 
-TEST_F(ReaderFileTest, ContinuingStillChecksRecordZeroButStoresNothing) {
-    PdbFile file = SmallTabulon();
-    file.Record(0).body[7] = 31;
-    EXPECT_EQ(Read(file, CTbPDBReader::TB_READ_CONTINUE), -1);
-    EXPECT_EQ(reader.GetErrorText(), "Version of Tabulon is higher than this component can read!");
-    EXPECT_EQ(db.GetDbVersion(), 30);
-}
-
 TEST_F(ReaderFileTest, ReadingNeverLeavesTheTabulonModified) {
     Load(SmallTabulon());
     EXPECT_FALSE(db.IsModified());
@@ -217,6 +219,25 @@ TEST_F(ReaderFileTest, ReadingNeverLeavesTheTabulonModified) {
     other.SetModified(true);
     EXPECT_EQ(reader.Read(other, bad.WriteTo(dir), CTbPDBReader::TB_READ_FULL, nullptr), -1);
     EXPECT_TRUE(other.IsModified()) << "restored to what it was, also after a failure";
+}
+
+TEST(ClaimedBytes, HoldTheOffsetsFromEachStretchStartUpToTheEndFirstClaimedForIt) {
+    TbClaimedBytes claimed;
+    EXPECT_FALSE(claimed.Holds(0));
+    for (auto [start, end] : {std::pair{100u, 120u},
+                              {150u, 170u},
+                              {300u, 310u},
+                              {300u, 400u},
+                              {500u, 520u},
+                              {200u, 210u},
+                              {100u, 140u}})
+        claimed.Claim(start, end);
+    for (uint32_t offset : {100u, 119u, 150u, 169u, 200u, 209u, 300u, 309u, 500u, 519u})
+        EXPECT_TRUE(claimed.Holds(offset)) << offset;
+    for (uint32_t offset : {0u, 99u, 120u, 130u, 170u, 199u, 210u, 299u, 310u, 350u, 499u, 520u})
+        EXPECT_FALSE(claimed.Holds(offset)) << offset;
+    claimed.Clear();
+    EXPECT_FALSE(claimed.Holds(100));
 }
 
 }  // namespace

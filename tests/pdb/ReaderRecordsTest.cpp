@@ -114,6 +114,9 @@ TEST_F(ReaderRecordsTest, RecordZeroIsStoredBeforeItsVersionCheckAndTakesAnyNonZ
     file.Record(0).body[7] = 31;
     ExpectRefused(file, "Version of Tabulon is higher than this component can read!");
     EXPECT_EQ(db.GetDbVersion(), 31);
+    EXPECT_EQ(Read(file, CTbPDBReader::TB_READ_CONTINUE), -1) << "a continued read checks it too";
+    EXPECT_EQ(reader.GetErrorText(), "Version of Tabulon is higher than this component can read!");
+    EXPECT_EQ(db.GetDbVersion(), 30) << "but stores nothing";
 
     file.Record(0).body[3] = 7;  // report amount type: any value but 0 is percent
     file.Record(0).body[7] = 29;

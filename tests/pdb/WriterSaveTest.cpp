@@ -1,15 +1,22 @@
 // Saving as a whole: the old file survives every failed save, files that cannot be opened are
-// refused with their codes, unwritable values and the record limit are refused before anything
-// is written, the new file keeps the old one's permissions, and the progress the writer reports.
+// refused with their codes and the system's cause, unwritable values and the record limit are
+// refused before anything is written, a file another program changed since the read is not
+// replaced, the new file keeps the old one's permissions, the progress the writer reports, and
+// the hidden temporary files of saves, left by ended processes, are cleared away.
 #include "PdbTestSupport.h"
 #include "io/QnFile.h"
+#include "platform/FileSystem.h"
+#include "platform/SaveTempFiles.h"
 
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 
 namespace {
 
@@ -19,13 +26,15 @@ namespace fs = std::filesystem;
 constexpr const char* kFileMessage = "File could not be found or could not be opened.";
 constexpr const char* kOldExpressionMessage = "Invalid expression return type for (old) expressions.";
 
+std::set<std::string> Names(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
 struct WriterSaveTest : PdbTest {
-    std::vector<std::string> FolderEntries() {
-        std::vector<std::string> names;
-        for (auto& entry : fs::directory_iterator(dir.Path()))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> FolderEntries() { return Names(dir); }
     mode_t Mode() {
         struct stat st {};
         ::stat(FilePath().c_str(), &st);
@@ -49,7 +58,7 @@ TEST_F(WriterSaveTest, FailedSaveLeavesTheOldFileTheDatabaseAndNoTemporaryFile) 
     EXPECT_EQ(db.Writer().GetErrorText(), kOldExpressionMessage);
     EXPECT_EQ(db.Writer().GetError().GetCode(), -1);
     EXPECT_EQ(ReadBytes(FilePath()), before);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"MRA_Test.PDB"});
+    EXPECT_EQ(FolderEntries(), std::set<std::string>{"MRA_Test.PDB"});
     EXPECT_EQ(db.UniqueIds(), idsBefore) << "a failed save changes nothing in the database";
     EXPECT_EQ(db.Records().RecordInStoredOrder(1)->GetUniqueId(), 0u);
 }
@@ -89,9 +98,8 @@ TEST_F(WriterSaveTest, FilesThatCannotBeOpenedAreRefusedWithTheirCodes) {
         holder.Open(QN_OPEN_WRITE);
         EXPECT_EQ(writer.Write(db, FilePath(), nullptr), static_cast<int32_t>(0x80080020u))
             << "sharing violation";
-        EXPECT_EQ(
-            writer.GetErrorLines(),
-            std::string(kFileMessage).append("\n").append(FilePath()).append(": locked by another program"));
+        EXPECT_EQ(writer.GetErrorLines(),
+                  std::string(kFileMessage) + "\n" + FilePath() + ": locked by another program");
     }
     ::chmod(FilePath().c_str(), 0444);
     db.SetStartupScreen("changed");
@@ -105,7 +113,7 @@ TEST_F(WriterSaveTest, FilesThatCannotBeOpenedAreRefusedWithTheirCodes) {
 
     EXPECT_EQ(writer.Write(db, dir.File("no/such/MRA_Test.PDB"), nullptr), static_cast<int32_t>(0x80080003u));
     EXPECT_EQ(writer.GetErrorText(), kFileMessage);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"MRA_Test.PDB"});
+    EXPECT_EQ(FolderEntries(), std::set<std::string>{"MRA_Test.PDB"});
     ::chmod(FilePath().c_str(), 0644);
     EXPECT_EQ(writer.Write(db, FilePath(), nullptr), TB_S_OK);
     EXPECT_EQ(writer.GetErrorText(), "") << "a success clears the last failure";
@@ -147,7 +155,7 @@ TEST_F(WriterSaveTest, WriteFailingPartWayLeavesTheOldFile) {
     }
     EXPECT_EQ(writer.GetErrorText(), kFileMessage);
     EXPECT_EQ(ReadBytes(FilePath()), before);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"MRA_Test.PDB"});
+    EXPECT_EQ(FolderEntries(), std::set<std::string>{"MRA_Test.PDB"});
     EXPECT_EQ(OpenFileCount(), openFiles) << "the new file's handle is closed";
     EXPECT_EQ(writer.Write(db, FilePath(), nullptr), TB_S_OK) << writer.GetErrorText();
     EXPECT_EQ(PdbView(FilePath()).RecordCount(), 87 + 50);
@@ -161,7 +169,7 @@ TEST_F(WriterSaveTest, PathWithoutAFolderIsWrittenInTheWorkingFolder) {
     fs::current_path(previous);
     EXPECT_EQ(first, TB_S_OK);
     EXPECT_EQ(second, TB_S_OK);
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"MRA_Test.PDB"});
+    EXPECT_EQ(FolderEntries(), std::set<std::string>{"MRA_Test.PDB"});
 }
 
 TEST_F(WriterSaveTest, NewFileKeepsTheOldFilesPermissionsAndOwner) {
@@ -211,6 +219,142 @@ TEST_F(WriterSaveTest, ProgressFollowsTheWritingSteps) {
     expected.push_back("SetText Writing Tabulon data records...");
     expected.insert(expected.end(), 3, "Step 1");  // two records, then the file closed
     EXPECT_EQ(progress.calls, expected);
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess() {
+    pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(WriterSaveTest, ATemporaryFileIsHiddenAndCarriesTheTabulonsNameAndTheProcess) {
+    std::string temp;
+    ASSERT_EQ(orvanta::platform::MakeSaveTempFile(dir.File("MRA_Test.PDB"), &temp), 0u);
+    std::string name = fs::path(temp).filename().string();
+    EXPECT_EQ(name.rfind(".MRA_Test.PDB.orvanta-" + std::to_string(::getpid()) + "-", 0), 0u) << name;
+    EXPECT_EQ(name.size(),
+              std::string(".MRA_Test.PDB.orvanta-").size() + std::to_string(::getpid()).size() + 7);
+}
+
+TEST_F(WriterSaveTest, ASaveRemovesTheFilesOfEndedSavesAndKeepsThoseOfRunningOnes) {
+    std::string ended = ".MRA_Old.PDB.orvanta-" + std::to_string(EndedProcess()) + "-a1B2c3";
+    std::string running = ".MRA_Old.PDB.orvanta-" + std::to_string(::getpid()) + "-a1B2c3";
+    const std::set<std::string> kept = {running, ".MRA_Old.PDB.orvanta-x-a1B2c3",
+                                        "MRA_Old.PDB.orvanta-1-a1B2c3", ".MRA_Old.PDB.orvanta-1-a1B2c",
+                                        "MRA_Test.PDB"};
+    for (const std::string& name : kept) WriteBytes(dir.File(name), {1});
+    WriteBytes(dir.File(ended), {1});
+    fs::create_directory(dir.File(".MRA_Dir.orvanta-" + std::to_string(EndedProcess()) + "-a1B2c3"));
+    Written();
+    std::set<std::string> names = Names(dir);
+    EXPECT_EQ(names.count(ended), 0u);
+    for (const std::string& name : kept) EXPECT_EQ(names.count(name), 1u) << name;
+    EXPECT_EQ(names.size(), kept.size() + 1) << "only the folder of that name is left besides them";
+}
+
+constexpr const char* kChanged = "The Tabulon was changed by another program after it was opened.";
+
+struct Change {
+    const char* name;
+    void (*change)(const std::string& path);
+};
+
+const Change kChanges[] = {
+    {"another Orvanta saved it",
+     [](const std::string& path) {
+         CTbObjDB other;
+         EXPECT_EQ(Opened(other, path).Save(), TB_S_OK);
+     }},
+    {"rewritten in place, one second later",
+     [](const std::string& path) {
+         std::vector<uint8_t> bytes = ReadBytes(path);
+         bytes[40] ^= 1;
+         WriteBytes(path, bytes);
+         orvanta::platform::SetModificationTime(path, ::time(nullptr) + 1);
+     }},
+    {"grown",
+     [](const std::string& path) { WriteBytes(path, PdbFile::Tabulon().AddData(DataRecord(0, 1)).Build()); }},
+    {"touched",
+     [](const std::string& path) { orvanta::platform::SetModificationTime(path, ::time(nullptr) + 5); }},
+};
+
+TEST(ChangedOnDisk, ASaveRefusesToReplaceAFileChangedSinceTheReadAndWritesNothing) {
+    for (const Change& c : kChanges) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        std::string path = PdbFile::Tabulon().WriteTo(dir);
+        CTbObjDB db;
+        Opened(db, path);
+        c.change(path);
+        std::vector<uint8_t> changed = ReadBytes(path);
+        EXPECT_EQ(db.Save(), -1);
+        EXPECT_EQ(db.Writer().GetErrorText(), kChanged);
+        EXPECT_EQ(ReadBytes(path), changed);
+        EXPECT_EQ(Names(dir).size(), 1u) << "no temporary file";
+    }
+}
+
+TEST(ChangedOnDisk, ItsOwnSavesAndOtherFilesAreNoChange) {
+    TempDir dir;
+    std::string path = PdbFile::Tabulon().WriteTo(dir);
+    CTbObjDB db;
+    Opened(db, path);
+    EXPECT_EQ(db.Save(), TB_S_OK);
+    EXPECT_EQ(db.Save(), TB_S_OK) << "a save stamps the file it leaves";
+    db.SetLocation(dir.File("MRA_Other.PDB"), true);
+    PdbFile::Tabulon().WriteTo(dir, "MRA_Other.PDB");
+    EXPECT_EQ(db.Save(), TB_S_OK) << "a file the Tabulon never read is not its own to guard";
+}
+
+struct Cause {
+    const char* name;
+    // Prepares dir for a save to the returned path; "" skips the case where it cannot be made.
+    std::string (*prepare)(const TempDir& dir);
+    const char* cause;
+};
+
+const Cause kCauses[] = {
+    {"missing folder", [](const TempDir& dir) { return dir.File("gone/MRA_Test.PDB"); },
+     "No such file or directory"},
+    {"folder in the file's place",
+     [](const TempDir& dir) {
+         fs::create_directory(dir.File("MRA_Test.PDB"));
+         return dir.File("MRA_Test.PDB");
+     },
+     "Is a directory"},
+    {"read-only folder",
+     [](const TempDir& dir) {
+         ::chmod(dir.Path().c_str(), 0555);
+         // Permission checks do not hold the superuser back.
+         return ::geteuid() == 0 ? std::string() : dir.File("MRA_Test.PDB");
+     },
+     "Permission denied"},
+    {"full disk",
+     [](const TempDir& dir) {
+         std::string folder = dir.File("small");
+         fs::create_directory(folder);
+         if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=4k") != 0) return std::string();
+         return folder + "/MRA_Test.PDB";
+     },
+     "No space left on device"},
+};
+
+TEST_F(WriterSaveTest, ASaveThatCannotBeMadeNamesTheFileAndTheSystemsCause) {
+    BuildRichTabulon();  // larger than the small disk
+    for (const Cause& c : kCauses) {
+        SCOPED_TRACE(c.name);
+        TempDir place;
+        std::string target = c.prepare(place);
+        if (target.empty()) {
+            std::cout << "[  SKIPPED ] " << c.name << ": cannot be made here\n";
+            continue;
+        }
+        EXPECT_LT(writer.Write(db, target, nullptr), 0);
+        EXPECT_EQ(writer.GetErrorLines(), std::string(kFileMessage) + "\n" + target + ": " + c.cause);
+        if (std::string(c.name) == "full disk") ::umount2(place.File("small").c_str(), MNT_DETACH);
+    }
 }
 
 }  // namespace
