@@ -75,6 +75,13 @@ inline std::vector<uint32_t> StoredKeys(const CTbObjRecordList& list) {
     return keys;
 }
 
+// The fields of a view's columns in their order.
+inline std::vector<uint16_t> ColumnFields(const CTbObjView& view) {
+    std::vector<uint16_t> fields;
+    for (int i = 0; i < view.ColumnCount(); ++i) fields.push_back(view.Column(i)->GetField());
+    return fields;
+}
+
 inline uint32_t PackParts(int a, int b, int c) {
     return static_cast<uint32_t>(a) * 65536u + static_cast<uint32_t>(b) * 256u + static_cast<uint32_t>(c);
 }

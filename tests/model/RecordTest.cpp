@@ -1,9 +1,11 @@
 // Records and their values: keys, the 81 typed values of a new record and their defaults, the
-// packed storage and has-value rules, copies, dates and times as text, and data files.
+// packed storage and has-value rules, copies, dates and times as text, and data files; records
+// kept in blocks, and the text arena the reader stores record texts in.
 #include "ModelTestSupport.h"
 
 #include "io/QnAutoError.h"
 #include "io/QnException.h"
+#include "model/TbTextArena.h"
 #include "platform/Locale.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -290,4 +292,75 @@ TEST(RecordData, SaveAndLoadCarryTheExactBytesAndFailuresThrowFileErrors) {
     std::string absent = dir.File("absent.bin");
     EXPECT_EQ(FileErrorLines([&] { value.LoadData(absent); }),
               "File could not be found or could not be opened.\n" + absent + ": No such file or directory");
+}
+
+TEST(RecordBlocks, RecordsAcrossManyBlocksKeepTheirValuesRemovedOnesLeaveTheRestAndEmptyingStartsAfresh) {
+    CTbObjDB db;
+    CTbObjField& field = AddTypedField(db, "Name", TEXT_T);
+    const int count = 3000;  // about three blocks
+    for (int i = 0; i < count; ++i)
+        db.Records().AddRecord(true, false)->Value(field.GetSlot())->SetText("record " + std::to_string(i));
+    db.Records().RemoveRecord(db.Records().RecordInStoredOrder(1500));
+    CTbObjRecord* added = db.Records().AddRecord(true, true);
+    EXPECT_EQ(added->Value(field.GetSlot())->GetType(), TEXT_T);
+    EXPECT_FALSE(added->Value(field.GetSlot())->HasValue());
+    ASSERT_EQ(db.Records().Count(true), count);
+    for (int i = 0; i < count - 1; ++i) {
+        int number = i < 1500 ? i : i + 1;
+        const CTbObjRecord* record = db.Records().RecordInStoredOrder(i);
+        ASSERT_EQ(record->GetKey(), static_cast<uint32_t>(number + 1)) << i;
+        ASSERT_EQ(record->Value(field.GetSlot())->GetText(), "record " + std::to_string(number)) << i;
+    }
+    EXPECT_EQ(db.Records().RecordInStoredOrder(count - 1), added);
+    db.Records().DeleteAllRecords();  // emptied and filled again: only the new record
+    added = db.Records().AddRecord(true, false);
+    EXPECT_EQ(db.Records().Count(true), 1);
+    EXPECT_EQ(added->Value(field.GetSlot())->GetType(), TEXT_T);
+    EXPECT_FALSE(added->Value(field.GetSlot())->HasValue());
+    EXPECT_EQ(added->Value(field.GetSlot())->GetText(), "");
+}
+
+TEST(TextArena, StoresEachTextUpToItsFirstNulWithItsLength) {
+    struct Row {
+        const char* name;
+        std::string text;
+        std::string stored;
+    };
+    const Row rows[] = {
+        {"plain", "abc", "abc"},
+        {"cut at the first NUL", std::string("ab\0cd", 5), "ab"},
+        {"one byte", "x", "x"},
+        {"larger than a block", std::string(3 << 20, 'q'), std::string(3 << 20, 'q')},
+    };
+    TbTextArena arena;
+    std::vector<const char*> stored;
+    for (const Row& row : rows) stored.push_back(arena.Store(row.text));
+    // Many more texts move the arena on to new blocks; the earlier ones stay where they are.
+    for (int i = 0; i < 200000; ++i) arena.Store("filler text " + std::to_string(i));
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(TbStoredTextView(stored[i]), rows[i].stored) << rows[i].name;
+    EXPECT_EQ(arena.Store(""), nullptr);
+    EXPECT_EQ(arena.Store(std::string_view("\0a", 2)), nullptr);
+}
+
+TEST(TextArena, ValuesSharingItsTextsCopyThemWhenCopiedMovedOrExtended) {
+    auto arena = std::make_unique<TbTextArena>();
+    CTbObjRecordValue shared, extended;
+    shared.ShareText(arena->Store("shared text"));
+    extended.ShareText(arena->Store("address"));
+    extended.SetExtraWord(7);  // the extension takes the text along
+    CTbObjRecordValue copied(shared);
+    CTbObjRecordValue assigned;
+    assigned = shared;
+    CTbObjRecordValue moved(std::move(shared));
+    CTbObjRecordValue empty;
+    empty.ShareText(nullptr);
+    arena.reset();  // a use of the freed blocks is caught by the sanitizers
+    EXPECT_EQ(copied.GetText(), "shared text");
+    EXPECT_EQ(assigned.GetText(), "shared text");
+    EXPECT_EQ(moved.GetText(), "shared text");
+    EXPECT_EQ(extended.GetText(), "address");
+    EXPECT_EQ(extended.GetExtraWord(), 7u);
+    EXPECT_TRUE(empty.HasValue());
+    EXPECT_EQ(empty.GetText(), "");
 }
