@@ -8,22 +8,9 @@
 
 namespace {
 
-class CliDataLink : public testing::Test {
+class CliDataLink : public CliBooks {
 protected:
-    void SetUp() override {
-        CTbObjDB db;
-        db.AddField("Title", TEXT_T);
-        ASSERT_EQ(db.CreateNew("Books", 0, dir.Path().string()), TB_S_OK);
-        tabulon = ShellQuote(dir.File("MRA_Books.PDB"));
-    }
-    std::string Write(const std::string& name, const std::string& text) {
-        WriteBytes(dir.File(name), std::vector<uint8_t>(text.begin(), text.end()));
-        return ShellQuote(dir.File(name));
-    }
-    CliRun Run(const std::string& args) { return RunCli(scratch, args, "LC_ALL=C"); }
-
-    TempDir dir, scratch;
-    std::string tabulon;
+    void SetUp() override { CreateBooks({{"Title", TEXT_T}}); }
 };
 
 TEST_F(CliDataLink, AnalyzeListsColumnsAndRefusesUnicode) {
@@ -42,20 +29,20 @@ TEST_F(CliDataLink, AnalyzeListsColumnsAndRefusesUnicode) {
 }
 
 TEST_F(CliDataLink, ImportsExportsAndKeepsRecordsBeforeAFailure) {
-    CliRun run = Run("import " + tabulon + " " + Write("in.csv", "Name,Pages\n\"Dune, 1\",412\nEmma,300\n") +
-                     " --add-all --save-spec Books_In");
+    Write("in.csv", "Name,Pages\n\"Dune, 1\",412\nEmma,300\n");
+    CliRun run = Import("in.csv", " --add-all --save-spec Books_In");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "imported: 2\n");
-    run = Run("export " + tabulon + " " + ShellQuote(dir.File("out.TAB")) + " --fields 3,2 --no-header");
+    run = Export("out.TAB", " --fields 3,2 --no-header");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadText(dir.File("out.TAB")), "412\tDune, 1\r\n300\tEmma\r\n");
+    EXPECT_EQ(Read("out.TAB"), "412\tDune, 1\r\n300\tEmma\r\n");
     run = Run("import " + tabulon + " " + Write("bad.csv", "N\n5\nfive\n6\n") + " --map 1=3 --replace");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "imported: 2\n");
     EXPECT_TRUE(Contains(run.err, "Possible error location: Row: 3, Field: five")) << run.err;
-    run = Run("export " + tabulon + " " + ShellQuote(dir.File("after.csv")) + " --fields 3");
+    run = Export("after.csv", " --fields 3");
     // The row that failed stays, cleared; the file keeps its number as 0.
-    EXPECT_EQ(ReadText(dir.File("after.csv")), "Pages\r\n5\r\n0\r\n");
+    EXPECT_EQ(Read("after.csv"), "Pages\r\n5\r\n0\r\n");
     run = Run("import " + tabulon + " " + Write("in2.csv", "a\n") + " --map 1=3 --map 1=3");
     EXPECT_EQ(run.status, 0);
     run = Run("import " + tabulon + " " + Write("in3.csv", "a,b\n") + " --map 1=2 --map 2=2");
@@ -65,13 +52,13 @@ TEST_F(CliDataLink, ImportsExportsAndKeepsRecordsBeforeAFailure) {
 
 TEST_F(CliDataLink, ImportsAWorkbookAndRemovesItsCsv) {
     ASSERT_TRUE(WriteWorkbook(dir.File("book.xls")));
-    CliRun run = Run("import " + tabulon + " " + ShellQuote(dir.File("book.xls")) + " --add-all");
+    CliRun run = Import("book.xls", " --add-all");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "imported: 2\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("book.csv")));
-    run = Run("export " + tabulon + " " + ShellQuote(dir.File("o.csv")) + " --fields 2,3,4");
+    run = Export("o.csv", " --fields 2,3,4");
     // Import keeps doubled quotes doubled, so export doubles them again.
-    EXPECT_EQ(ReadText(dir.File("o.csv")),
+    EXPECT_EQ(Read("o.csv"),
               "Name,N,When\r\n\"Caf\xE9, bar\",42,12/31/2004\r\n\"say \"\"\"\"hi\"\"\"\"\",1.5,\r\n");
     run = Run("analyze " + Write("bad.xls", "not a workbook"));
     EXPECT_EQ(run.status, 1);
@@ -82,15 +69,14 @@ TEST_F(CliDataLink, ImportsAWorkbookAndRemovesItsCsv) {
 TEST_F(CliDataLink, SavedSpecsListAndRunUntilTheMappingBreaks) {
     const std::string in = Write("in.csv", "Name\nA\nB\n");
     ASSERT_EQ(Run("import " + tabulon + " " + in + " --map 1=1 --save-spec Daily").status, 0);
-    ASSERT_EQ(Run("export " + tabulon + " " + ShellQuote(dir.File("o.csv")) + " --save-spec Out").status, 0);
+    ASSERT_EQ(Export("o.csv", " --save-spec Out").status, 0);
     CliRun run = Run("specs " + tabulon);
     EXPECT_EQ(run.out, "Daily\tImport\t" + dir.File("in.csv") + "\nOut\tExport\t" + dir.File("o.csv") + "\n");
     run = Run("run-spec " + tabulon + " Daily");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "imported: 2\n");
     ASSERT_EQ(Run("run-spec " + tabulon + " Out").status, 0);
-    EXPECT_EQ(ReadText(dir.File("o.csv")),
-              "Categories,Title\r\nUnfiled,A\r\nUnfiled,B\r\nUnfiled,A\r\nUnfiled,B\r\n");
+    EXPECT_EQ(Read("o.csv"), "Categories,Title\r\nUnfiled,A\r\nUnfiled,B\r\nUnfiled,A\r\nUnfiled,B\r\n");
     for (const char* changed : {"Other\nA\n", "Name\n1\n"}) {  // another name, another type
         Write("in.csv", changed);
         run = Run("run-spec " + tabulon + " Daily");

@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kTotal = 10;  // an Advanced Expression field added to the sample
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // The sample plus an Advanced Expression "Total" whose token list is "Price * Age" (type bytes
 // written directly, as the handheld would) and whose stored values are stale.
 std::string WriteWithTotal(const TempDir& dir) {
@@ -47,13 +43,17 @@ std::vector<float> Totals(const std::string& path) {
 class ExpressionCommands : public ::testing::Test {
 protected:
     void SetUp() override { path = WriteWithTotal(dir); }
+    // Runs "<command> <the Tabulon> <rest>".
+    CliRun Run(const std::string& command, const std::string& rest) {
+        return RunCli(scratch, command + " " + ShellQuote(path) + " " + rest);
+    }
     TempDir dir;
     TempDir scratch;
     std::string path;
 };
 
 TEST_F(ExpressionCommands, ExprShowsTokensTextAndEveryRecordsResult) {
-    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " 'age*2 + Prev(Age)'");
+    CliRun run = Run("expr", "'age*2 + Prev(Age)'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "2\tField Number\t(Age)\n")) << run.out;
     EXPECT_TRUE(Contains(run.out, "92\texprTokenMultiply\t\n"));
@@ -65,8 +65,7 @@ TEST_F(ExpressionCommands, ExprShowsTokensTextAndEveryRecordsResult) {
 }
 
 TEST_F(ExpressionCommands, ExprOfOneRecordInAChosenFormat) {
-    CliRun run = RunCli(
-        scratch, "expr " + ShellQuote(path) + " \"If(Done, {red} 'yes', 'no')\" --format Text --record 1");
+    CliRun run = Run("expr", "\"If(Done, {red} 'yes', 'no')\" --format Text --record 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "89\texprTokenColor\t1\n")) << run.out;
     EXPECT_TRUE(Contains(run.out, "94\texprTokenFunc\t1\n"));
@@ -75,29 +74,28 @@ TEST_F(ExpressionCommands, ExprOfOneRecordInAChosenFormat) {
 }
 
 TEST_F(ExpressionCommands, ExprReportsAParseErrorWithItsLocation) {
-    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " 'Age * Qty'");
+    CliRun run = Run("expr", "'Age * Qty'");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "position 7")) << run.err;
     EXPECT_TRUE(Contains(run.err, "Possible error location:\nAge * Qty\n      ^\n"));
 }
 
 TEST_F(ExpressionCommands, ExprRefusesAConstantSetExpressionWouldRefuse) {
-    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " \"'abcdefghijk'\" --format Text");
+    CliRun run = Run("expr", "\"'abcdefghijk'\" --format Text");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "The following constant is too long: abcdefghijk")) << run.err;
     EXPECT_FALSE(Contains(run.out, "Record 1")) << run.out;
 }
 
 TEST_F(ExpressionCommands, ExprRefusesAnUnknownFormatAndRecord) {
-    EXPECT_EQ(RunCli(scratch, "expr " + ShellQuote(path) + " Age --format Weeks").status, 1);
-    CliRun run = RunCli(scratch, "expr " + ShellQuote(path) + " Age --record 3");
+    EXPECT_EQ(Run("expr", "Age --format Weeks").status, 1);
+    CliRun run = Run("expr", "Age --record 3");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "No record 3: the Tabulon has 2 records.")) << run.err;
 }
 
 TEST_F(ExpressionCommands, SetExpressionStoresRecalculatesAndSaves) {
-    CliRun run =
-        RunCli(scratch, "set-expression " + ShellQuote(path) + " 10 'Age + Price' --format Floating");
+    CliRun run = Run("set-expression", "10 'Age + Price' --format Floating");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Field 10 \"Total\": Age + Price\n")) << run.out;
     EXPECT_EQ(Totals(path), (std::vector<float>{44.5f, 7.25f}));
@@ -105,10 +103,10 @@ TEST_F(ExpressionCommands, SetExpressionStoresRecalculatesAndSaves) {
 
 TEST_F(ExpressionCommands, SetExpressionRefusesOtherFieldsAndBadTextKeepingTheFile) {
     std::vector<uint8_t> before = ReadBytes(path);
-    CliRun notAdvanced = RunCli(scratch, "set-expression " + ShellQuote(path) + " 2 'Age + 1'");
+    CliRun notAdvanced = Run("set-expression", "2 'Age + 1'");
     EXPECT_EQ(notAdvanced.status, 1);
     EXPECT_TRUE(Contains(notAdvanced.err, "Field 2 is not an Advanced Expression field."));
-    CliRun tooLong = RunCli(scratch, "set-expression " + ShellQuote(path) + " 10 \"'abcdefghijk'\"");
+    CliRun tooLong = Run("set-expression", "10 \"'abcdefghijk'\"");
     EXPECT_EQ(tooLong.status, 1);
     EXPECT_TRUE(Contains(tooLong.err, "The following constant is too long: abcdefghijk")) << tooLong.err;
     EXPECT_EQ(ReadBytes(path), before);
@@ -116,7 +114,7 @@ TEST_F(ExpressionCommands, SetExpressionRefusesOtherFieldsAndBadTextKeepingTheFi
 
 TEST_F(ExpressionCommands, RecalcToAnotherFileComputesTheStoredExpressions) {
     std::string out = dir.File("Recalculated.PDB");
-    CliRun run = RunCli(scratch, "recalc " + ShellQuote(path) + " -o " + ShellQuote(out));
+    CliRun run = Run("recalc", "-o " + ShellQuote(out));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.out, "Recalculated 1 computed field in 2 records; 2 changed.")) << run.out;
     EXPECT_EQ(Totals(out), (std::vector<float>{105.0f, 1.75f}));

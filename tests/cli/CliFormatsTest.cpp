@@ -10,26 +10,16 @@
 
 namespace {
 
-class CliFormats : public testing::Test {
+class CliFormats : public CliBooks {
 protected:
     void SetUp() override {
-        CTbObjDB db;
-        for (auto [name, type] : {std::pair{"Title", TEXT_T},
-                                  {"N", INTEGER_T},
-                                  {"Price", FLOATING_T},
-                                  {"When", DATE_T},
-                                  {"At", TIME_T},
-                                  {"Done", CHECKBOX_T}})
-            db.AddField(name, type);
-        ASSERT_EQ(db.CreateNew("Books", 0, dir.Path().string()), TB_S_OK);
-        tabulon = ShellQuote(dir.File("MRA_Books.PDB"));
+        CreateBooks({{"Title", TEXT_T},
+                     {"N", INTEGER_T},
+                     {"Price", FLOATING_T},
+                     {"When", DATE_T},
+                     {"At", TIME_T},
+                     {"Done", CHECKBOX_T}});
     }
-    std::string Write(const std::string& name, const std::string& text) {
-        WriteBytes(dir.File(name), std::vector<uint8_t>(text.begin(), text.end()));
-        return ShellQuote(dir.File(name));
-    }
-    std::string Path(const std::string& name) const { return ShellQuote(dir.File(name)); }
-    CliRun Run(const std::string& args) { return RunCli(scratch, args, "LC_ALL=C"); }
     // A shell command's status, its output in a file of the scratch folder.
     std::string Shell(const std::string& command) {
         const std::string out = scratch.File("shell-out");
@@ -39,17 +29,12 @@ protected:
     // Two typed records: one with every value, one with only a title (its numbers, time and
     // checkbox imported as cleared values, its date as none).
     void ImportTwoRecords() {
-        const std::string csv =
-            Write("in.csv",
-                  "Title,N,Price,When,At,Done\n\"Caf\xE9, cr\x80me\",12,2.5,12/31/2004,10:30 PM,"
-                  "True\nPlain,,,,,\n");
-        CliRun run = Run("import " + tabulon + " " + csv +
-                         " --map 1=1 --map 2=2 --map 3=3 --map 4=4 --map 5=5 --map 6=6");
+        Write("in.csv",
+              "Title,N,Price,When,At,Done\n\"Caf\xE9, cr\x80me\",12,2.5,12/31/2004,10:30 PM,True\n"
+              "Plain,,,,,\n");
+        CliRun run = Import("in.csv", " --map 1=1 --map 2=2 --map 3=3 --map 4=4 --map 5=5 --map 6=6");
         ASSERT_EQ(run.status, 0) << run.err;
     }
-
-    TempDir dir, scratch;
-    std::string tabulon;
 };
 
 // "Café, crème" with the Euro sign for the e, "Łódź" (two characters outside Windows-1252).
@@ -58,7 +43,7 @@ const std::string kExported = "Title\r\n\"Caf\xE9, cr\x80me\"\r\n?\xF3\x64?\r\n"
 
 TEST_F(CliFormats, UnicodeTextImportsWithAWarningAndTheDefaultStillRefusesIt) {
     Write("signed.csv", "\xEF\xBB\xBF" + kUtf8Csv);
-    CliRun run = Run("import " + tabulon + " " + Path("signed.csv") + " --map 1=1");
+    CliRun run = Import("signed.csv", " --map 1=1");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "Import Error: The text file selected is encoded in Unicode format."))
         << run.err;
@@ -76,46 +61,39 @@ TEST_F(CliFormats, UnicodeTextImportsWithAWarningAndTheDefaultStillRefusesIt) {
                      "Import Warning: 2 characters of the file cannot be held in the Windows-1252 code "
                      "page and will be imported as \"?\". The first is on line 3."))
             << args << run.err;
-        ASSERT_EQ(Run("export " + tabulon + " " + Path("out.csv") + " --fields 1").status, 0);
-        EXPECT_EQ(ReadText(dir.File("out.csv")), kExported) << args;
+        ASSERT_EQ(Export("out.csv", " --fields 1").status, 0);
+        EXPECT_EQ(Read("out.csv"), kExported) << args;
     }
     // A saved specification keeps the encoding.
-    ASSERT_EQ(
-        Run("import " + tabulon + " " + Path("le.csv") + " --map 1=1 --encoding utf-16 --save-spec U").status,
-        0);
+    ASSERT_EQ(Import("le.csv", " --map 1=1 --encoding utf-16 --save-spec U").status, 0);
     run = Run("run-spec " + tabulon + " U");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Contains(run.err, "Import Warning: 2 characters")) << run.err;
     EXPECT_EQ(Run("analyze " + Path("plain.csv") + " --encoding utf-7").status, 1);
     // A transcoded file keeps its own delimiter.
     Write("tabbed.tsv", "Title\tOther\nAlpha, Beta\tx\n");
-    ASSERT_EQ(
-        Run("import " + tabulon + " " + Path("tabbed.tsv") + " --map 1=1 --replace --encoding utf-8").status,
-        0);
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("tabbed.csv") + " --fields 1").status, 0);
-    EXPECT_TRUE(Contains(ReadText(dir.File("tabbed.csv")), "\"Alpha, Beta\""))
-        << ReadText(dir.File("tabbed.csv"));
+    ASSERT_EQ(Import("tabbed.tsv", " --map 1=1 --replace --encoding utf-8").status, 0);
+    ASSERT_EQ(Export("tabbed.csv", " --fields 1").status, 0);
+    EXPECT_TRUE(Contains(Read("tabbed.csv"), "\"Alpha, Beta\"")) << Read("tabbed.csv");
 }
 
 // The UTF-8 export, with and without its signature, turned back by iconv.
 TEST_F(CliFormats, TextExportsAsUtf8) {
     ImportTwoRecords();
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("ansi.csv") + " --fields 1,2").status, 0);
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("utf8.csv") + " --fields 1,2 --encoding utf-8").status, 0);
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("bom.csv") + " --fields 1,2 --encoding utf-8-bom").status,
-              0);
-    EXPECT_EQ(ReadText(dir.File("bom.csv")), "\xEF\xBB\xBF" + ReadText(dir.File("utf8.csv")));
-    EXPECT_EQ(Shell("iconv -f UTF-8 -t WINDOWS-1252 " + Path("utf8.csv")),
-              "0:" + ReadText(dir.File("ansi.csv")));
-    EXPECT_EQ(Run("export " + tabulon + " " + Path("x.csv") + " --encoding utf-16").status, 1);
+    ASSERT_EQ(Export("ansi.csv", " --fields 1,2").status, 0);
+    ASSERT_EQ(Export("utf8.csv", " --fields 1,2 --encoding utf-8").status, 0);
+    ASSERT_EQ(Export("bom.csv", " --fields 1,2 --encoding utf-8-bom").status, 0);
+    EXPECT_EQ(Read("bom.csv"), "\xEF\xBB\xBF" + Read("utf8.csv"));
+    EXPECT_EQ(Shell("iconv -f UTF-8 -t WINDOWS-1252 " + Path("utf8.csv")), "0:" + Read("ansi.csv"));
+    EXPECT_EQ(Export("x.csv", " --encoding utf-16").status, 1);
 }
 
 TEST_F(CliFormats, JsonIsAnArrayOfTypedObjects) {
     ImportTwoRecords();
     // The format by name wins over the extension, and a saved specification keeps it.
-    CliRun run = Run("export " + tabulon + " " + Path("out.txt") + " --format json --save-spec J");
+    CliRun run = Export("out.txt", " --format json --save-spec J");
     ASSERT_EQ(run.status, 0) << run.err;
-    const nlohmann::json records = nlohmann::json::parse(ReadText(dir.File("out.txt")));
+    const nlohmann::json records = nlohmann::json::parse(Read("out.txt"));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], nlohmann::json::parse(
                               "{\"Categories\": \"Unfiled\", \"Title\": \"Caf\xC3\xA9, cr\xE2\x82\xACme\", "
@@ -126,12 +104,12 @@ TEST_F(CliFormats, JsonIsAnArrayOfTypedObjects) {
                               "\"When\": null, \"At\": \"00:00:00\", \"Done\": false}"));
     std::filesystem::remove(dir.File("out.txt"));
     ASSERT_EQ(Run("run-spec " + tabulon + " J").status, 0);
-    EXPECT_EQ(nlohmann::json::parse(ReadText(dir.File("out.txt"))), records);
+    EXPECT_EQ(nlohmann::json::parse(Read("out.txt")), records);
 }
 
 TEST_F(CliFormats, SqliteTableReplacedOnlyWhenAsked) {
     ImportTwoRecords();
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("out.sqlite")).status, 0);
+    ASSERT_EQ(Export("out.sqlite").status, 0);
     const std::string query = "sqlite3 " + Path("out.sqlite") + " ";
     EXPECT_EQ(Shell(query + "'SELECT count(*) FROM Books'"), "0:2\n");
     EXPECT_EQ(Shell(query + "'SELECT typeof(Title), typeof(N), typeof(Price), \"When\", At, Done FROM Books "
@@ -140,15 +118,15 @@ TEST_F(CliFormats, SqliteTableReplacedOnlyWhenAsked) {
     EXPECT_EQ(Shell(query + "'SELECT typeof(N), typeof(\"When\") FROM Books WHERE Title = \"Plain\"'"),
               "0:integer|null\n");
     EXPECT_EQ(Shell(query + "'SELECT date(\"When\", \"+1 day\") FROM Books WHERE N = 12'"), "0:2005-01-01\n");
-    CliRun run = Run("export " + tabulon + " " + Path("out.sqlite"));
+    CliRun run = Export("out.sqlite");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "Export Error: The file already holds a table named \"Books\"."))
         << run.err;
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("out.sqlite") + " --replace --fields 1").status, 0);
+    ASSERT_EQ(Export("out.sqlite", " --replace --fields 1").status, 0);
     EXPECT_EQ(Shell(query + "'SELECT count(*), group_concat(name) FROM pragma_table_info(\"Books\")'"),
               "0:1|Title\n");
     Write("text.sqlite", "not a database");
-    run = Run("export " + tabulon + " " + Path("text.sqlite"));
+    run = Export("text.sqlite");
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Contains(run.err, "Export Error: The file could not be written.")) << run.err;
 }
@@ -156,8 +134,8 @@ TEST_F(CliFormats, SqliteTableReplacedOnlyWhenAsked) {
 // The workbook export read back through the workbook import: the same values and types.
 TEST_F(CliFormats, XlsxExportReadsBackThroughTheImport) {
     ImportTwoRecords();
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("before.csv")).status, 0);
-    CliRun run = Run("export " + tabulon + " " + Path("out.xlsx") + " --time-24h");
+    ASSERT_EQ(Export("before.csv").status, 0);
+    CliRun run = Export("out.xlsx", " --time-24h");
     ASSERT_EQ(run.status, 0) << run.err;
     run = Run("analyze " + Path("out.xlsx"));
     EXPECT_EQ(
@@ -165,24 +143,21 @@ TEST_F(CliFormats, XlsxExportReadsBackThroughTheImport) {
         "1\tCategories\t1\tText\n2\tTitle\t1\tText\n3\tN\t2\tInteger\n4\tPrice\t4\tFloat\n5\tWhen\t7\tDate\n"
         "6\tAt\t8\tTime\n7\tDone\t6\tCheckbox\nrecords: 3\n")
         << run.err;
-    ASSERT_EQ(Run("import " + tabulon + " " + Path("out.xlsx") +
-                  " --replace --map 2=1 --map 3=2 --map 4=3 --map 5=4 --map 6=5 --map 7=6")
-                  .status,
-              0);
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("back.csv")).status, 0);
-    EXPECT_EQ(ReadText(dir.File("back.csv")), ReadText(dir.File("before.csv")));
-    EXPECT_TRUE(
-        Contains(ReadText(dir.File("back.csv")), "\"Caf\xE9, cr\x80me\",12,2.5,12/31/2004,10:30 PM,-1\r\n"));
+    ASSERT_EQ(
+        Import("out.xlsx", " --replace --map 2=1 --map 3=2 --map 4=3 --map 5=4 --map 6=5 --map 7=6").status,
+        0);
+    ASSERT_EQ(Export("back.csv").status, 0);
+    EXPECT_EQ(Read("back.csv"), Read("before.csv"));
+    EXPECT_TRUE(Contains(Read("back.csv"), "\"Caf\xE9, cr\x80me\",12,2.5,12/31/2004,10:30 PM,-1\r\n"));
 }
 
 // The workbook as openpyxl reads it: the sheet's name, the bold and frozen header, the fitted
 // widths, typed cells with their formats, and text that needs escaping in XML.
 TEST_F(CliFormats, XlsxExportIsAWorkbookOpenpyxlReads) {
     ImportTwoRecords();
-    ASSERT_EQ(
-        Run("import " + tabulon + " " + Write("odd.csv", "Title\n\" <b> & \x01 \"\n") + " --map 1=1").status,
-        0);
-    ASSERT_EQ(Run("export " + tabulon + " " + Path("out.xlsx")).status, 0);
+    Write("odd.csv", "Title\n\" <b> & \x01 \"\n");
+    ASSERT_EQ(Import("odd.csv", " --map 1=1").status, 0);
+    ASSERT_EQ(Export("out.xlsx").status, 0);
     Write("read.py",
           "import sys, openpyxl\n"
           "ws = openpyxl.load_workbook(sys.argv[1]).active\n"

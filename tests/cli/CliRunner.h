@@ -3,7 +3,10 @@
 // error on a pseudo terminal, to see what a terminal shows.
 #pragma once
 
+#include "model/TbObjDB.h"
 #include "support/TempDir.h"
+
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -14,6 +17,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct CliRun {
     int status = -1;
@@ -108,3 +113,33 @@ inline std::string RunCliOnTerminal(const std::string& args, int* status) {
     *status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
     return shown;
 }
+
+// A Tabulon "MRA_Books.PDB" with the fields a test gives, in a folder of the test's with the files
+// it writes, and runs in the C locale.
+class CliBooks : public testing::Test {
+protected:
+    void CreateBooks(std::initializer_list<std::pair<const char*, TbFieldType>> fields) {
+        CTbObjDB db;
+        for (auto [name, type] : fields) db.AddField(name, type);
+        ASSERT_EQ(db.CreateNew("Books", 0, dir.Path().string()), TB_S_OK);
+        tabulon = ShellQuote(dir.File("MRA_Books.PDB"));
+    }
+    // Writes a file of the folder and returns its path, quoted for the shell.
+    std::string Write(const std::string& name, const std::string& text) {
+        WriteBytes(dir.File(name), std::vector<uint8_t>(text.begin(), text.end()));
+        return Path(name);
+    }
+    std::string Path(const std::string& name) const { return ShellQuote(dir.File(name)); }
+    std::string Read(const std::string& name) const { return ReadText(dir.File(name)); }
+    CliRun Run(const std::string& args) { return RunCli(scratch, args, "LC_ALL=C"); }
+    // Imports a file of the folder into the Tabulon, or exports the Tabulon to one.
+    CliRun Import(const std::string& name, const std::string& rest = "") {
+        return Run("import " + tabulon + " " + Path(name) + rest);
+    }
+    CliRun Export(const std::string& name, const std::string& rest = "") {
+        return Run("export " + tabulon + " " + Path(name) + rest);
+    }
+
+    TempDir dir, scratch;
+    std::string tabulon;
+};

@@ -45,21 +45,15 @@ inline void AddSampleRecord(CTbObjDB& db, int category, const char* name, int ag
                             int colour, const char* notes) {
     CTbObjRecord* record = db.Records().AddRecord(true, false);
     record->Value(0)->SetShort(static_cast<int16_t>(category));
-    record->Value(0)->SetHasValue(true);
     record->Value(kName)->SetText(name);
     record->Value(kAge)->SetShort(static_cast<int16_t>(age));
-    record->Value(kAge)->SetHasValue(true);
     record->Value(kPrice)->SetFloat(price);
-    record->Value(kPrice)->SetHasValue(true);
     record->Value(kBorn)->SetDate(2004, 10, 27);
     record->Value(kAlarm)->SetTime(7, 30, 0);
     record->Value(kDone)->SetChecked(done);
-    record->Value(kDone)->SetHasValue(true);
     record->Value(kColour)->SetShort(static_cast<int16_t>(colour));
-    record->Value(kColour)->SetHasValue(true);
     record->Value(kNotes)->SetText(notes);
     record->Value(kSerial)->SetLong(static_cast<int32_t>(record->GetKey()));
-    record->Value(kSerial)->SetHasValue(true);
 }
 
 // Writes the sample as "MRA_<name>.PDB" in dir and returns its path.
