@@ -18,13 +18,10 @@
 class ImportExportFixture : public testing::Test {
 protected:
     std::string WriteFile(const std::string& name, const std::string& text) {
-        WriteBytes(dir.File(name), std::vector<uint8_t>(text.begin(), text.end()));
+        WriteTextFile(dir.File(name), text);
         return dir.File(name);
     }
-    std::string ReadFile(const std::string& name) {
-        std::vector<uint8_t> bytes = ReadBytes(dir.File(name));
-        return std::string(bytes.begin(), bytes.end());
-    }
+    std::string ReadFile(const std::string& name) { return ReadTextFile(dir.File(name)); }
     static ImportExportOptions Options(int delimiter = 1, bool header = false) {
         ImportExportOptions options;
         options.delimiter = delimiter;

@@ -9,11 +9,6 @@
 
 namespace {
 
-std::string Text(const std::string& path) {
-    std::vector<uint8_t> bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 const std::string kFile =
     "<ORVT_IMPORT_EXPORT_SPECS VERS=\"301\">\r\n"
     "\t<IMPORT_SPEC SPEC_NAME=\"In _1_\" IMPORT_PATH=\"/data/in.csv\">\r\n"
@@ -37,7 +32,7 @@ std::string Rewritten(const std::string& path, CORVTImportExportSpecListXml* rea
     read->SetPath(path);
     if (read->Load() != 0) return "not read";
     read->SetPath(path + ".again");
-    return read->Save() == 0 ? Text(path + ".again") : "not written";
+    return read->Save() == 0 ? ReadTextFile(path + ".again") : "not written";
 }
 
 TEST(SpecFile, WritesElementsAndReadsThemBack) {
@@ -54,7 +49,7 @@ TEST(SpecFile, WritesElementsAndReadsThemBack) {
     exported->SetOptions(ImportExportOptions{0, 0, 0, 1, 0, 1, 0});
     for (int slot : {2, 5, 2}) exported->AddExportField(slot);
     ASSERT_EQ(list.Save(), 0);
-    EXPECT_EQ(Text(list.GetPath()), kFile);
+    EXPECT_EQ(ReadTextFile(list.GetPath()), kFile);
     CORVTImportExportSpecListXml read;
     EXPECT_EQ(Rewritten(list.GetPath(), &read), kFile);
     EXPECT_EQ(read.Spec(1)->GetIndex(), 1);
@@ -68,7 +63,7 @@ TEST(SpecFile, NamesInAnyLetterCaseAndMissingFiles) {
     lower.replace(lower.find("title"), 5, "Title");
     lower.replace(lower.find("skip"), 4, "Skip");
     lower.replace(lower.find("\"out\""), 5, "\"Out\"");
-    WriteBytes(dir.File("MRA_X.tps"), std::vector<uint8_t>(lower.begin(), lower.end()));
+    WriteTextFile(dir.File("MRA_X.tps"), lower);
     CORVTImportExportSpecListXml list;
     EXPECT_EQ(Rewritten(dir.File("MRA_X.tps"), &list), kFile);
     list.SetPath(dir.File("missing.tps"));
@@ -102,7 +97,7 @@ TEST(SpecFile, KeepsTheEncodingAndFormatAsExtraAttributes) {
     out->SetExportFormat(ExportFormat::Sqlite);
     list.AddSpec(SPEC_KIND_EXPORT, "Plain", "/plain.csv");
     ASSERT_EQ(list.Save(), 0);
-    const std::string text = Text(list.GetPath());
+    const std::string text = ReadTextFile(list.GetPath());
     EXPECT_NE(text.find("REPLACE_RECS=\"0\" TEXT_ENCODING=\"utf-16\"></IE_OPTIONS>"), std::string::npos)
         << text;
     EXPECT_NE(text.find("TEXT_ENCODING=\"utf-8-bom\" FILE_FORMAT=\"sqlite\"></IE_OPTIONS>"),

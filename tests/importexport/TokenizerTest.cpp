@@ -21,7 +21,7 @@ class TokenCases : public testing::TestWithParam<TokenRow> {};
 TEST_P(TokenCases, SplitsFieldsAndRecords) {
     const TokenRow& row = GetParam();
     TempDir dir;
-    WriteBytes(dir.File("in.txt"), std::vector<uint8_t>(row.file.begin(), row.file.end()));
+    WriteTextFile(dir.File("in.txt"), row.file);
     QnFile file(dir.File("in.txt").c_str());
     file.Open(0);
     auto tokenizer = MakeTokenizer(row.delimiter);

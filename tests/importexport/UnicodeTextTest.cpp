@@ -11,40 +11,18 @@
 
 namespace {
 
-std::string Text(const std::string& path) {
-    std::vector<uint8_t> bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void Write(const std::string& path, const std::string& text) {
-    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-}
-
 // Accents, the Euro sign, a Polish L with stroke and an emoji (neither in Windows-1252), in UTF-8.
 const std::string kUtf8 = "Caf\xC3\xA9\n\xE2\x82\xAC 5\n\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x98\x80\n";
 const std::string kWindows1252 = "Caf\xE9\n\x80 5\n?\xF3\x64? ?\n";
 
-std::string Utf16(const std::string& utf8, bool littleEndian) {
-    std::u16string units;
-    std::vector<char32_t> points;
-    for (size_t i = 0; i < utf8.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        char32_t point = extra ? lead & (0x3F >> extra) : lead;
-        for (int k = 1; k <= extra; ++k) point = point << 6 | (utf8[i + k] & 0x3F);
-        i += 1 + extra;
-        if (point >= 0x10000) {
-            units.push_back(static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10)));
-            units.push_back(static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF)));
-        } else {
-            units.push_back(static_cast<char16_t>(point));
-        }
-    }
+// The same text in UTF-16, the emoji as a surrogate pair; big-endian with each pair of bytes swapped.
+std::string Utf16(bool littleEndian) {
+    const uint8_t le[] = {'C',  0x00, 'a',  0x00, 'f',  0x00, 0xE9, 0x00, 0x0A, 0x00, 0xAC, 0x20,
+                          0x20, 0x00, '5',  0x00, 0x0A, 0x00, 'A',  0x01, 0xF3, 0x00, 'd',  0x00,
+                          'z',  0x01, 0x20, 0x00, 0x3D, 0xD8, 0x00, 0xDE, 0x0A, 0x00};
     std::string bytes;
-    for (char16_t unit : units) {
-        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-        bytes.append(littleEndian ? std::string{low, high} : std::string{high, low});
-    }
+    for (size_t i = 0; i < sizeof le; i += 2)
+        bytes.append({char(le[i + !littleEndian]), char(le[i + littleEndian])});
     return bytes;
 }
 
@@ -80,18 +58,18 @@ TEST(UnicodeText, CopiesEachFormForImport) {
         {"utf-8 signed", "\xEF\xBB\xBF" + kUtf8, TextEncoding::Utf8},
         {"auto utf-8", kUtf8, TextEncoding::Auto},
         {"auto signed", "\xEF\xBB\xBF" + kUtf8, TextEncoding::Auto},
-        {"utf-16le signed", "\xFF\xFE" + Utf16(kUtf8, true), TextEncoding::Utf16},
-        {"utf-16be signed", "\xFE\xFF" + Utf16(kUtf8, false), TextEncoding::Auto},
-        {"utf-16le", Utf16(kUtf8, true), TextEncoding::Utf16},
-        {"utf-16be", Utf16(kUtf8, false), TextEncoding::Utf16},
+        {"utf-16le signed", "\xFF\xFE" + Utf16(true), TextEncoding::Utf16},
+        {"utf-16be signed", "\xFE\xFF" + Utf16(false), TextEncoding::Auto},
+        {"utf-16le", Utf16(true), TextEncoding::Utf16},
+        {"utf-16be", Utf16(false), TextEncoding::Utf16},
     };
     for (const Case& c : cases) {
-        Write(dir.File("in.csv"), c.bytes);
+        WriteTextFile(dir.File("in.csv"), c.bytes);
         std::string readPath;
         TranscodeReport report;
         ASSERT_EQ(TranscodeForImport(dir.File("in.csv"), c.encoding, &readPath, &report), 0) << c.name;
         ASSERT_TRUE(report.transcoded) << c.name;
-        EXPECT_EQ(Text(readPath), kWindows1252) << c.name;
+        EXPECT_EQ(ReadTextFile(readPath), kWindows1252) << c.name;
         EXPECT_EQ(report.replaced, 3) << c.name;
         EXPECT_EQ(report.firstLine, 3) << c.name;
         std::filesystem::remove(readPath);
@@ -104,7 +82,7 @@ TEST(UnicodeText, CopiesEachFormForImport) {
 // Windows-1252 stays as it is: with ansi always, with auto when it is not valid UTF-8.
 TEST(UnicodeText, LeavesWindows1252Alone) {
     TempDir dir;
-    Write(dir.File("in.csv"), kWindows1252);
+    WriteTextFile(dir.File("in.csv"), kWindows1252);
     for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Auto}) {
         std::string readPath;
         TranscodeReport report;
@@ -117,11 +95,11 @@ TEST(UnicodeText, LeavesWindows1252Alone) {
 TEST(UnicodeText, RewritesAnExportAsUtf8) {
     TempDir dir;
     const std::string out = dir.File("out.csv");
-    Write(out, "Caf\xE9,\x80,\x81\r\n");
+    WriteTextFile(out, "Caf\xE9,\x80,\x81\r\n");
     ASSERT_EQ(TranscodeExportedFile(out, TextEncoding::Ansi), 0);
-    EXPECT_EQ(Text(out), "Caf\xE9,\x80,\x81\r\n");
+    EXPECT_EQ(ReadTextFile(out), "Caf\xE9,\x80,\x81\r\n");
     ASSERT_EQ(TranscodeExportedFile(out, TextEncoding::Utf8Signed), 0);
-    EXPECT_EQ(Text(out),
+    EXPECT_EQ(ReadTextFile(out),
               "\xEF\xBB\xBF"
               "Caf\xC3\xA9,\xE2\x82\xAC,\xC2\x81\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary left

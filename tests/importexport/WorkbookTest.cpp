@@ -25,11 +25,6 @@ public:
     std::string shown;
 };
 
-std::string Text(const std::string& path) {
-    std::vector<uint8_t> bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // The converter writes with the program's user locale (an override included): its list
 // separator, decimal separator and short date.
 TEST(Workbook, FirstSheetBecomesCsvInTheUsersLocale) {
@@ -43,7 +38,7 @@ TEST(Workbook, FirstSheetBecomesCsvInTheUsersLocale) {
     ASSERT_EQ(ConvertWorkbookToCsv(book, &csv, &converted, prompt), 0) << prompt.shown;
     EXPECT_TRUE(converted);
     EXPECT_EQ(csv, dir.File("book.csv"));
-    EXPECT_EQ(Text(csv), "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n");
+    EXPECT_EQ(ReadTextFile(csv), "Name;N;When\r\nCaf\xE9, bar;42;31.12.2004\r\n\"say \"\"hi\"\"\";1,5;\r\n");
     std::string second = book;
     ASSERT_EQ(ConvertWorkbookToCsv(book, &second, &converted, prompt), 0);
     EXPECT_EQ(second, dir.File("book_1.csv"));
@@ -71,7 +66,7 @@ std::string Converted(const std::string& book) {
     std::string csv = book;
     bool converted = false;
     if (ConvertWorkbookToCsv(book, &csv, &converted, prompt) != 0) return "failed: " + prompt.shown;
-    return converted ? Text(csv) : "not converted";
+    return converted ? ReadTextFile(csv) : "not converted";
 }
 
 // Saved by LibreOffice (see tests/data/workbooks/README.md): the date and time by their number

@@ -14,11 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::vector<uint8_t> bytes = ReadBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 std::vector<std::string> DisplayNames(const CTbBrowser& browser) {
     std::vector<std::string> names;
     for (const auto& item : browser.Items()) names.push_back(item->DisplayName());
@@ -125,7 +120,7 @@ TEST_F(Library, CatalogueEntriesApplyByNameThenFileNameAndAreWrittenBack) {
     EXPECT_EQ(one->GetStatus(), TB_STATUS_NEEDS_SYNC);
     EXPECT_FALSE(browser.AnyItemOnCard(browser.Card(0).id));
     browser.Reset();
-    EXPECT_EQ(ReadAll(DataFolder() + "ORVTSysDB.dat"),
+    EXPECT_EQ(ReadTextFile(DataFolder() + "ORVTSysDB.dat"),
               "<ORVTSYSDB VERS=\"301\">\r\n"
               "\t<TBITEM NAME=\"MRA_One\" FILENAME=\"MRA_One.PDB\" STATUS=\"1\" HHLASTMOD=\"-5\" "
               "CARD_GUID=\"000000000000000000000000\"></TBITEM>\r\n"

@@ -58,8 +58,7 @@ TEST(XmlWriter, ElementsWithoutChildrenAreOneLineAndFileLinesEndInCrLf) {
     writer.EndElement();
     writer.EndElement();
     writer.Close();
-    std::vector<uint8_t> bytes = ReadBytes(dir.File("out.xml"));
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+    EXPECT_EQ(ReadTextFile(dir.File("out.xml")),
               "<A N=\"5\" NEG=\"-7\" T=\"1\" F=\"0\">\r\n"
               "\t<B Q=\"say \"hi\" <&>\"></B>\r\n"
               "\t<C><![CDATA[x<y]]></C>\r\n"

@@ -46,6 +46,15 @@ inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// A file's bytes as text, and a text written to a file byte for byte.
+inline std::string ReadTextFile(const std::string& path) {
+    std::vector<uint8_t> bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+inline void WriteTextFile(const std::string& path, const std::string& text) {
+    WriteBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
 // Bytes 0, 1, 2, ... wrapping at 251 so that window-sized blocks never line up.
 inline std::vector<uint8_t> PatternBytes(size_t n, uint8_t seed = 0) {
     std::vector<uint8_t> bytes(n);
