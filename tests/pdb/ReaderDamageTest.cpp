@@ -57,7 +57,7 @@ const Damage kDamages[] = {
 std::string Names(CTbObjDB& db) {
     std::string names;
     for (int i = 0; i < db.Records().Count(true); ++i)
-        names += (i ? " " : "") + std::string(db.Records().RecordInStoredOrder(i)->Value(1)->GetText());
+        names.append(i ? " " : "").append(db.Records().RecordInStoredOrder(i)->Value(1)->GetText());
     return names;
 }
 
