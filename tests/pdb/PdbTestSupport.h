@@ -260,7 +260,8 @@ protected:
         return *record;
     }
 
-    std::string FilePath() { return db.FullPath(); }
+    // The database's file in the test's folder (a read leaves db without a folder of its own).
+    std::string FilePath() { return (dir.Path() / std::filesystem::path(db.FullPath()).filename()).string(); }
     // Writes db to FilePath() and fails the test when the writer fails.
     PdbView Written() {
         EXPECT_EQ(writer.Write(db, FilePath(), nullptr), TB_S_OK) << writer.GetErrorText();
